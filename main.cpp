@@ -1,1 +1,10 @@
-int main() { return 0; }
+#include "Application.h"
+#include "MainInterface.h"
+#include "QuorrelAppDelegate.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    return ApplicationMain(argc, argv, [](QApplication&) -> ApplicationDelegate* { return loadMainInterface().release(); });
+}

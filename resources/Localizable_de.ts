@@ -1,4 +1,11 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>NoFallbackLanguage</source>
+        <translation>Keine Ersatzsprache</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,59 @@
+#include "MainInterface.h"
+
+#include "QuorrelAppDelegate.h"
+#include "ui_MainWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMainWindow>
+
+std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
+{
+    auto window = std::make_unique<QMainWindow>();
+    Ui::MainWindow ui;
+    ui.setupUi(window.get());
+
+    MainWindowOutlets outlets;
+    outlets.window = Window(window.get());
+    outlets.languagesTable = ui.languagesTable;
+    outlets.languageName = ui.languagesTable->tableColumns().value(0);
+    outlets.languageISO = ui.languagesTable->tableColumns().value(1);
+    outlets.regionsTable = ui.regionsTable;
+    outlets.preferredLocalesMenu = ui.preferredLocalesMenu;
+    outlets.addPreferredLocale = Button(ui.addPreferredLocale);
+    outlets.removePreferredLocale = Button(ui.removePreferredLocale);
+    outlets.circularProgressIndicator = ui.circularProgressIndicator;
+    outlets.fallbackLanguagesMenu = ui.fallbackLanguagesMenu;
+    outlets.hideFiles = Button(ui.hideFiles);
+    outlets.showFiles = Button(ui.showFiles);
+    outlets.restartDock = Button(ui.restartDock);
+    outlets.restartFinder = Button(ui.restartFinder);
+    outlets.clearAHVCaches = Button(ui.clearAHVCaches);
+
+    auto delegate = std::make_unique<QuorrelAppDelegate>(outlets);
+    QuorrelAppDelegate* d = delegate.get();
+    auto action = [d](QAbstractButton* button, void (QuorrelAppDelegate::*handler)(QObject*)) {
+        QObject::connect(button, &QAbstractButton::clicked, d, [d, button, handler] { (d->*handler)(button); });
+    };
+    action(ui.addPreferredLocale, &QuorrelAppDelegate::addPreferredLocale);
+    action(ui.removePreferredLocale, &QuorrelAppDelegate::removePreferredLocale);
+    for (QAbstractButton* step : {ui.firstLocaleButton, ui.previousLocaleButton, ui.nextLocaleButton, ui.lastLocaleButton})
+        action(step, &QuorrelAppDelegate::selectLocale);
+    action(ui.hideFiles, &QuorrelAppDelegate::hideFiles);
+    action(ui.showFiles, &QuorrelAppDelegate::showFiles);
+    action(ui.restartFinder, &QuorrelAppDelegate::restartFinder);
+    action(ui.restartDock, &QuorrelAppDelegate::restartDock);
+    action(ui.clearAHVCaches, &QuorrelAppDelegate::clearAHVCaches);
+    // `activated` fires only for the user's own choice, never for the program's rebuilds.
+    QObject::connect(ui.preferredLocalesMenu, &QComboBox::activated, d,
+                     [d, menu = ui.preferredLocalesMenu] { d->changePreferredLocale(menu); });
+    QObject::connect(ui.fallbackLanguagesMenu, &QComboBox::activated, d,
+                     [d, menu = ui.fallbackLanguagesMenu] { d->changeFallbackLanguage(menu); });
+    QObject::connect(ui.actionPreferences, &QAction::triggered, d, [d, a = ui.actionPreferences] { d->showPreferences(a); });
+    QObject::connect(ui.actionHelp, &QAction::triggered, d, [d, a = ui.actionHelp] { d->myShowHelp(a); });
+    QObject::connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    delegate->takeOwnershipOfWindow(std::move(window));
+    delegate->awakeFromNib();
+    return delegate;
+}

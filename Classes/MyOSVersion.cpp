@@ -1,0 +1,10 @@
+#include "MyOSVersion.h"
+
+#include "SystemVersion.h"
+
+#include <cmath>
+
+bool MyOSVersion::isOlderThanMavericks()
+{
+    return std::floor(system_version::appKitVersionNumber()) <= 1187.0;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class MyOSVersion {
+public:
+    MyOSVersion() = delete;
+    // True on OS X 10.8 and earlier (AppKit 1187 and below), read afresh at every call.
+    static bool isOlderThanMavericks();
+};

@@ -1,0 +1,62 @@
+#include "PreferencesWindowController.h"
+
+#include "DefaultKeys.h"
+#include "UserDefaults.h"
+#include "ui_PreferencesWindow.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QWidget>
+
+PreferencesWindowController::PreferencesWindowController(const QString& windowNibName)
+    : windowNibName_(windowNibName)
+{
+}
+
+QWidget* PreferencesWindowController::window()
+{
+    if (window_)
+        return window_;
+    // Only the one layout exists; the name is kept for symmetry with the main window.
+    auto* widget = new QWidget(nullptr, Qt::Dialog);
+    widget->setAttribute(Qt::WA_DeleteOnClose);
+    Ui::PreferencesWindow ui;
+    ui.setupUi(widget);
+    setParent(widget);
+    window_ = widget;
+    keepInactiveWindowOpen = Button(ui.keepInactiveWindowOpen);
+    closeButton = Button(ui.closeButton);
+    connect(ui.keepInactiveWindowOpen, &QCheckBox::clicked, this, [this] { keepInactiveWindowOpenHasChanged(keepInactiveWindowOpen.widget()); });
+    connect(ui.closeButton, &QPushButton::clicked, this, [this] { closeDialog(closeButton.widget()); });
+    windowDidLoad();
+    return widget;
+}
+
+void PreferencesWindowController::showWindow(QObject*)
+{
+    QWidget* widget = window();
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+}
+
+void PreferencesWindowController::windowDidLoad()
+{
+    keepInactiveWindowOpen.setState(UserDefaults::standardUserDefaults().boolForKey(QUkeepInactiveWindowOpen) ? 1 : 0);
+}
+
+void PreferencesWindowController::keepInactiveWindowOpenHasChanged(QObject*)
+{
+    UserDefaults::standardUserDefaults().setBool(keepInactiveWindowOpen.state() == 1, QUkeepInactiveWindowOpen);
+}
+
+void PreferencesWindowController::closeDialog(QObject*)
+{
+    close();
+}
+
+void PreferencesWindowController::close()
+{
+    if (window_)
+        window_->close();
+}

@@ -1,0 +1,133 @@
+// Start-up, activation, termination and the full refresh of the main window.
+#include "QuorrelAppDelegate.h"
+
+#include "DefaultKeys.h"
+#include "Locale.h"
+#include "PreferencesWindowController.h"
+#include "UserDefaults.h"
+
+QuorrelAppDelegate::QuorrelAppDelegate(const MainWindowOutlets& windowOutlets) : outlets(windowOutlets) {}
+
+QuorrelAppDelegate::~QuorrelAppDelegate()
+{
+    if (timer) {
+        timer->invalidate();
+        timer.reset();
+    }
+    // A controller destroyed without terminating first must not leave handlers pointing at it.
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void QuorrelAppDelegate::takeOwnershipOfWindow(std::unique_ptr<QWidget> window)
+{
+    ownedWindow_ = std::move(window);
+}
+
+void QuorrelAppDelegate::awakeFromNib()
+{
+    myFallbackLanguages.clear();
+    myFallbackLanguages.reserve(10);
+    myPreferredLocales.clear();
+    myPreferredLocales.reserve(10);
+    if (const std::optional<QStringList> stored = UserDefaults::standardUserDefaults().stringArrayForKey(kPreferredLocalesKey))
+        for (const QString& entry : *stored)
+            myPreferredLocales.append(entry);
+
+    languageTableData = std::make_unique<MyTableData>();
+    regionsTableData = std::make_unique<MyTableData>();
+
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.addObserver(this, kMyNotificationLanguagesHaveBeenUpdated,
+                       [this](const Notification& n) { resortAndSetCurrentLanguages(n); });
+    center.addObserver(this, kMyNotificationLocalesHaveBeenUpdated,
+                       [this](const Notification& n) { resortAndSetAppleLocales(n); });
+    center.addObserver(this, kCurrentLocaleDidChangeNotification, [this](const Notification&) { updateUI(); });
+
+    outlets.languagesTable->registerForDraggedTypes({kMyPrivateTableViewDataType});
+    outlets.regionsTable->registerForDraggedTypes({kMyPrivateTableViewDataType});
+
+    availableRegions = Locale::availableLocaleIdentifiers();
+
+    PopUpButton* menu = outlets.preferredLocalesMenu;
+    menu->removeAllItems();
+    if (myPreferredLocales.isEmpty()) {
+        menu->setEnabled(false);
+    } else {
+        menu->addItemsWithTitles(myPreferredLocales);
+        menu->setEnabled(true);
+        locales = appleLocale();
+        const QString currentLocale = locales.value(0);
+        for (int i = 0; i < myPreferredLocales.size(); ++i)
+            if (myPreferredLocales[i].section(QLatin1Char(','), 0, 0) == currentLocale)
+                menu->selectItemAtIndex(i);
+    }
+
+    outlets.circularProgressIndicator->setHidden(true);
+    updateUI();
+    timer = Timer::scheduledTimer(5.0, true, [this] { updateAHVCacheButton(); });
+}
+
+void QuorrelAppDelegate::applicationWillBecomeActive(const Notification&)
+{
+    outlets.window.makeKeyAndOrderFront(this);
+    setActive(true);
+    updateAHVCacheButton();
+}
+
+void QuorrelAppDelegate::applicationWillResignActive(const Notification&)
+{
+    if (!UserDefaults::standardUserDefaults().boolForKey(QUkeepInactiveWindowOpen))
+        outlets.window.orderOut(this);
+    setActive(false);
+    updateAHVCacheButton();
+}
+
+bool QuorrelAppDelegate::applicationShouldTerminateAfterLastWindowClosed(QObject*)
+{
+    return isActive();
+}
+
+void QuorrelAppDelegate::applicationWillTerminate(const Notification&)
+{
+    myPreferredLocales.clear();
+    languageTableData.reset();
+    regionsTableData.reset();
+    availableRegions.clear();
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void QuorrelAppDelegate::updateUI()
+{
+    updateLanguages();
+    updateRegions();
+    updateFallbackLanguages();
+
+    const bool hasEntries = outlets.preferredLocalesMenu->numberOfItems() > 0;
+    outlets.removePreferredLocale.setEnabled(hasEntries);
+    outlets.removePreferredLocale.setHidden(!hasEntries);
+
+    // The current region can be saved while its language is the first language. A region shorter
+    // than a language code (an absent AppleLocale) can never be saved.
+    const QString currentLocale = locales.value(0);
+    outlets.addPreferredLocale.setEnabled(currentLocale.size() >= 2 && languages.value(0) == currentLocale.left(2));
+
+    updateAHVCacheButton();
+}
+
+void QuorrelAppDelegate::showPreferences(QObject*)
+{
+    preferencesWindow = new PreferencesWindowController(QStringLiteral("PreferencesWindow"));
+    preferencesWindow->showWindow(this);
+}
+
+void QuorrelAppDelegate::showProgress(bool busy)
+{
+    ProgressIndicator* indicator = outlets.circularProgressIndicator;
+    if (busy) {
+        indicator->setHidden(false);
+        indicator->startAnimation(this);
+    } else {
+        indicator->stopAnimation(this);
+        indicator->setHidden(true);
+    }
+}

@@ -1,0 +1,136 @@
+#pragma once
+#include "Application.h"
+#include "Controls.h"
+#include "MyTableViewDataSource.h"
+#include "NotificationCenter.h"
+#include "PopUpButton.h"
+#include "ProgressIndicator.h"
+#include "TableView.h"
+#include "Timer.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class PreferencesWindowController;
+
+// The controls of the main window, connected by the main interface (MainInterface.cpp).
+struct MainWindowOutlets {
+    Window window;
+    TableView* languagesTable = nullptr; // tag 10
+    TableColumn languageName;             // identifier "languagename"
+    TableColumn languageISO;              // identifier "isodesignator"
+    TableView* regionsTable = nullptr;    // tag 20, one column without identifier
+    PopUpButton* preferredLocalesMenu = nullptr;
+    Button addPreferredLocale;
+    Button removePreferredLocale;
+    ProgressIndicator* circularProgressIndicator = nullptr;
+    PopUpButton* fallbackLanguagesMenu = nullptr;
+    Button hideFiles;
+    Button showFiles;
+    Button restartDock;
+    Button restartFinder;
+    Button clearAHVCaches;
+};
+
+// The application's one controller: owns all state and every control of the main window, and
+// receives every user action and platform notice.
+class QuorrelAppDelegate : public QObject, public ApplicationDelegate {
+public:
+    explicit QuorrelAppDelegate(const MainWindowOutlets& outlets);
+    ~QuorrelAppDelegate() override; // dealloc
+
+    MainWindowOutlets outlets;
+
+    // State. Lists computed by the operations below; the two row lists are shared with the
+    // tables' data sources.
+    bool active = false;
+    std::unique_ptr<MyTableData> languageTableData;
+    QStringList languages;
+    QStringList languagesNames;
+    SharedRows languagesAndNames = std::make_shared<QVariantList>();
+    std::unique_ptr<MyTableData> regionsTableData;
+    qint64 bestRegion = 0;
+    QStringList availableRegions;
+    QStringList locales;
+    SharedRows regions = std::make_shared<QVariantList>();
+    QStringList myPreferredLocales;
+    QStringList myFallbackLanguages;
+    QPointer<PreferencesWindowController> preferencesWindow;
+
+    // The one repeating timer of the program (5 s, refreshing the help-cache button).
+    static inline std::unique_ptr<Timer> timer;
+
+    // Properties.
+    Window window() const { return outlets.window; }
+    bool isActive() const { return active; }
+    void setActive(bool value) { active = value; }
+    qint64 getBestRegion() const { return bestRegion; }
+    void setBestRegion(qint64 value) { bestRegion = value; }
+
+    // Start-up, window behaviour and the full refresh.
+    void awakeFromNib();
+    void applicationWillBecomeActive(const Notification& notification) override;
+    void applicationWillResignActive(const Notification& notification) override;
+    bool applicationShouldTerminateAfterLastWindowClosed(QObject* application) override;
+    void applicationWillTerminate(const Notification& notification) override;
+    void updateUI();
+
+    // Fallback languages.
+    void updateFallbackLanguages();
+    void allowFallbackLanguages();
+    void changeFallbackLanguage(QObject* sender);
+    void updatePreferredLocalesAfterFallbackLanguageHasChanged();
+
+    // Language and region tables.
+    void updateLanguages();
+    void updateLanguagesFromPreferredLocale();
+    void updateRegions();
+    void updateRegionsFromPreferredLocale();
+    QStringList currentLanguagesNames(const QStringList& identifiers) const;
+    SharedRows currentLanguagesAndNames(const QStringList& identifiers) const;
+    SharedRows regionsNames(const QStringList& identifiers) const;
+
+    // The system's language order and region.
+    QStringList currentLanguages();
+    QStringList appleLocale();
+    void resortAndSetCurrentLanguages(const Notification& notification);
+    void resortAndSetAppleLocales(const Notification& notification);
+
+    // Saved combinations.
+    void addPreferredLocale(QObject* sender);
+    void removePreferredLocale(QObject* sender);
+    void changePreferredLocale(QObject* sender);
+    void selectLocale(QObject* sender);
+
+    // Finder and Dock.
+    void hideFiles(QObject* sender);
+    void showFiles(QObject* sender);
+    void restartFinder(QObject* sender);
+    void restartDock(QObject* sender);
+
+    // Help viewer caches.
+    void updateAHVCacheButton();
+    bool checkAHVCaches();
+    void clearAHVCaches(QObject* sender);
+    void myShowHelp(QObject* sender);
+    void updateClearAHVCachesButton();
+
+    // Preferences.
+    void showPreferences(QObject* sender);
+
+    // The window the controller owns when the main interface made it.
+    void takeOwnershipOfWindow(std::unique_ptr<QWidget> window);
+
+private:
+    // The first language: the identifier of the language table's first row, none before any.
+    std::optional<QString> firstLanguage() const;
+    void rebuildPreferredLocalesMenu();
+    void storePreferredLocales(bool flush);
+    void showProgress(bool busy);
+
+    std::unique_ptr<QWidget> ownedWindow_;
+};

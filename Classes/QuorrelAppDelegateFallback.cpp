@@ -1,0 +1,85 @@
+// The fallback language of the selected saved combination.
+#include "QuorrelAppDelegate.h"
+
+#include "Bundle.h"
+#include "DefaultKeys.h"
+#include "UserDefaults.h"
+
+static QString noFallbackTitle()
+{
+    return bundle::localizedStringForKey(QStringLiteral("NoFallbackLanguage"), QString(), QStringLiteral("Localizable"));
+}
+
+void QuorrelAppDelegate::updateFallbackLanguages()
+{
+    PopUpButton* menu = outlets.fallbackLanguagesMenu;
+    myFallbackLanguages = currentLanguages();
+    if (myFallbackLanguages.size() <= 1) {
+        menu->setEnabled(false);
+        menu->removeAllItems();
+        return;
+    }
+    menu->setEnabled(true);
+    myFallbackLanguages.removeFirst();
+    std::sort(myFallbackLanguages.begin(), myFallbackLanguages.end());
+    myFallbackLanguages.prepend(noFallbackTitle());
+    menu->removeAllItems();
+    menu->addItemsWithTitles(myFallbackLanguages);
+
+    const QStringList parts = outlets.preferredLocalesMenu->titleOfSelectedItem().value_or(QString()).split(QLatin1Char(','));
+    if (parts.size() < 2)
+        return;
+    const QString fb = parts[1];
+    for (int i = 0; i < myFallbackLanguages.size(); ++i)
+        if (myFallbackLanguages[i] == fb)
+            menu->selectItemAtIndex(i);
+
+    // Show the fallback second in the language table; nothing is written here.
+    languages = currentLanguages();
+    for (qsizetype i = 0; i < languages.size(); ++i) {
+        if (languages[i] != fb)
+            continue;
+        languages.removeAt(i);
+        languages.insert(qMin<qsizetype>(1, languages.size()), fb);
+        updateLanguagesFromPreferredLocale();
+    }
+}
+
+void QuorrelAppDelegate::allowFallbackLanguages()
+{
+    if (currentLanguages().size() < 2)
+        outlets.fallbackLanguagesMenu->setEnabled(false);
+    else
+        outlets.fallbackLanguagesMenu->setEnabled(!outlets.removePreferredLocale.isHidden());
+}
+
+void QuorrelAppDelegate::changeFallbackLanguage(QObject*)
+{
+    PopUpButton* entries = outlets.preferredLocalesMenu;
+    const std::optional<QString> chosen = outlets.fallbackLanguagesMenu->titleOfSelectedItem();
+    const std::optional<QString> entry = entries->titleOfSelectedItem();
+    const int idx = entries->indexOfSelectedItem();
+    // Without a selected entry there is nothing to give a fallback to.
+    if (!chosen || !entry || idx < 0 || idx >= myPreferredLocales.size())
+        return;
+    const QString localePart = entry->section(QLatin1Char(','), 0, 0);
+    myPreferredLocales[idx] = *chosen == noFallbackTitle() ? localePart : QStringLiteral("%1,%2").arg(localePart, *chosen);
+    rebuildPreferredLocalesMenu();
+    entries->selectItemAtIndex(idx);
+    storePreferredLocales(true);
+    updatePreferredLocalesAfterFallbackLanguageHasChanged();
+}
+
+void QuorrelAppDelegate::updatePreferredLocalesAfterFallbackLanguageHasChanged()
+{
+    languages = currentLanguages();
+    locales = appleLocale();
+    showProgress(true);
+    updateLanguagesFromPreferredLocale();
+    NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLanguagesHaveBeenUpdated,
+                                                             outlets.languagesTable);
+    updateRegionsFromPreferredLocale();
+    NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLocalesHaveBeenUpdated,
+                                                             outlets.regionsTable);
+    showProgress(false);
+}

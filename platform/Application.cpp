@@ -1,0 +1,100 @@
+#include "Application.h"
+
+#include "Bundle.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QTextBrowser>
+
+static Application* sharedApplication = nullptr;
+
+Application::Application(QApplication& app, ApplicationDelegate* delegate) : app_(app), delegate_(delegate)
+{
+    sharedApplication = this;
+    app.setQuitOnLastWindowClosed(false);
+    app.installEventFilter(this);
+    connect(&app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            becomeActive();
+        else
+            resignActive();
+    });
+    connect(&app, &QGuiApplication::lastWindowClosed, this, &Application::lastWindowClosed);
+    connect(&app, &QCoreApplication::aboutToQuit, this, [this] {
+        if (delegate_)
+            delegate_->applicationWillTerminate({QStringLiteral("NSApplicationWillTerminateNotification"), this});
+    });
+}
+
+Application::~Application()
+{
+    delete helpWindow_;
+    if (sharedApplication == this)
+        sharedApplication = nullptr;
+}
+
+Application* Application::shared()
+{
+    return sharedApplication;
+}
+
+void Application::becomeActive()
+{
+    if (active_)
+        return;
+    if (delegate_)
+        delegate_->applicationWillBecomeActive({QStringLiteral("NSApplicationWillBecomeActiveNotification"), this});
+    active_ = true;
+}
+
+void Application::resignActive()
+{
+    if (!active_)
+        return;
+    if (delegate_)
+        delegate_->applicationWillResignActive({QStringLiteral("NSApplicationWillResignActiveNotification"), this});
+    active_ = false;
+}
+
+void Application::lastWindowClosed()
+{
+    if (delegate_ && delegate_->applicationShouldTerminateAfterLastWindowClosed(this))
+        QCoreApplication::quit();
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &app_ && event->type() == QEvent::LocaleChange)
+        NotificationCenter::defaultCenter().postNotificationName(kCurrentLocaleDidChangeNotification, this);
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::showHelp(QObject*)
+{
+    if (!helpWindow_) {
+        helpWindow_ = new QTextBrowser;
+        helpWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        helpWindow_->setWindowTitle(QCoreApplication::translate("Help", "Quorrel Help"));
+        helpWindow_->setOpenExternalLinks(true);
+        helpWindow_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+        helpWindow_->resize(560, 620);
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
+int ApplicationMain(int argc, char** argv, ApplicationDelegate* (*loadMainInterface)(QApplication& app))
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorrel"));
+    QApplication::setOrganizationDomain(QStringLiteral("quorrel.org"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorrel.svg")));
+    bundle::installStringTables(app);
+    ApplicationDelegate* delegate = loadMainInterface(app);
+    Application application(app, delegate);
+    const int status = QApplication::exec();
+    delete delegate;
+    return status;
+}

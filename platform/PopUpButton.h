@@ -1,0 +1,25 @@
+#pragma once
+#include <QComboBox>
+#include <QStringList>
+
+#include <optional>
+
+// NSPopUpButton over QComboBox. Unlike AppKit's, it keeps one item per added title even when
+// titles repeat, so an item's index always matches the index of the entry it shows.
+class PopUpButton : public QComboBox {
+public:
+    explicit PopUpButton(QWidget* parent = nullptr);
+
+    void removeAllItems();
+    // Appends one item per title; a pop-up that has items has one selected, the first unless
+    // another is chosen.
+    void addItemsWithTitles(const QStringList& titles);
+    // Indexes outside the items select nothing; -1 clears the selection.
+    void selectItemAtIndex(int index);
+    void selectItemWithTitle(const QString& title);
+    void removeItemAtIndex(int index);
+    int indexOfSelectedItem() const; // -1 when none
+    int numberOfItems() const;
+    std::optional<QString> titleOfSelectedItem() const;
+    QStringList itemTitles() const;
+};

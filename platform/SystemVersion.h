@@ -1,0 +1,14 @@
+#pragma once
+
+// The running system's framework release numbers. On macOS they come from the frameworks; on
+// other systems from QUORREL_CF_VERSION and QUORREL_APPKIT_VERSION when set, otherwise from the
+// values of a current macOS.
+namespace system_version {
+
+inline constexpr double kCurrentCoreFoundationVersion = 2106.0; // macOS 14
+inline constexpr double kCurrentAppKitVersion = 2487.0;         // macOS 14
+
+double coreFoundationVersionNumber(); // kCFCoreFoundationVersionNumber
+double appKitVersionNumber();         // NSAppKitVersionNumber
+
+} // namespace system_version

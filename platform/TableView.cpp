@@ -1,0 +1,274 @@
+#include "TableView.h"
+
+#include "AssertionHandler.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QPainter>
+
+#include <algorithm>
+#include <limits>
+
+TableModelAdapter::TableModelAdapter(TableView* table) : table_(table) {}
+
+int TableModelAdapter::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return int(std::clamp<qint64>(table_->numberOfRows(), 0, std::numeric_limits<int>::max()));
+}
+
+int TableModelAdapter::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(table_->tableColumns().size());
+}
+
+QVariant TableModelAdapter::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !table_->dataSource() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    const QList<TableColumn> columns = table_->tableColumns();
+    if (index.column() >= columns.size())
+        return {};
+    try {
+        return table_->dataSource()->objectValueForTableColumn(table_, columns[index.column()], index.row());
+    } catch (const InternalInconsistencyException&) {
+        return {};
+    }
+}
+
+QVariant TableModelAdapter::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const QList<TableColumn> columns = table_->tableColumns();
+    return section < columns.size() ? QVariant(columns[section].title) : QVariant();
+}
+
+Qt::ItemFlags TableModelAdapter::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+}
+
+void TableModelAdapter::reload()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+TableView::TableView(QWidget* parent) : QTableView(parent), model_(this)
+{
+    setModel(&model_);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDragDropOverwriteMode(false);
+    setDropIndicatorShown(false); // drawn by paintEvent, above the retargeted row
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setShowGrid(false);
+    setAlternatingRowColors(true);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setHighlightSections(false);
+}
+
+int TableView::tag() const
+{
+    return property("tag").toInt();
+}
+
+QList<TableColumn> TableView::tableColumns() const
+{
+    const QStringList identifiers = property("columnIdentifiers").toStringList();
+    const QStringList titles = property("columnTitles").toStringList();
+    QList<TableColumn> columns;
+    for (qsizetype i = 0; i < qMax(identifiers.size(), titles.size()); ++i)
+        columns.append(TableColumn{identifiers.value(i), titles.value(i)});
+    if (columns.isEmpty())
+        columns.append(TableColumn{});
+    return columns;
+}
+
+void TableView::setDataSource(TableDataSource* dataSource)
+{
+    if (dataSource_ == dataSource)
+        return;
+    dataSource_ = dataSource;
+    model_.reload();
+}
+
+void TableView::reloadData()
+{
+    model_.reload();
+    resizeColumnsToContents();
+    horizontalHeader()->setStretchLastSection(true);
+}
+
+qint64 TableView::numberOfRows() const
+{
+    return dataSource_ ? dataSource_->numberOfRowsInTableView(const_cast<TableView*>(this)) : 0;
+}
+
+void TableView::deselectAll(QObject*)
+{
+    clearSelection();
+}
+
+void TableView::selectRowIndexes(const IndexSet& rows, bool extendSelection)
+{
+    if (!extendSelection)
+        clearSelection();
+    for (qint64 row : rows)
+        if (row >= 0 && row < model_.rowCount())
+            selectionModel()->select(model_.index(int(row), 0),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+IndexSet TableView::selectedRowIndexes() const
+{
+    IndexSet rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.insert(index.row());
+    return rows;
+}
+
+void TableView::registerForDraggedTypes(const QStringList& types)
+{
+    draggedTypes_ = types;
+    setAcceptDrops(!types.isEmpty());
+    viewport()->setAcceptDrops(!types.isEmpty());
+}
+
+void TableView::setDropRow(qint64 row, DropOperation)
+{
+    retargetedRow_ = row;
+}
+
+qint64 TableView::proposedDropRow(const QPoint& position) const
+{
+    const int row = rowAt(position.y());
+    if (row < 0)
+        return position.y() < 0 ? 0 : model_.rowCount();
+    const int top = rowViewportPosition(row);
+    return position.y() - top < rowHeight(row) / 2 ? row : row + 1;
+}
+
+void TableView::startDrag(Qt::DropActions)
+{
+    if (!dataSource_)
+        return;
+    const IndexSet rows = selectedRowIndexes();
+    if (rows.empty())
+        return;
+    auto* data = new QMimeData;
+    Pasteboard pasteboard(data);
+    if (!dataSource_->writeRowsWithIndexes(this, rows, pasteboard)) {
+        delete data;
+        return;
+    }
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    const QRect rowRect = visualRect(model_.index(int(*rows.begin()), 0))
+                              .united(visualRect(model_.index(int(*rows.begin()), model_.columnCount() - 1)));
+    drag->setPixmap(viewport()->grab(rowRect));
+    drag->setHotSpot(QPoint(12, rowRect.height() / 2));
+    // Whatever the result, the rows stay: a drop has already reordered them in the data source.
+    drag->exec(Qt::MoveAction, Qt::MoveAction);
+}
+
+bool TableView::carriesRegisteredType(const QMimeData* data) const
+{
+    if (!data)
+        return false;
+    for (const QString& type : draggedTypes_)
+        if (data->hasFormat(type))
+            return true;
+    return false;
+}
+
+qint64 TableView::validate(QDropEvent* event)
+{
+    if (!dataSource_ || !carriesRegisteredType(event->mimeData()))
+        return -1;
+    const qint64 proposed = proposedDropRow(event->position().toPoint());
+    retargetedRow_ = proposed;
+    DraggingInfo info(event->source(), const_cast<QMimeData*>(event->mimeData()));
+    if (dataSource_->validateDrop(this, info, proposed, DropOperation::Above) == DragOperation::None)
+        return -1;
+    return retargetedRow_;
+}
+
+void TableView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (carriesRegisteredType(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TableView::dragMoveEvent(QDragMoveEvent* event)
+{
+    const qint64 row = validate(event);
+    if (row < 0) {
+        clearDropIndicator();
+        event->ignore();
+        return;
+    }
+    dropIndicatorRow_ = row;
+    viewport()->update();
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void TableView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    clearDropIndicator();
+    event->accept();
+}
+
+void TableView::dropEvent(QDropEvent* event)
+{
+    const qint64 row = validate(event);
+    clearDropIndicator();
+    setState(NoState);
+    if (row < 0) {
+        event->ignore();
+        return;
+    }
+    DraggingInfo info(event->source(), const_cast<QMimeData*>(event->mimeData()));
+    if (dataSource_->acceptDrop(this, info, row, DropOperation::Above)) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TableView::clearDropIndicator()
+{
+    if (dropIndicatorRow_ < 0)
+        return;
+    dropIndicatorRow_ = -1;
+    viewport()->update();
+}
+
+void TableView::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (dropIndicatorRow_ < 0)
+        return;
+    const int rows = model_.rowCount();
+    int y = 0;
+    if (rows > 0)
+        y = dropIndicatorRow_ < rows ? rowViewportPosition(int(dropIndicatorRow_))
+                                     : rowViewportPosition(rows - 1) + rowHeight(rows - 1);
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawLine(2, qMax(1, y), viewport()->width() - 2, qMax(1, y));
+}
