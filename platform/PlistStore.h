@@ -4,6 +4,7 @@
 // file layout, the locking and the atomic replace.
 #include <plist/plist.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -17,10 +18,12 @@ using PlistPtr = std::unique_ptr<void, PlistDeleter>;
 // "$HOME/Library/Preferences"; empty when HOME is unset or empty.
 std::string preferencesFolder();
 
-// Canonical domain name: "-g", "NSGlobalDomain" and ".GlobalPreferences" all name the global domain.
+// Canonical domain name: "-g", "-globalDomain", "NSGlobalDomain" and ".GlobalPreferences" all name
+// the global domain.
 std::string canonicalDomain(const std::string& domain);
 
-// Full path of a domain's file; empty when there is no home folder.
+// Full path of a domain's file; empty when there is no home folder. A domain starting with "/"
+// names a file directly (".plist" is added unless present), as the Mac's tool allows.
 std::string domainPath(const std::string& domain);
 
 enum class LoadStatus { Ok, Missing, Unparsable };
@@ -37,7 +40,23 @@ enum class WriteStatus { Ok, Unparsable, IoError };
 
 // Read-modify-write of one key under an exclusive lock, then an atomic replace of the file.
 // Takes ownership of `value`; a null value removes the key. A file that cannot be parsed is
-// left untouched and reported as Unparsable. Creates missing folders.
+// left untouched and reported as Unparsable. Creates missing folders. Files are written in the
+// binary format, as a Mac writes them. On IoError, errno tells why.
 WriteStatus writeKey(const std::string& path, const std::string& key, plist_t value);
+
+enum class RemoveStatus { Ok, Missing, IoError };
+
+// Deletes a whole domain file, under the same lock as writeKey(). On IoError, errno tells why.
+RemoveStatus removeDomain(const std::string& path);
+
+// Milliseconds from 2001-01-01 00:00:00 UTC of a PLIST_DATE node, rounded to the nearest. libplist
+// 2.2 loads a date before 2001 as a truncated second plus an unsigned fraction, and dates made with
+// dateNode() carry the fraction's sign; both read right here. (Less than a second before 2001,
+// libplist has already lost the sign when loading.)
+int64_t dateMSecs(plist_t node);
+
+// A new PLIST_DATE node that libplist writes out as exactly this time; null outside the range a
+// libplist date can hold (about 1933 to 2069).
+plist_t dateNode(int64_t msecsSince2001);
 
 } // namespace plist_store
