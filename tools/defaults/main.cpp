@@ -1,1 +1,222 @@
-int main(){return 0;}
+// Stand-in for macOS's /usr/bin/defaults on machines that lack it. It keeps to what callers of
+// the real tool can see: the printout, the messages and the exit statuses.
+#include "Describe.h"
+#include "OldStylePlist.h"
+#include "Utf8.h"
+
+#include "platform/PlistStore.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using defaults_tool::describe;
+using defaults_tool::validUtf8;
+
+namespace {
+
+constexpr int kUsageStatus = 255;
+
+int usage()
+{
+    std::fputs("Command line interface to a user's defaults.\n"
+               "Syntax:\n"
+               "\n"
+               "'defaults' followed by one of the following:\n"
+               "\n"
+               "  read <domain>                        shows defaults for given domain\n"
+               "  read <domain> <key>                  shows defaults for given domain, key\n"
+               "\n"
+               "  write <domain> <key> <value>         writes key for domain\n"
+               "  write <domain> <key> -bool[ean] <b>  writes a boolean (yes, true, no or false)\n"
+               "\n"
+               "  delete <domain>                      deletes domain\n"
+               "  delete <domain> <key>                deletes key in domain\n"
+               "\n"
+               "<domain> is a domain name like com.apple.Safari, or -g / NSGlobalDomain for the\n"
+               "global domain. <value> is plain text, or an old-style property list as soon as it\n"
+               "holds one of \" ( ) [ ] { } < >, e.g. '(en, de)' or '{ key = value; }'.\n",
+               stderr);
+    return kUsageStatus;
+}
+
+// The name messages use; the Mac's tool calls the global domain by its CFPreferences name.
+std::string shownDomain(const std::string& domain)
+{
+    if (plist_store::canonicalDomain(domain) == ".GlobalPreferences")
+        return "kCFPreferencesAnyApplication";
+    return domain;
+}
+
+void message(const std::string& text)
+{
+    std::fputs(text.c_str(), stderr);
+}
+
+int pairMissing(const std::string& domain, const std::string& key)
+{
+    message("\nThe domain/default pair of (" + shownDomain(domain) + ", " + key + ") does not exist\n");
+    return 1;
+}
+
+int unparsableDomain(const std::string& domain, const std::string& path)
+{
+    message("\nDomain " + shownDomain(domain) + " could not be read: " + path
+            + " is not a property list holding a dictionary. Defaults have not been changed.\n");
+    return 1;
+}
+
+int ioError(const std::string& domain, const std::string& path, int error)
+{
+    message("\nCould not write domain " + shownDomain(domain) + " (" + path + "): " + std::strerror(error) + "\n");
+    return 1;
+}
+
+bool resolve(const std::string& domain, std::string& path)
+{
+    path = plist_store::domainPath(domain);
+    if (path.empty())
+        message("defaults: no home folder; HOME is not set\n");
+    return !path.empty();
+}
+
+int print(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int readCommand(const std::string& domain, const std::string* key)
+{
+    std::string path;
+    if (!resolve(domain, path))
+        return 1;
+    const plist_store::Loaded loaded = plist_store::load(path);
+    if (loaded.status == plist_store::LoadStatus::Unparsable)
+        return unparsableDomain(domain, path);
+    if (!key) {
+        if (loaded.status == plist_store::LoadStatus::Missing) {
+            message("\nDomain " + shownDomain(domain) + " does not exist\n");
+            return 1;
+        }
+        return print(describe(loaded.dict.get()));
+    }
+    plist_t value = loaded.dict ? plist_dict_get_item(loaded.dict.get(), validUtf8(*key).c_str()) : nullptr;
+    if (!value)
+        return pairMissing(domain, *key);
+    return print(describe(value));
+}
+
+// -bool values: yes, true, no or false in any letter case.
+bool parseBoolean(const std::string& text, bool& value)
+{
+    std::string lower;
+    for (char c : text)
+        lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower == "yes" || lower == "true") {
+        value = true;
+        return true;
+    }
+    if (lower == "no" || lower == "false") {
+        value = false;
+        return true;
+    }
+    return false;
+}
+
+int writeCommand(const std::string& domain, const std::string& key, plist_t value)
+{
+    plist_store::PlistPtr owned(value);
+    std::string path;
+    if (!resolve(domain, path))
+        return 1;
+    switch (plist_store::writeKey(path, validUtf8(key), owned.release())) {
+    case plist_store::WriteStatus::Ok:
+        return 0;
+    case plist_store::WriteStatus::Unparsable:
+        return unparsableDomain(domain, path);
+    case plist_store::WriteStatus::IoError:
+        break;
+    }
+    return ioError(domain, path, errno);
+}
+
+// Plain text unless the value holds a character that only makes sense in an old-style property
+// list; then it has to parse as one.
+plist_t valueFromArgument(const std::string& argument)
+{
+    if (argument.find_first_of("\"()[]{}<>") == std::string::npos)
+        return plist_new_string(validUtf8(argument).c_str());
+    return defaults_tool::parseOldStylePlist(argument);
+}
+
+int deleteCommand(const std::string& domain, const std::string* key)
+{
+    std::string path;
+    if (!resolve(domain, path))
+        return 1;
+    const auto notFound = [&] {
+        message("\nDomain (" + shownDomain(domain) + ") not found.\nDefaults have not been changed.\n");
+        return 1;
+    };
+    if (!key) {
+        switch (plist_store::removeDomain(path)) {
+        case plist_store::RemoveStatus::Ok:
+            return 0;
+        case plist_store::RemoveStatus::Missing:
+            return notFound();
+        case plist_store::RemoveStatus::IoError:
+            break;
+        }
+        return ioError(domain, path, errno);
+    }
+    const plist_store::Loaded loaded = plist_store::load(path);
+    if (loaded.status == plist_store::LoadStatus::Missing)
+        return notFound();
+    if (loaded.status == plist_store::LoadStatus::Unparsable)
+        return unparsableDomain(domain, path);
+    if (!plist_dict_get_item(loaded.dict.get(), validUtf8(*key).c_str()))
+        return pairMissing(domain, *key);
+    return writeCommand(domain, *key, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty())
+        return usage();
+    const std::string& verb = args[0];
+    if (args.size() >= 2 && args[1].empty())
+        return usage(); // no domain has an empty name
+
+    if (verb == "read" && (args.size() == 2 || args.size() == 3))
+        return readCommand(args[1], args.size() == 3 ? &args[2] : nullptr);
+
+    if (verb == "delete" && (args.size() == 2 || args.size() == 3))
+        return deleteCommand(args[1], args.size() == 3 ? &args[2] : nullptr);
+
+    if (verb == "write" && args.size() == 5 && (args[3] == "-bool" || args[3] == "-boolean")) {
+        bool value = false;
+        if (!parseBoolean(args[4], value))
+            return usage();
+        return writeCommand(args[1], args[2], plist_new_bool(value ? 1 : 0));
+    }
+
+    if (verb == "write" && args.size() == 4) {
+        if (args[3] == "-bool" || args[3] == "-boolean")
+            return usage(); // the option without its value
+        plist_t value = valueFromArgument(args[3]);
+        if (!value) {
+            message("Could not parse: " + args[3] + ".  Try single-quoting it.\n");
+            return 1;
+        }
+        return writeCommand(args[1], args[2], value);
+    }
+
+    return usage();
+}

@@ -1,0 +1,271 @@
+#include "OldStylePlist.h"
+
+#include "Utf8.h"
+
+#include <memory>
+#include <optional>
+
+namespace defaults_tool {
+
+namespace {
+
+struct NodeDeleter {
+    void operator()(plist_t node) const { plist_free(node); }
+};
+using Node = std::unique_ptr<void, NodeDeleter>;
+
+// Deep enough for any real value, shallow enough that "((((..." cannot exhaust the stack.
+constexpr int kMaxDepth = 256;
+
+bool isBareChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$'
+        || c == '/' || c == ':' || c == '.' || c == '-';
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+class Parser {
+public:
+    explicit Parser(const std::string& text) : text_(text) {}
+
+    plist_t parseWhole()
+    {
+        if (!skipSpace())
+            return nullptr;
+        Node value(parseObject(0));
+        if (!value || !skipSpace() || pos_ != text_.size())
+            return nullptr;
+        return value.release();
+    }
+
+private:
+    bool atEnd() const { return pos_ >= text_.size(); }
+    char peek() const { return text_[pos_]; }
+
+    // Skips blanks and // or /* */ comments; false on an unterminated comment.
+    bool skipSpace()
+    {
+        while (!atEnd()) {
+            const char c = peek();
+            if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') {
+                ++pos_;
+            } else if (c == '/' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '/') {
+                const auto end = text_.find('\n', pos_);
+                pos_ = end == std::string::npos ? text_.size() : end + 1;
+            } else if (c == '/' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '*') {
+                const auto end = text_.find("*/", pos_ + 2);
+                if (end == std::string::npos)
+                    return false;
+                pos_ = end + 2;
+            } else {
+                break;
+            }
+        }
+        return true;
+    }
+
+    plist_t parseObject(int depth)
+    {
+        if (atEnd() || depth > kMaxDepth)
+            return nullptr;
+        switch (peek()) {
+        case '(':
+            return parseArray(depth);
+        case '{':
+            return parseDict(depth);
+        case '<':
+            return parseData();
+        default: {
+            auto text = parseString();
+            return text ? plist_new_string(text->c_str()) : nullptr;
+        }
+        }
+    }
+
+    std::optional<std::string> parseString()
+    {
+        if (atEnd())
+            return std::nullopt;
+        if (peek() == '"' || peek() == '\'')
+            return parseQuoted();
+        const size_t start = pos_;
+        while (!atEnd() && isBareChar(peek()))
+            ++pos_;
+        if (pos_ == start)
+            return std::nullopt;
+        return text_.substr(start, pos_ - start);
+    }
+
+    std::optional<std::string> parseQuoted()
+    {
+        const char quote = text_[pos_++];
+        std::string out;
+        char32_t pendingHigh = 0; // a \U high surrogate waiting for its low half
+        const auto flushHigh = [&] {
+            if (pendingHigh)
+                appendUtf8(out, 0xFFFD);
+            pendingHigh = 0;
+        };
+        while (!atEnd()) {
+            const char c = text_[pos_];
+            if (c == quote) {
+                ++pos_;
+                flushHigh();
+                return out;
+            }
+            if (c != '\\') {
+                flushHigh();
+                appendUtf8(out, nextCodePoint(text_, pos_));
+                continue;
+            }
+            if (++pos_ >= text_.size())
+                return std::nullopt;
+            const char e = text_[pos_++];
+            if (e == 'U' || e == 'u') {
+                char32_t unit = 0;
+                for (int digits = 0; digits < 4 && !atEnd() && hexValue(peek()) >= 0; ++digits)
+                    unit = unit * 16 + static_cast<char32_t>(hexValue(text_[pos_++]));
+                if (unit >= 0xDC00 && unit <= 0xDFFF && pendingHigh) {
+                    appendUtf8(out, 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00));
+                    pendingHigh = 0;
+                } else {
+                    flushHigh();
+                    if (unit >= 0xD800 && unit <= 0xDBFF)
+                        pendingHigh = unit;
+                    else
+                        appendUtf8(out, unit);
+                }
+                continue;
+            }
+            flushHigh();
+            if (e >= '0' && e <= '7') {
+                // Up to three octal digits name one byte, read as Latin-1.
+                char32_t value = static_cast<char32_t>(e - '0');
+                for (int digits = 1; digits < 3 && !atEnd() && peek() >= '0' && peek() <= '7'; ++digits)
+                    value = value * 8 + static_cast<char32_t>(text_[pos_++] - '0');
+                appendUtf8(out, value & 0xFF);
+                continue;
+            }
+            switch (e) {
+            case 'a': out += '\a'; break;
+            case 'b': out += '\b'; break;
+            case 'f': out += '\f'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            case 't': out += '\t'; break;
+            case 'v': out += '\v'; break;
+            default:
+                // \" \' \\ and any other escaped character stand for themselves.
+                --pos_;
+                appendUtf8(out, nextCodePoint(text_, pos_));
+                break;
+            }
+        }
+        return std::nullopt; // no closing quote
+    }
+
+    plist_t parseArray(int depth)
+    {
+        ++pos_; // (
+        Node array(plist_new_array());
+        if (!skipSpace())
+            return nullptr;
+        if (!atEnd() && peek() != ')') {
+            for (;;) {
+                plist_t item = parseObject(depth + 1);
+                if (!item)
+                    return nullptr;
+                plist_array_append_item(array.get(), item);
+                if (!skipSpace() || atEnd())
+                    return nullptr;
+                if (peek() != ',')
+                    break;
+                ++pos_;
+                // A comma may end the list: (a, b,)
+                if (!skipSpace() || atEnd())
+                    return nullptr;
+                if (peek() == ')')
+                    break;
+            }
+        }
+        if (atEnd() || peek() != ')')
+            return nullptr;
+        ++pos_;
+        return array.release();
+    }
+
+    plist_t parseDict(int depth)
+    {
+        ++pos_; // {
+        Node dict(plist_new_dict());
+        for (;;) {
+            if (!skipSpace() || atEnd())
+                return nullptr;
+            if (peek() == '}')
+                break;
+            const auto key = parseString();
+            if (!key || !skipSpace() || atEnd() || peek() != '=')
+                return nullptr;
+            ++pos_;
+            if (!skipSpace())
+                return nullptr;
+            plist_t value = parseObject(depth + 1);
+            if (!value)
+                return nullptr;
+            plist_dict_set_item(dict.get(), key->c_str(), value);
+            if (!skipSpace() || atEnd() || peek() != ';')
+                return nullptr;
+            ++pos_;
+        }
+        ++pos_; // }
+        return dict.release();
+    }
+
+    plist_t parseData()
+    {
+        ++pos_; // <
+        std::string bytes;
+        int high = -1;
+        for (;;) {
+            if (!skipSpace() || atEnd())
+                return nullptr;
+            const char c = text_[pos_++];
+            if (c == '>')
+                break;
+            const int nibble = hexValue(c);
+            if (nibble < 0)
+                return nullptr;
+            if (high < 0) {
+                high = nibble;
+            } else {
+                bytes += static_cast<char>(high * 16 + nibble);
+                high = -1;
+            }
+        }
+        if (high >= 0)
+            return nullptr; // half a byte
+        return plist_new_data(bytes.data(), bytes.size());
+    }
+
+    const std::string& text_;
+    size_t pos_ = 0;
+};
+
+} // namespace
+
+plist_t parseOldStylePlist(const std::string& text)
+{
+    return Parser(text).parseWhole();
+}
+
+} // namespace defaults_tool
