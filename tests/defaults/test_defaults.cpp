@@ -1,0 +1,575 @@
+// The `defaults` stand-in run as a real child process in a temporary HOME, and the property-list
+// store and value conversions it shares with the program.
+#include "TestHome.h"
+
+#include "platform/PlistStore.h"
+#include "platform/PlistVariant.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QPoint>
+#include <QProcess>
+#include <QTimeZone>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Generous limit so a stuck child fails the test instead of hanging it; not a timing check.
+constexpr int kChildLimitMs = 60000;
+
+Result finish(QProcess& process)
+{
+    Result result;
+    if (!process.waitForFinished(kChildLimitMs) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished(kChildLimitMs);
+        ADD_FAILURE() << "defaults did not finish normally";
+        return result;
+    }
+    result.status = process.exitCode();
+    result.out = process.readAllStandardOutput().toStdString();
+    result.err = process.readAllStandardError().toStdString();
+    return result;
+}
+
+Result defaults(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(buildPath(QStringLiteral("defaults")), arguments);
+    if (!process.waitForStarted(kChildLimitMs)) {
+        ADD_FAILURE() << "defaults could not be started";
+        return {};
+    }
+    return finish(process);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class Defaults : public ::testing::Test {
+protected:
+    QString plistPath(const QString& domain) const
+    {
+        return home_.path(QStringLiteral("Library/Preferences/") + domain + QStringLiteral(".plist"));
+    }
+
+    // What the store holds for a key, through the same loader the program uses.
+    QVariant stored(const QString& domain, const QString& key) const
+    {
+        const auto loaded = plist_store::load(plistPath(domain).toStdString());
+        if (loaded.status != plist_store::LoadStatus::Ok)
+            return {};
+        return plist_variant::toVariant(plist_dict_get_item(loaded.dict.get(), key.toUtf8().constData()));
+    }
+
+    // Stores a value the way the program's own user defaults do.
+    void store(const QString& domain, const QString& key, const QVariant& value)
+    {
+        plist_t node = plist_variant::fromVariant(value);
+        ASSERT_NE(node, nullptr);
+        ASSERT_EQ(plist_store::writeKey(plist_store::domainPath(domain.toStdString()), key.toStdString(), node),
+                  plist_store::WriteStatus::Ok);
+    }
+
+    // `defaults read` of a value stored by the program.
+    std::string printed(const QVariant& value)
+    {
+        store(QStringLiteral("org.quorrel.Quorrel"), QStringLiteral("Value"), value);
+        const Result r = defaults({"read", "org.quorrel.Quorrel", "Value"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        return r.out;
+    }
+
+    TestHome home_;
+};
+
+// ---- How values are printed ----
+
+TEST_F(Defaults, ArraysPrintOneItemPerLineAndQuoteAllButLettersAndDigits)
+{
+    store("org.quorrel.Quorrel", "PreferredLocales", QStringList{"en", "en-US", "zh-Hans"});
+    const Result locales = defaults({"read", "org.quorrel.Quorrel", "PreferredLocales"});
+    EXPECT_EQ(locales.status, 0);
+    EXPECT_EQ(locales.out, "(\n    en,\n    \"en-US\",\n    \"zh-Hans\"\n)\n");
+    EXPECT_EQ(locales.err, "");
+
+    EXPECT_EQ(printed(QStringList{"en_US", "com.apple.Safari", "Google Chrome", "", "Dark", "10", "a\"b", "c\\d"}),
+              "(\n"
+              "    \"en_US\",\n"
+              "    \"com.apple.Safari\",\n"
+              "    \"Google Chrome\",\n"
+              "    \"\",\n"
+              "    Dark,\n"
+              "    10,\n"
+              "    \"a\\\"b\",\n"
+              "    \"c\\\\d\"\n"
+              ")\n");
+    EXPECT_EQ(printed(QStringList{}), "(\n)\n");
+    EXPECT_EQ(printed(QVariantList{true, false, qint64(7), qint64(-7), 1.5, 2.0}),
+              "(\n    1,\n    0,\n    7,\n    \"-7\",\n    \"1.5\",\n    2\n)\n");
+}
+
+TEST_F(Defaults, SingleValuesPrintBareOnOneLine)
+{
+    EXPECT_EQ(printed(QString("de_DE")), "de_DE\n");
+    EXPECT_EQ(printed(QString("Google Chrome")), "Google Chrome\n");
+    EXPECT_EQ(printed(QString("say \"hi\"")), "say \"hi\"\n");
+    EXPECT_EQ(printed(QString("")), "\n");
+    EXPECT_EQ(printed(true), "1\n");
+    EXPECT_EQ(printed(false), "0\n");
+    EXPECT_EQ(printed(qint64(42)), "42\n");
+    EXPECT_EQ(printed(qint64(-42)), "-42\n");
+    EXPECT_EQ(printed(0.1), "0.1\n");
+    EXPECT_EQ(printed(2.5), "2.5\n");
+    // A 4-byte real from a Mac's file reaches us widened to double; it prints with float digits.
+    EXPECT_EQ(printed(double(0.6065307f)), "0.6065307\n");
+    EXPECT_EQ(printed(QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5), QTimeZone::utc())), "2024-01-02 03:04:05 +0000\n");
+    EXPECT_EQ(printed(QByteArray("\xde\xad\xbe\xef")), "{length = 4, bytes = 0xdeadbeef}\n");
+    QByteArray longData;
+    for (int i = 0; i < 32; ++i)
+        longData += char(i);
+    EXPECT_EQ(printed(longData),
+              "{length = 32, bytes = 0x00010203 04050607 08090a0b 0c0d0e0f ... 18191a1b 1c1d1e1f }\n");
+}
+
+TEST_F(Defaults, OutputIsSevenBitWithOctalAndUtf16Escapes)
+{
+    EXPECT_EQ(printed(QString::fromUtf8("Mise à jour")), "Mise \\340 jour\n");
+    EXPECT_EQ(printed(QString("tab\there\nnext")), "tab\there\nnext\n");
+    EXPECT_EQ(printed(QString("back\\slash")), "back\\\\slash\n");
+    EXPECT_EQ(printed(QString::fromUtf8("\x01\x7f\u00ff\u0100")), "\\001\\177\\377\\u0100\n");
+    EXPECT_EQ(printed(QString::fromUtf8("日本")), "\\u65e5\\u672c\n");
+    EXPECT_EQ(printed(QString::fromUtf8("😀")), "\\ud83d\\ude00\n");
+    EXPECT_EQ(printed(QStringList{QString::fromUtf8("Mise à jour"), QString::fromUtf8("日本"), "tab\tx"}),
+              "(\n    \"Mise \\340 jour\",\n    \"\\u65e5\\u672c\",\n    \"tab\tx\"\n)\n");
+}
+
+TEST_F(Defaults, NestedValuesAndWholeDomainsUseTheMacLayout)
+{
+    QVariantMap inner{{"q", qint64(1)}};
+    store("com.example.nested", "list", QVariantList{"x", QStringList{"y", "z"}, inner});
+    store("com.example.nested", "Zoo", QString("last?"));
+    store("com.example.nested", "b c", QByteArray("\x01\x02"));
+    store("com.example.nested", "empty", QVariantMap{});
+    store("com.example.nested", "when", QVariantList{QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc())});
+
+    const Result whole = defaults({"read", "com.example.nested"});
+    EXPECT_EQ(whole.status, 0);
+    // Keys in code-unit order: upper case before lower case.
+    EXPECT_EQ(whole.out,
+              "{\n"
+              "    Zoo = \"last?\";\n"
+              "    \"b c\" = {length = 2, bytes = 0x0102};\n"
+              "    empty =     {\n"
+              "    };\n"
+              "    list =     (\n"
+              "        x,\n"
+              "                (\n"
+              "            y,\n"
+              "            z\n"
+              "        ),\n"
+              "                {\n"
+              "            q = 1;\n"
+              "        }\n"
+              "    );\n"
+              "    when =     (\n"
+              "        \"2001-01-01 00:00:00 +0000\"\n"
+              "    );\n"
+              "}\n");
+
+    const Result dict = defaults({"read", "com.example.nested", "empty"});
+    EXPECT_EQ(dict.out, "{\n}\n");
+}
+
+// ---- How values are written ----
+
+TEST_F(Defaults, ValuesWithoutListCharactersAreStoredAsPlainText)
+{
+    const QStringList values{"a, b",          "~/x * $HOME",  "line1\nline2", "k = v;",
+                             "  spaced  ",    "",             "-5",           "it's",
+                             "TRUE",          "100%",         "a\\b",         QString::fromUtf8("Mise à jour")};
+    for (const QString& value : values) {
+        const Result r = defaults({"write", "com.example.text", "key", value});
+        EXPECT_EQ(r.status, 0) << value.toStdString() << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "");
+        const QVariant back = stored("com.example.text", "key");
+        EXPECT_EQ(back.typeId(), QMetaType::QString) << value.toStdString();
+        EXPECT_EQ(back.toString(), value);
+    }
+}
+
+TEST_F(Defaults, ValuesWithListCharactersAreParsedAsOldStylePropertyLists)
+{
+    struct Case {
+        QString text;
+        QVariant expected;
+    };
+    const std::vector<Case> cases{
+        {"(en,de,fr)", QVariantList{"en", "de", "fr"}},
+        {"(en, de)", QVariantList{"en", "de"}},
+        {" (\n\ten ,\n  de ,\n) ", QVariantList{"en", "de"}},
+        {"()", QVariantList{}},
+        {"(zh-Hans, en_US, com.apple.Safari, /usr/bin:x$y)",
+         QVariantList{"zh-Hans", "en_US", "com.apple.Safari", "/usr/bin:x$y"}},
+        {R"(("Google Chrome", 'single', "q\"x\\y\n", "\U00e9\u65e5", "\101\102"))",
+         QVariantList{"Google Chrome", "single", "q\"x\\y\n", QString::fromUtf8("é日"), "AB"}},
+        {"(a, (b, c), /* note */ d // end\n)", QVariantList{"a", QVariantList{"b", "c"}, "d"}},
+        {R"({ lang = en; "list key" = (a, b); nested = { x = "1 2"; }; })",
+         QVariantMap{{"lang", "en"}, {"list key", QVariantList{"a", "b"}}, {"nested", QVariantMap{{"x", "1 2"}}}}},
+        {"\"just text\"", QString("just text")},
+        {"<0fbd 77>", QByteArray("\x0f\xbd\x77")},
+    };
+    for (const Case& c : cases) {
+        const Result r = defaults({"write", "com.example.parse", "key", c.text});
+        EXPECT_EQ(r.status, 0) << c.text.toStdString() << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(stored("com.example.parse", "key"), c.expected) << c.text.toStdString();
+    }
+}
+
+TEST_F(Defaults, UnparsableValueIsRefusedAndWritesNothing)
+{
+    ASSERT_EQ(defaults({"write", "com.example.bad", "key", "before"}).status, 0);
+    const QByteArray before = fileBytes(plistPath("com.example.bad"));
+    for (const QString text : {"(en,de", "(en de)", "(,)", "[a]", "{a = b}", "a\"b", "(\"open)", "<abc>", "(a) b"}) {
+        const Result r = defaults({"write", "com.example.bad", "key", text});
+        EXPECT_EQ(r.status, 1) << text.toStdString();
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "Could not parse: " + text.toStdString() + ".  Try single-quoting it.\n");
+    }
+    EXPECT_EQ(fileBytes(plistPath("com.example.bad")), before);
+
+    EXPECT_EQ(defaults({"write", "com.example.never", "key", "(en,de"}).status, 1);
+    EXPECT_FALSE(QFile::exists(plistPath("com.example.never")));
+}
+
+TEST_F(Defaults, BooleanOptionStoresBooleans)
+{
+    struct Case {
+        QString option, value;
+        bool expected;
+    };
+    for (const Case& c : {Case{"-boolean", "TRUE", true}, Case{"-bool", "yes", true}, Case{"-bool", "tRuE", true},
+                          Case{"-bool", "No", false}, Case{"-boolean", "FALSE", false}}) {
+        const Result w = defaults({"write", "com.example.bool", "flag", c.option, c.value});
+        EXPECT_EQ(w.status, 0) << w.err;
+        EXPECT_EQ(w.out + w.err, "");
+        const QVariant back = stored("com.example.bool", "flag");
+        EXPECT_EQ(back.typeId(), QMetaType::Bool) << c.value.toStdString();
+        EXPECT_EQ(back.toBool(), c.expected) << c.value.toStdString();
+        EXPECT_EQ(defaults({"read", "com.example.bool", "flag"}).out, c.expected ? "1\n" : "0\n");
+    }
+
+    // Without the option the same word is just text.
+    ASSERT_EQ(defaults({"write", "com.example.bool", "word", "TRUE"}).status, 0);
+    EXPECT_EQ(stored("com.example.bool", "word"), QVariant(QString("TRUE")));
+    EXPECT_EQ(defaults({"read", "com.example.bool", "word"}).out, "TRUE\n");
+}
+
+TEST_F(Defaults, BadBooleanAndOtherMisuseShowUsageWithStatus255)
+{
+    const std::vector<QStringList> misuses{
+        {},
+        {"read"},
+        {"read", "a", "b", "c"},
+        {"write", "com.example.usage", "flag", "-bool", "maybe"},
+        {"write", "com.example.usage", "flag", "-boolean", "1"},
+        {"write", "com.example.usage", "flag", "-bool"},
+        {"write", "com.example.usage", "flag", "-string", "x"},
+        {"write", "com.example.usage", "flag"},
+        {"write", "com.example.usage"},
+        {"delete"},
+        {"frobnicate", "com.example.usage"},
+        {"read", ""},
+    };
+    for (const QStringList& args : misuses) {
+        const Result r = defaults(args);
+        EXPECT_EQ(r.status, 255) << args.join(' ').toStdString();
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("defaults"), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(QFile::exists(plistPath("com.example.usage")));
+}
+
+// ---- Missing things and domain names ----
+
+TEST_F(Defaults, MissingDomainsAndKeysAreReportedWithStatus1)
+{
+    const Result noDomain = defaults({"read", "com.example.none"});
+    EXPECT_EQ(noDomain.status, 1);
+    EXPECT_EQ(noDomain.out, "");
+    EXPECT_EQ(noDomain.err, "\nDomain com.example.none does not exist\n");
+
+    const Result noPairInMissingDomain = defaults({"read", "com.example.none", "key"});
+    EXPECT_EQ(noPairInMissingDomain.status, 1);
+    EXPECT_EQ(noPairInMissingDomain.out, "");
+    EXPECT_EQ(noPairInMissingDomain.err, "\nThe domain/default pair of (com.example.none, key) does not exist\n");
+
+    ASSERT_EQ(defaults({"write", "com.example.some", "present", "1"}).status, 0);
+    const Result noKey = defaults({"read", "com.example.some", "absent"});
+    EXPECT_EQ(noKey.status, 1);
+    EXPECT_EQ(noKey.out, "");
+    EXPECT_EQ(noKey.err, "\nThe domain/default pair of (com.example.some, absent) does not exist\n");
+
+    const Result deleteNoKey = defaults({"delete", "com.example.some", "absent"});
+    EXPECT_EQ(deleteNoKey.status, 1);
+    EXPECT_EQ(deleteNoKey.err, "\nThe domain/default pair of (com.example.some, absent) does not exist\n");
+    const Result deleteNoDomain = defaults({"delete", "com.example.none"});
+    EXPECT_EQ(deleteNoDomain.status, 1);
+    EXPECT_EQ(deleteNoDomain.err, "\nDomain (com.example.none) not found.\nDefaults have not been changed.\n");
+    EXPECT_FALSE(QFile::exists(plistPath("com.example.none")));
+}
+
+TEST_F(Defaults, DeleteRemovesAKeyOrAWholeDomain)
+{
+    ASSERT_EQ(defaults({"write", "com.example.del", "keep", "k"}).status, 0);
+    ASSERT_EQ(defaults({"write", "com.example.del", "drop", "d"}).status, 0);
+
+    const Result key = defaults({"delete", "com.example.del", "drop"});
+    EXPECT_EQ(key.status, 0);
+    EXPECT_EQ(key.out + key.err, "");
+    EXPECT_EQ(defaults({"read", "com.example.del"}).out, "{\n    keep = k;\n}\n");
+
+    const Result domain = defaults({"delete", "com.example.del"});
+    EXPECT_EQ(domain.status, 0);
+    EXPECT_FALSE(QFile::exists(plistPath("com.example.del")));
+    EXPECT_EQ(defaults({"read", "com.example.del"}).status, 1);
+}
+
+TEST_F(Defaults, GlobalDomainHasThreeNamesAndOneFile)
+{
+    ASSERT_EQ(defaults({"write", "-g", "AppleLanguages", "(de, en)"}).status, 0);
+    ASSERT_EQ(defaults({"write", "NSGlobalDomain", "AppleLocale", "de_DE"}).status, 0);
+    for (const QString name : {"-g", "NSGlobalDomain", ".GlobalPreferences"}) {
+        EXPECT_EQ(defaults({"read", name, "AppleLanguages"}).out, "(\n    de,\n    en\n)\n");
+        EXPECT_EQ(defaults({"read", name, "AppleLocale"}).out, "de_DE\n");
+    }
+    EXPECT_TRUE(QFile::exists(plistPath(".GlobalPreferences")));
+    EXPECT_FALSE(QFile::exists(plistPath("NSGlobalDomain")));
+    EXPECT_FALSE(QFile::exists(plistPath("-g")));
+    EXPECT_EQ(defaults({"read", "-g", "missing"}).err,
+              "\nThe domain/default pair of (kCFPreferencesAnyApplication, missing) does not exist\n");
+}
+
+// ---- The files ----
+
+TEST_F(Defaults, ReadsXmlFilesAndWritesBinaryOnes)
+{
+    writeFile(plistPath("com.example.xml"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+              "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+              "<plist version=\"1.0\">\n<dict>\n"
+              "\t<key>AppleLanguages</key>\n\t<array>\n\t\t<string>fr-CA</string>\n\t\t<string>en</string>\n"
+              "\t</array>\n\t<key>Enabled</key>\n\t<true/>\n\t<key>Count</key>\n\t<integer>3</integer>\n"
+              "</dict>\n</plist>\n");
+    EXPECT_EQ(defaults({"read", "com.example.xml", "AppleLanguages"}).out, "(\n    \"fr-CA\",\n    en\n)\n");
+    EXPECT_EQ(defaults({"read", "com.example.xml", "Enabled"}).out, "1\n");
+
+    ASSERT_EQ(defaults({"write", "com.example.xml", "Added", "yes"}).status, 0);
+    EXPECT_TRUE(fileBytes(plistPath("com.example.xml")).startsWith("bplist00"));
+    EXPECT_EQ(defaults({"read", "com.example.xml"}).out,
+              "{\n    Added = yes;\n    AppleLanguages =     (\n        \"fr-CA\",\n        en\n    );\n"
+              "    Count = 3;\n    Enabled = 1;\n}\n");
+}
+
+TEST_F(Defaults, UnparsableFilesAreReportedAndNeverOverwritten)
+{
+    const std::vector<QByteArray> contents{
+        "this is not a property list",
+        "",
+        "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>a</string></array></plist>",
+        QByteArray("bplist00\x01\x02\x03", 11),
+    };
+    for (const QByteArray& content : contents) {
+        const QString path = plistPath("com.example.broken");
+        writeFile(path, content);
+
+        const Result write = defaults({"write", "com.example.broken", "key", "value"});
+        EXPECT_EQ(write.status, 1) << content.toStdString();
+        EXPECT_EQ(write.out, "");
+        EXPECT_NE(write.err, "");
+        const Result del = defaults({"delete", "com.example.broken", "key"});
+        EXPECT_EQ(del.status, 1);
+        const Result read = defaults({"read", "com.example.broken", "key"});
+        EXPECT_EQ(read.status, 1);
+        EXPECT_EQ(read.out, "");
+        EXPECT_NE(read.err, "");
+        EXPECT_EQ(plist_store::writeKey(path.toStdString(), "key", plist_new_string("value")),
+                  plist_store::WriteStatus::Unparsable);
+        EXPECT_EQ(plist_store::load(path.toStdString()).status, plist_store::LoadStatus::Unparsable);
+
+        EXPECT_EQ(fileBytes(path), content);
+    }
+}
+
+TEST_F(Defaults, WritingCreatesTheMissingPreferencesFolder)
+{
+    ASSERT_TRUE(QDir(home_.path("Library")).removeRecursively());
+    const Result r = defaults({"write", "org.quorrel.Quorrel", "PreferredLocales", "(en, de)"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(stored("org.quorrel.Quorrel", "PreferredLocales"), QVariant(QVariantList{"en", "de"}));
+}
+
+// ---- Several processes at once ----
+
+std::vector<std::unique_ptr<QProcess>> startWriters(const QString& domain, const QStringList& prefixes, int perPrefix)
+{
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int i = 0; i < perPrefix; ++i) {
+        for (const QString& prefix : prefixes) {
+            auto process = std::make_unique<QProcess>();
+            process->start(buildPath("defaults"),
+                           {"write", domain, prefix + QString::number(i), "value " + prefix + QString::number(i)});
+            writers.push_back(std::move(process));
+        }
+    }
+    return writers;
+}
+
+// A large value makes each write's read-modify-write slow enough that the writers truly overlap.
+const QByteArray kBallast(1 << 20, 'x');
+
+TEST_F(Defaults, ParallelWritersOfDifferentKeysLoseNothing)
+{
+    const QString domain = "com.example.parallel";
+    store(domain, "ballast", kBallast);
+    auto writers = startWriters(domain, {"a", "b"}, 50);
+    for (auto& writer : writers) {
+        const Result r = finish(*writer);
+        EXPECT_EQ(r.status, 0) << r.err;
+    }
+
+    const auto loaded = plist_store::load(plistPath(domain).toStdString());
+    ASSERT_EQ(loaded.status, plist_store::LoadStatus::Ok);
+    const QVariantMap all = plist_variant::toVariant(loaded.dict.get()).toMap();
+    EXPECT_EQ(all.size(), 101);
+    for (const QString prefix : {"a", "b"}) {
+        for (int i = 0; i < 50; ++i) {
+            const QString key = prefix + QString::number(i);
+            EXPECT_EQ(all.value(key).toString(), "value " + key);
+        }
+    }
+    // Temporary files were all renamed into place; only the file and its lock remain.
+    EXPECT_EQ(QDir(home_.path("Library/Preferences")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({domain + ".plist", domain + ".plist.lock"}));
+}
+
+TEST_F(Defaults, ReaderDuringWritesAlwaysSeesAWholeFile)
+{
+    const QString domain = "com.example.reader";
+    store(domain, "ballast", kBallast);
+    const std::string path = plistPath(domain).toStdString();
+
+    std::atomic<bool> stop{false};
+    std::atomic<int> reads{0}, broken{0}, shrank{0};
+    std::thread reader([&] {
+        uint32_t seen = 0;
+        while (!stop) {
+            const auto loaded = plist_store::load(path);
+            if (loaded.status != plist_store::LoadStatus::Ok) {
+                ++broken;
+            } else {
+                const uint32_t size = plist_dict_get_size(loaded.dict.get());
+                if (size < seen)
+                    ++shrank;
+                seen = size;
+            }
+            ++reads;
+        }
+    });
+
+    auto writers = startWriters(domain, {"k"}, 60);
+    for (auto& writer : writers)
+        EXPECT_EQ(finish(*writer).status, 0);
+    // At least one more read after the last write, so the reader surely overlapped the writes' end.
+    const int readsAtEnd = reads;
+    while (reads < readsAtEnd + 2)
+        std::this_thread::yield();
+    stop = true;
+    reader.join();
+
+    EXPECT_EQ(broken, 0);
+    EXPECT_EQ(shrank, 0);
+    const auto last = plist_store::load(path);
+    ASSERT_EQ(last.status, plist_store::LoadStatus::Ok);
+    EXPECT_EQ(plist_dict_get_size(last.dict.get()), 61u);
+    EXPECT_GT(reads, 2);
+}
+
+// ---- Conversions for the program's own defaults ----
+
+TEST_F(Defaults, VariantsSurviveAStoreRoundTrip)
+{
+    const QDateTime when(QDate(2023, 6, 7), QTime(8, 9, 10, 250), QTimeZone::utc());
+    const QDateTime before2001(QDate(1999, 12, 31), QTime(23, 59, 58, 500), QTimeZone::utc());
+    const QVariantMap nested{{"locales", QStringList{"en", "zh-Hant-TW"}},
+                             {"inner", QVariantMap{{"on", true}, {"list", QVariantList{qint64(1), "two", 3.5}}}}};
+    store("org.quorrel.Quorrel", "strings", QStringList{"en", QString::fromUtf8("日本語"), QString::fromUtf8("😀"), ""});
+    store("org.quorrel.Quorrel", "flag", true);
+    store("org.quorrel.Quorrel", "int", int(-3));
+    store("org.quorrel.Quorrel", "big", qint64(1) << 40);
+    store("org.quorrel.Quorrel", "real", 0.1);
+    store("org.quorrel.Quorrel", "bytes", QByteArray("\0\xff", 2));
+    store("org.quorrel.Quorrel", "when", when);
+    store("org.quorrel.Quorrel", "before2001", before2001);
+    store("org.quorrel.Quorrel", "nested", nested);
+
+    EXPECT_EQ(stored("org.quorrel.Quorrel", "strings").toStringList(),
+              QStringList({"en", QString::fromUtf8("日本語"), QString::fromUtf8("😀"), ""}));
+    const QVariant flag = stored("org.quorrel.Quorrel", "flag");
+    EXPECT_EQ(flag.typeId(), QMetaType::Bool);
+    EXPECT_TRUE(flag.toBool());
+    EXPECT_EQ(stored("org.quorrel.Quorrel", "int"), QVariant(qint64(-3)));
+    EXPECT_EQ(stored("org.quorrel.Quorrel", "big"), QVariant(qint64(1) << 40));
+    EXPECT_EQ(stored("org.quorrel.Quorrel", "real"), QVariant(0.1));
+    EXPECT_EQ(stored("org.quorrel.Quorrel", "bytes"), QVariant(QByteArray("\0\xff", 2)));
+    EXPECT_EQ(stored("org.quorrel.Quorrel", "when").toDateTime(), when);
+    EXPECT_EQ(stored("org.quorrel.Quorrel", "before2001").toDateTime(), before2001);
+    // Also straight from memory, without the file in between.
+    plist_store::PlistPtr node(plist_variant::fromVariant(before2001));
+    EXPECT_EQ(plist_variant::toVariant(node.get()).toDateTime(), before2001);
+
+    const QVariantMap back = stored("org.quorrel.Quorrel", "nested").toMap();
+    EXPECT_EQ(back.value("locales").toStringList(), QStringList({"en", "zh-Hant-TW"}));
+    const QVariantMap inner = back.value("inner").toMap();
+    EXPECT_EQ(inner.value("on"), QVariant(true));
+    EXPECT_EQ(inner.value("list").toList(), QVariantList({qint64(1), "two", 3.5}));
+}
+
+TEST_F(Defaults, ValuesWithoutAPropertyListFormAreRefused)
+{
+    EXPECT_EQ(plist_variant::fromVariant(QVariant()), nullptr);
+    EXPECT_EQ(plist_variant::fromVariant(QPoint(1, 2)), nullptr);
+    EXPECT_EQ(plist_variant::fromVariant(QVariantList{"ok", QPoint(1, 2)}), nullptr);
+    EXPECT_EQ(plist_variant::fromVariant(QVariantMap{{"bad", QVariant()}}), nullptr);
+    EXPECT_EQ(plist_variant::fromVariant(QVariant::fromValue(~quint64(0))), nullptr);
+    EXPECT_FALSE(plist_variant::toVariant(nullptr).isValid());
+}
+
+} // namespace
