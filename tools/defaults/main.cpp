@@ -61,10 +61,12 @@ int pairMissing(const std::string& domain, const std::string& key)
     return 1;
 }
 
-int unparsableDomain(const std::string& domain, const std::string& path)
+// A file we cannot take as a domain is reported, and left exactly as it is.
+int unreadableDomain(const std::string& domain, const std::string& path, bool changing)
 {
     message("\nDomain " + shownDomain(domain) + " could not be read: " + path
-            + " is not a property list holding a dictionary. Defaults have not been changed.\n");
+            + " is not a readable property list holding a dictionary.\n"
+            + (changing ? "Defaults have not been changed.\n" : ""));
     return 1;
 }
 
@@ -96,7 +98,7 @@ int readCommand(const std::string& domain, const std::string* key)
         return 1;
     const plist_store::Loaded loaded = plist_store::load(path);
     if (loaded.status == plist_store::LoadStatus::Unparsable)
-        return unparsableDomain(domain, path);
+        return unreadableDomain(domain, path, false);
     if (!key) {
         if (loaded.status == plist_store::LoadStatus::Missing) {
             message("\nDomain " + shownDomain(domain) + " does not exist\n");
@@ -137,7 +139,7 @@ int writeCommand(const std::string& domain, const std::string& key, plist_t valu
     case plist_store::WriteStatus::Ok:
         return 0;
     case plist_store::WriteStatus::Unparsable:
-        return unparsableDomain(domain, path);
+        return unreadableDomain(domain, path, true);
     case plist_store::WriteStatus::IoError:
         break;
     }
@@ -177,7 +179,7 @@ int deleteCommand(const std::string& domain, const std::string* key)
     if (loaded.status == plist_store::LoadStatus::Missing)
         return notFound();
     if (loaded.status == plist_store::LoadStatus::Unparsable)
-        return unparsableDomain(domain, path);
+        return unreadableDomain(domain, path, true);
     if (!plist_dict_get_item(loaded.dict.get(), validUtf8(*key).c_str()))
         return pairMissing(domain, *key);
     return writeCommand(domain, *key, nullptr);
