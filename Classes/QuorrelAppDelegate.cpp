@@ -90,6 +90,9 @@ bool QuorrelAppDelegate::applicationShouldTerminateAfterLastWindowClosed(QObject
 void QuorrelAppDelegate::applicationWillTerminate(const Notification&)
 {
     myPreferredLocales.clear();
+    // The tables outlive their data sources here: detach them so nothing reads a dropped one.
+    outlets.languagesTable->setDataSource(nullptr);
+    outlets.regionsTable->setDataSource(nullptr);
     languageTableData.reset();
     regionsTableData.reset();
     availableRegions.clear();

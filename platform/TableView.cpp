@@ -106,8 +106,10 @@ void TableView::setDataSource(TableDataSource* dataSource)
 void TableView::reloadData()
 {
     model_.reload();
-    resizeColumnsToContents();
-    horizontalHeader()->setStretchLastSection(true);
+    // Names take the spare width; other columns fit their content.
+    QHeaderView* header = horizontalHeader();
+    for (int column = 0; column < model_.columnCount(); ++column)
+        header->setSectionResizeMode(column, column == 0 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
 }
 
 qint64 TableView::numberOfRows() const

@@ -44,3 +44,8 @@ QString buildPath(const QString& relative)
 {
     return QDir(QStringLiteral(QUORREL_BUILD_DIR)).filePath(relative);
 }
+
+void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include <map>
+#include <ostream>
 #include <optional>
 
 // Sets environment variables for the life of one object and puts the old values back afterwards.
@@ -34,6 +35,9 @@ private:
     QTemporaryDir dir_;
     ScopedEnv env_;
 };
+
+// Readable QString values in test failures.
+void PrintTo(const QString& text, std::ostream* os);
 
 // Paths of what the build made.
 QString buildPath(const QString& relative);

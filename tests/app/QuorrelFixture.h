@@ -1,0 +1,58 @@
+#pragma once
+#include "QuorrelAppDelegate.h"
+#include "TestHome.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <memory>
+
+// One launch of a system tool, as the recording tool root saw it.
+struct ToolCall {
+    qint64 pid = 0;
+    QString tool;          // defaults, ps, kill, rm, killall
+    QStringList arguments;
+    bool operator==(const ToolCall& other) const { return tool == other.tool && arguments == other.arguments; }
+};
+void PrintTo(const ToolCall& call, std::ostream* os);
+
+// A temporary HOME and a tool root whose tools record every launch; "defaults" then runs the real
+// stand-in against the temporary HOME, "ps" prints what the test put in psOutput, and kill, rm and
+// killall do nothing at all.
+class QuorrelFixture : public ::testing::Test {
+protected:
+    QuorrelFixture();
+    ~QuorrelFixture() override;
+
+    // Writes a global preference directly with the stand-in, unrecorded.
+    void writeGlobal(const QString& key, const QString& value);
+    QString readGlobal(const QString& key);
+    void writeOwnDefault(const QString& key, const QString& value);
+    void setListing(const QByteArray& psOutput);
+
+    // Builds the main window and runs start-up, then forgets the launches start-up made.
+    QuorrelAppDelegate& start(bool keepStartupCalls = false);
+
+    // Every launch so far, in the order the tools were started.
+    QList<ToolCall> calls();
+    // Waits until `count` launches have been recorded (fire-and-forget tools start in order but
+    // write their record a moment later), then a little more to catch extra ones.
+    QList<ToolCall> waitForCalls(qsizetype count);
+    void clearCalls();
+
+    static ToolCall call(const QString& tool, const QStringList& arguments) { return {0, tool, arguments}; }
+    static ToolCall readLanguages();
+    static ToolCall readLocale();
+    static ToolCall writeLanguages(const QString& value);
+    static ToolCall writeLocale(const QString& value);
+    static ToolCall listProcesses();
+
+    // Cell texts of a table, row by row, columns joined by " | ".
+    static QStringList cells(TableView* table);
+    static int selectedRow(TableView* table);
+
+    TestHome home;
+    QString toolRoot;
+    std::unique_ptr<QuorrelAppDelegate> delegate;
+};

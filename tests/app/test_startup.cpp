@@ -1,0 +1,157 @@
+// Start-up, activation, termination and the full refresh, against real tools in a temporary HOME.
+#include "QuorrelFixture.h"
+
+#include "DefaultKeys.h"
+#include "UserDefaults.h"
+
+#include <QTest>
+
+using Startup = QuorrelFixture;
+
+TEST_F(Startup, WithoutSavedEntriesTheMenuIsEmptyAndStartUpReadsOnlyWhatTheRefreshNeeds)
+{
+    QuorrelAppDelegate& d = start(true);
+    EXPECT_EQ(d.outlets.preferredLocalesMenu->numberOfItems(), 0);
+    EXPECT_FALSE(d.outlets.preferredLocalesMenu->isEnabled());
+    EXPECT_FALSE(d.outlets.removePreferredLocale.isEnabled());
+    EXPECT_TRUE(d.outlets.removePreferredLocale.isHidden());
+    EXPECT_TRUE(d.outlets.circularProgressIndicator->isHidden());
+    ASSERT_TRUE(QuorrelAppDelegate::timer);
+    EXPECT_TRUE(QuorrelAppDelegate::timer->isValid());
+    EXPECT_DOUBLE_EQ(QuorrelAppDelegate::timer->timeInterval(), 5.0);
+    // The refresh: languages, region, fallback menu (no entry, so one read), help daemon listing.
+    EXPECT_EQ(calls(), (QList<ToolCall>{readLanguages(), readLocale(), readLanguages(), listProcesses()}));
+    EXPECT_EQ(d.languages, (QStringList{"en", "de", "fr"}));
+    EXPECT_EQ(d.locales.value(0), "en_US");
+}
+
+TEST_F(Startup, SelectsTheSavedEntryOfTheCurrentRegionTheLastOneWhenSeveralMatch)
+{
+    writeGlobal("AppleLocale", "fr_FR");
+    writeOwnDefault(kPreferredLocalesKey, "(de_DE, fr_FR)");
+    QuorrelAppDelegate& d = start(true);
+    EXPECT_EQ(d.outlets.preferredLocalesMenu->itemTitles(), (QStringList{"de_DE", "fr_FR"}));
+    EXPECT_EQ(d.outlets.preferredLocalesMenu->indexOfSelectedItem(), 1);
+    EXPECT_TRUE(d.outlets.preferredLocalesMenu->isEnabled());
+    EXPECT_TRUE(d.outlets.removePreferredLocale.isEnabled());
+    EXPECT_FALSE(d.outlets.removePreferredLocale.isHidden());
+    // Start-up reads the region once itself before the refresh.
+    EXPECT_EQ(calls(), (QList<ToolCall>{readLocale(), readLanguages(), readLocale(), readLanguages(), listProcesses()}));
+
+    writeOwnDefault(kPreferredLocalesKey, "(\"fr_FR,de\", de_DE, fr_FR, en_GB)");
+    EXPECT_EQ(start().outlets.preferredLocalesMenu->indexOfSelectedItem(), 2);
+    writeOwnDefault(kPreferredLocalesKey, "(de_DE, en_GB)");
+    EXPECT_EQ(start().outlets.preferredLocalesMenu->indexOfSelectedItem(), 0);
+}
+
+TEST_F(Startup, HandEditedSavedEntriesLoadWithoutLossOrCrash)
+{
+    const QString preferences = home.path("Library/Preferences/org.quorrel.Quorrel.plist");
+    auto storedBytes = [&] {
+        QFile file(preferences);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const struct {
+        const char* stored;
+        QStringList loaded;
+    } cases[] = {
+        {"hello", {}},                                      // not a list
+        {"(de_DE, (nested))", {}},                          // a list holding a non-text
+        {"{ a = b; }", {}},                                 // a dictionary
+        {"(\"\", d, \"de_DE,,,x\", \"fr_FR,en,ja,zh\")", {"", "d", "de_DE,,,x", "fr_FR,en,ja,zh"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        writeOwnDefault(kPreferredLocalesKey, c.stored);
+        const QByteArray before = storedBytes();
+        QuorrelAppDelegate& d = start();
+        EXPECT_EQ(d.myPreferredLocales, c.loaded);
+        EXPECT_EQ(d.outlets.preferredLocalesMenu->numberOfItems(), c.loaded.size());
+        EXPECT_EQ(storedBytes(), before) << "merely starting must store nothing";
+    }
+}
+
+TEST_F(Startup, TheAddButtonNeedsTheRegionsLanguageFirst)
+{
+    const struct {
+        const char* languages;
+        const char* locale;
+        bool enabled;
+    } cases[] = {
+        {"(de, en)", "de_DE", true},  {"(en-GB, de)", "en_GB", false}, {"(pt, en)", "pt_BR", true},
+        {"(en, de)", "de_DE", false}, {"(e, de)", "e", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        writeGlobal("AppleLanguages", c.languages);
+        writeGlobal("AppleLocale", c.locale);
+        EXPECT_EQ(start().outlets.addPreferredLocale.isEnabled(), c.enabled);
+    }
+}
+
+TEST_F(Startup, AMissingRegionOrLanguageOrderStillGivesAWorkingWindow)
+{
+    QFile::remove(home.path("Library/Preferences/.GlobalPreferences.plist"));
+    QuorrelAppDelegate& d = start();
+    EXPECT_EQ(d.languages, QStringList{""});
+    EXPECT_EQ(d.locales, QStringList{""});
+    EXPECT_FALSE(d.outlets.addPreferredLocale.isEnabled()) << "an empty region can never be saved";
+    EXPECT_EQ(d.outlets.languagesTable->model()->rowCount(), 1);
+
+    // No tool at all: nothing but empty reads.
+    QDir(toolRoot).removeRecursively();
+    QuorrelAppDelegate& bare = start();
+    EXPECT_EQ(bare.languages, QStringList{""});
+    EXPECT_FALSE(bare.outlets.clearAHVCaches.isEnabled());
+}
+
+TEST_F(Startup, TheWindowHidesWhenInactiveUnlessTheUserKeepsItOpen)
+{
+    QuorrelAppDelegate& d = start();
+    QWidget* window = d.window().widget();
+    d.applicationWillBecomeActive({});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(d.isActive());
+    EXPECT_TRUE(d.applicationShouldTerminateAfterLastWindowClosed(nullptr));
+
+    d.applicationWillResignActive({});
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(d.isActive());
+    EXPECT_FALSE(d.applicationShouldTerminateAfterLastWindowClosed(nullptr));
+    d.applicationWillBecomeActive({});
+    EXPECT_TRUE(window->isVisible());
+
+    UserDefaults::standardUserDefaults().setBool(true, QUkeepInactiveWindowOpen);
+    d.applicationWillResignActive({});
+    EXPECT_TRUE(window->isVisible());
+    // Each activation change refreshes the help-cache button, and only that.
+    EXPECT_EQ(waitForCalls(4), (QList<ToolCall>{listProcesses(), listProcesses(), listProcesses(), listProcesses()}));
+}
+
+TEST_F(Startup, ALocaleChangeRefreshesEverythingAndTerminationStopsObserving)
+{
+    QuorrelAppDelegate& d = start();
+    writeGlobal("AppleLanguages", "(fr, en)");
+    NotificationCenter::defaultCenter().postNotificationName(kCurrentLocaleDidChangeNotification, nullptr);
+    EXPECT_EQ(d.languages, (QStringList{"fr", "en"}));
+    EXPECT_EQ(calls().size(), 4);
+
+    d.applicationWillTerminate({});
+    EXPECT_FALSE(d.languageTableData);
+    EXPECT_TRUE(d.myPreferredLocales.isEmpty());
+    clearCalls();
+    for (const QString& name : {kCurrentLocaleDidChangeNotification, kMyNotificationLanguagesHaveBeenUpdated,
+                                kMyNotificationLocalesHaveBeenUpdated})
+        NotificationCenter::defaultCenter().postNotificationName(name, nullptr);
+    EXPECT_TRUE(waitForCalls(0).isEmpty());
+}
+
+TEST_F(Startup, TheTimerRefreshesTheHelpCacheButton)
+{
+    setListing("  PID TTY   TIME CMD\n  42 ??  0:00.1 /usr/sbin/helpd\n");
+    QuorrelAppDelegate& d = start();
+    EXPECT_TRUE(d.outlets.clearAHVCaches.isEnabled());
+    setListing("  PID TTY   TIME CMD\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !d.outlets.clearAHVCaches.isEnabled(); }, 8000));
+    EXPECT_EQ(calls().value(0), listProcesses());
+}

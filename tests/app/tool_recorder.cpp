@@ -1,0 +1,56 @@
+// Stands in for every system tool in a test's tool root: appends its argument vector to the log
+// named by QUORREL_TEST_LOG in one write, then behaves as the test arranged:
+//  - as "defaults", runs the real `defaults` stand-in named by QUORREL_TEST_DEFAULTS;
+//  - as "ps", prints the file "ps-output" of the tool root ($QUORREL_TOOL_ROOT), if any;
+//  - anything else (kill, rm, killall) does nothing at all.
+// Records: pid, tool name and arguments separated by 0x1f, ended by 0x1e.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+static void record(int argc, char** argv, const std::string& tool)
+{
+    const char* log = std::getenv("QUORREL_TEST_LOG");
+    if (!log)
+        return;
+    std::string entry = std::to_string(getpid()) + '\x1f' + tool;
+    for (int i = 1; i < argc; ++i)
+        entry += '\x1f' + std::string(argv[i]);
+    entry += '\x1e';
+    const int fd = open(log, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return;
+    (void)!write(fd, entry.data(), entry.size());
+    close(fd);
+}
+
+int main(int argc, char** argv)
+{
+    const char* slash = std::strrchr(argv[0], '/');
+    const std::string tool = slash ? slash + 1 : argv[0];
+    record(argc, argv, tool);
+    if (tool == "defaults") {
+        const char* real = std::getenv("QUORREL_TEST_DEFAULTS");
+        if (real) {
+            argv[0] = const_cast<char*>(real);
+            execv(real, argv);
+        }
+        return 127;
+    }
+    if (tool == "ps") {
+        const char* root = std::getenv("QUORREL_TOOL_ROOT");
+        const std::string path = std::string(root ? root : ".") + "/ps-output";
+        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return 0;
+        char buffer[65536];
+        ssize_t n;
+        while ((n = read(fd, buffer, sizeof buffer)) > 0)
+            (void)!write(STDOUT_FILENO, buffer, size_t(n));
+        close(fd);
+    }
+    return 0;
+}
