@@ -1,0 +1,329 @@
+#include "ChildProcess.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <mutex>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sched.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace child_process {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How often a read checks whether the child itself has ended while its pipe is still open.
+constexpr std::chrono::milliseconds kExitCheckInterval{25};
+// How long to wait for a child to die after SIGKILL before leaving it to reapFinished().
+constexpr std::chrono::milliseconds kReapAfterKill{2000};
+
+class UniqueFd {
+public:
+    UniqueFd() = default;
+    explicit UniqueFd(int fd) : fd_(fd) {}
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    ~UniqueFd() { reset(); }
+    int get() const { return fd_; }
+    void reset(int fd = -1)
+    {
+        if (fd_ >= 0)
+            ::close(fd_); // never retried: on Linux the descriptor is gone even after EINTR
+        fd_ = fd;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+// A descriptor below 3 would be overwritten by the dup2s that set up the child's 0 and 1
+// (possible when the program was started with a standard descriptor closed).
+int moveAboveStandardDescriptors(int fd)
+{
+    if (fd > 2)
+        return fd;
+    const int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, 3);
+    ::close(fd);
+    return moved;
+}
+
+bool makePipe(UniqueFd& readEnd, UniqueFd& writeEnd)
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    readEnd.reset(moveAboveStandardDescriptors(fds[0]));
+    writeEnd.reset(moveAboveStandardDescriptors(fds[1]));
+    return readEnd.get() >= 0 && writeEnd.get() >= 0;
+}
+
+class SpawnSettings {
+public:
+    SpawnSettings()
+    {
+        actionsReady_ = ::posix_spawn_file_actions_init(&actions_) == 0;
+        attributesReady_ = ::posix_spawnattr_init(&attributes_) == 0;
+    }
+    SpawnSettings(const SpawnSettings&) = delete;
+    SpawnSettings& operator=(const SpawnSettings&) = delete;
+    ~SpawnSettings()
+    {
+        if (actionsReady_)
+            ::posix_spawn_file_actions_destroy(&actions_);
+        if (attributesReady_)
+            ::posix_spawnattr_destroy(&attributes_);
+    }
+
+    // stdin from `stdinFd`, stdout to `stdoutFd` (or /dev/null when it is -1), stderr inherited,
+    // nothing above 2; every signal at its default and none blocked, whatever this program set.
+    bool prepare(int stdinFd, int stdoutFd)
+    {
+        if (!actionsReady_ || !attributesReady_)
+            return false;
+        if (::posix_spawn_file_actions_adddup2(&actions_, stdinFd, STDIN_FILENO) != 0)
+            return false;
+        const int stdoutAction = stdoutFd >= 0
+            ? ::posix_spawn_file_actions_adddup2(&actions_, stdoutFd, STDOUT_FILENO)
+            : ::posix_spawn_file_actions_addopen(&actions_, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        if (stdoutAction != 0)
+            return false;
+        if (::posix_spawn_file_actions_addclosefrom_np(&actions_, 3) != 0)
+            return false;
+
+        sigset_t all;
+        sigset_t none;
+        sigfillset(&all);
+        sigemptyset(&none);
+        return ::posix_spawnattr_setsigdefault(&attributes_, &all) == 0
+            && ::posix_spawnattr_setsigmask(&attributes_, &none) == 0
+            && ::posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK) == 0;
+    }
+
+    const posix_spawn_file_actions_t* actions() const { return &actions_; }
+    const posix_spawnattr_t* attributes() const { return &attributes_; }
+
+private:
+    posix_spawn_file_actions_t actions_;
+    posix_spawnattr_t attributes_;
+    bool actionsReady_ = false;
+    bool attributesReady_ = false;
+};
+
+bool containsNul(const std::string& text) { return text.find('\0') != std::string::npos; }
+
+// Starts the child; false when it could not be started (posix_spawn reports a failed exec itself
+// and has already reaped the short-lived child in that case).
+bool spawn(const std::string& path, const std::vector<std::string>& arguments, int stdoutFd, pid_t& pid)
+{
+    // A NUL cannot travel in argv: refuse rather than pass a silently shortened argument.
+    if (path.empty() || containsNul(path) || std::any_of(arguments.begin(), arguments.end(), containsNul))
+        return false;
+
+    // The child gets a stdin of its own with no writer left, so a tool that reads it sees end of
+    // file at once instead of waiting on whatever this program's stdin is.
+    UniqueFd stdinRead;
+    UniqueFd stdinWrite;
+    if (!makePipe(stdinRead, stdinWrite))
+        return false;
+    stdinWrite.reset();
+
+    SpawnSettings settings;
+    if (!settings.prepare(stdinRead.get(), stdoutFd))
+        return false;
+
+    std::vector<char*> argv;
+    argv.reserve(arguments.size() + 2);
+    argv.push_back(const_cast<char*>(path.c_str()));
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+
+    return ::posix_spawn(&pid, path.c_str(), settings.actions(), settings.attributes(), argv.data(), environ) == 0;
+}
+
+// True once `pid` is reaped (or was reaped by someone else); never blocks.
+bool tryReap(pid_t pid)
+{
+    for (;;) {
+        int status = 0;
+        const pid_t result = ::waitpid(pid, &status, WNOHANG);
+        if (result == pid)
+            return true;
+        if (result == 0)
+            return false;
+        if (errno != EINTR)
+            return errno == ECHILD;
+    }
+}
+
+// Reaps `pid` once it has ended, polling with a growing pause so that a child which is just
+// finishing costs microseconds and a slow one costs little CPU. False if `deadline` came first.
+bool reapBy(pid_t pid, Clock::time_point deadline)
+{
+    std::chrono::microseconds pause{20};
+    for (int attempt = 0;; ++attempt) {
+        if (tryReap(pid))
+            return true;
+        const auto now = Clock::now();
+        if (now >= deadline)
+            return false;
+        if (attempt < 3) {
+            ::sched_yield();
+            continue;
+        }
+        const auto sleepFor = std::min<Clock::duration>(pause, deadline - now);
+        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(sleepFor);
+        const timespec delay{static_cast<time_t>(seconds.count()),
+                             static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(sleepFor - seconds).count())};
+        ::nanosleep(&delay, nullptr); // an interruption only means an earlier look
+        pause = std::min<std::chrono::microseconds>(pause * 2, std::chrono::milliseconds(10));
+    }
+}
+
+std::mutex& pendingMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::vector<pid_t>& pendingChildren()
+{
+    static std::vector<pid_t> pids;
+    return pids;
+}
+
+void addPending(pid_t pid)
+{
+    const std::lock_guard<std::mutex> lock(pendingMutex());
+    pendingChildren().push_back(pid);
+}
+
+void killAndReap(pid_t pid)
+{
+    ::kill(pid, SIGKILL);
+    // A child stuck in the kernel may take a while to die even from SIGKILL; don't hang on it.
+    if (!reapBy(pid, Clock::now() + kReapAfterKill))
+        addPending(pid);
+}
+
+int pollTimeout(Clock::time_point now, Clock::time_point until)
+{
+    if (until <= now)
+        return 0;
+    // Rounded up, so a wait never turns into a busy loop of zero-length polls.
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(until - now).count();
+    return static_cast<int>(std::min<long long>(ms, 60000));
+}
+
+} // namespace
+
+ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments,
+                      std::chrono::milliseconds limit, std::chrono::milliseconds grace)
+{
+    ReadResult result;
+    const auto deadline = Clock::now() + limit;
+
+    UniqueFd outputRead;
+    UniqueFd outputWrite;
+    if (!makePipe(outputRead, outputWrite))
+        return result;
+    pid_t pid = -1;
+    if (!spawn(path, arguments, outputWrite.get(), pid))
+        return result;
+    result.started = true;
+    // From here on only the child (and whatever it starts) holds the write end: end of file
+    // means every writer is gone.
+    outputWrite.reset();
+
+    bool reaped = false;
+    bool graceRunning = false;
+    Clock::time_point graceEnd{};
+    auto nextExitCheck = Clock::now() + kExitCheckInterval;
+    char buffer[64 * 1024];
+
+    for (;;) {
+        const auto now = Clock::now();
+        if (now >= deadline) {
+            result.timedOut = true;
+            break;
+        }
+        if (graceRunning && now >= graceEnd)
+            break; // a background grandchild keeps the pipe; the tool itself is done
+        if (!reaped && now >= nextExitCheck) {
+            if (tryReap(pid)) {
+                reaped = true;
+                graceRunning = true;
+                graceEnd = now + grace;
+                continue;
+            }
+            nextExitCheck = now + kExitCheckInterval;
+        }
+
+        pollfd watched{outputRead.get(), POLLIN, 0};
+        const int ready = ::poll(&watched, 1, pollTimeout(now, std::min(deadline, reaped ? graceEnd : nextExitCheck)));
+        if (ready < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (ready == 0)
+            continue;
+        if (watched.revents & POLLNVAL)
+            break;
+
+        const ssize_t count = ::read(outputRead.get(), buffer, sizeof buffer);
+        if (count > 0) {
+            result.output.append(buffer, static_cast<std::size_t>(count));
+        } else if (count == 0) {
+            break; // end of file
+        } else if (errno != EINTR && errno != EAGAIN) {
+            break;
+        }
+    }
+
+    // Closing our end first means a child still writing gets EPIPE instead of blocking.
+    outputRead.reset();
+    if (!reaped) {
+        // The output has ended (or cannot be read); give the child until the time limit to exit.
+        if (!result.timedOut && !reapBy(pid, deadline))
+            result.timedOut = true;
+        if (result.timedOut)
+            killAndReap(pid);
+    }
+    return result;
+}
+
+bool start(const std::string& path, const std::vector<std::string>& arguments)
+{
+    pid_t pid = -1;
+    if (!spawn(path, arguments, -1, pid))
+        return false;
+    addPending(pid);
+    return true;
+}
+
+std::size_t reapFinished()
+{
+    const std::lock_guard<std::mutex> lock(pendingMutex());
+    auto& pids = pendingChildren();
+    // Only our own pids, one by one: a waitpid(-1) would steal children that QProcess and others
+    // are waiting for.
+    pids.erase(std::remove_if(pids.begin(), pids.end(), tryReap), pids.end());
+    return pids.size();
+}
+
+std::size_t pendingCount()
+{
+    const std::lock_guard<std::mutex> lock(pendingMutex());
+    return pendingChildren().size();
+}
+
+} // namespace child_process

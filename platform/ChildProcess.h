@@ -10,7 +10,8 @@ namespace child_process {
 
 struct ReadResult {
     bool started = false;   // false when the program could not be started at all
-    bool timedOut = false;  // the time limit ended the read; the child was killed and reaped
+    bool timedOut = false;  // the time limit ended the read; a child still running was killed and reaped
+                            // (or, should it not die within moments, left to reapFinished())
     std::string output;     // every byte the child wrote to its standard output
 };
 
@@ -19,6 +20,7 @@ struct ReadResult {
 // directory inherited, no other descriptor of the program inherited, signal dispositions reset.
 // Reads stdout until end of file and reaps the child. Stops waiting once `limit` has passed, or
 // `grace` after the direct child has exited while some other process still holds the pipe.
+// A path or argument containing a NUL byte cannot be passed on exactly and is not started.
 ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments,
                       std::chrono::milliseconds limit, std::chrono::milliseconds grace);
 
