@@ -1,0 +1,31 @@
+#pragma once
+// What the runner tests look at from outside: this process's descriptors, children and memory.
+#include <QString>
+
+#include <sys/types.h>
+#include <vector>
+
+// The tiny tool the tests start (runner_probe.cpp).
+QString probePath();
+
+// Entries of /proc/self/fd, not counting the one used to list them.
+int openDescriptorCount();
+
+// Every process whose parent is this one, zombies included.
+std::vector<pid_t> childrenOfThisProcess();
+
+// VmRSS of this process in KiB.
+long residentKiB();
+
+// Points one of this process's descriptors somewhere else for the life of the object.
+class RedirectedDescriptor {
+public:
+    RedirectedDescriptor(int fd, int replacement);
+    RedirectedDescriptor(const RedirectedDescriptor&) = delete;
+    RedirectedDescriptor& operator=(const RedirectedDescriptor&) = delete;
+    ~RedirectedDescriptor();
+
+private:
+    int fd_;
+    int saved_;
+};

@@ -1,0 +1,272 @@
+// How tools are started: what a child gets, what a failed start leaves behind, how reads end,
+// and how fire-and-forget children are reaped.
+#include "ChildProcess.h"
+#include "MyRunUsrCommands.h"
+#include "RunnerSupport.h"
+#include "support/TestHome.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QTest>
+
+#include <chrono>
+#include <csignal>
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string local(const QString& text) { return QFile::encodeName(text).toStdString(); }
+
+QByteArray readWhole(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+class RunnerTest : public ::testing::Test {
+protected:
+    TestHome home;
+};
+using ChildSetup = RunnerTest;
+using ReadEnding = RunnerTest;
+using FireAndForget = RunnerTest;
+
+// ---------------------------------------------------------------------------------------------
+// Programs that cannot be started
+
+enum class Unstartable { Missing, NotExecutable, Directory };
+
+const char* nameOf(Unstartable kind)
+{
+    switch (kind) {
+    case Unstartable::Missing: return "Missing";
+    case Unstartable::NotExecutable: return "NotExecutable";
+    case Unstartable::Directory: return "Directory";
+    }
+    return "Unknown";
+}
+
+void PrintTo(Unstartable kind, std::ostream* os) { *os << nameOf(kind); }
+
+class StartFailure : public RunnerTest, public ::testing::WithParamInterface<Unstartable> {
+protected:
+    void SetUp() override
+    {
+        // Thousands of expected failures would otherwise flood the log.
+        QLoggingCategory::setFilterRules(QStringLiteral("quorrel.tools.warning=false"));
+        switch (GetParam()) {
+        case Unstartable::Missing:
+            path = home.path(QStringLiteral("no-such-tool"));
+            break;
+        case Unstartable::NotExecutable: {
+            path = home.path(QStringLiteral("not-executable"));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\necho should not run\n");
+            file.close();
+            ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+            break;
+        }
+        case Unstartable::Directory:
+            path = home.path(QStringLiteral("a-directory"));
+            ASSERT_TRUE(QDir().mkpath(path));
+            break;
+        }
+    }
+    void TearDown() override { QLoggingCategory::setFilterRules(QString()); }
+
+    QString path;
+};
+
+TEST_P(StartFailure, LeavesNoDescriptorNoChildAndReadsAsEmptyText)
+{
+    EXPECT_FALSE(child_process::runAndRead(local(path), {}, 5s, 1s).started);
+    EXPECT_FALSE(child_process::start(local(path), {}));
+
+    const int descriptorsBefore = openDescriptorCount();
+    for (int i = 0; i < 1024; ++i) {
+        const std::optional<QString> text = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("x")}, path);
+        ASSERT_TRUE(text.has_value());
+        ASSERT_TRUE(text->isEmpty());
+        ASSERT_FALSE(text->isNull());
+    }
+    EXPECT_EQ(openDescriptorCount(), descriptorsBefore);
+
+    for (int i = 0; i < 1024; ++i)
+        MyRunUsrCommands::runUsrBin({QStringLiteral("x")}, path);
+    EXPECT_EQ(openDescriptorCount(), descriptorsBefore);
+    EXPECT_EQ(child_process::pendingCount(), 0u);
+    EXPECT_TRUE(childrenOfThisProcess().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(, StartFailure,
+                         ::testing::Values(Unstartable::Missing, Unstartable::NotExecutable, Unstartable::Directory),
+                         [](const auto& info) { return std::string(nameOf(info.param)); });
+
+TEST_F(ChildSetup, ArgumentWithNulByteIsRefusedRatherThanCut)
+{
+    const std::string probe = local(probePath());
+    ASSERT_TRUE(child_process::runAndRead(probe, {"args", "fine"}, 5s, 1s).started);
+    EXPECT_FALSE(child_process::runAndRead(probe, {"args", std::string("cut\0off", 7)}, 5s, 1s).started);
+    EXPECT_FALSE(child_process::start(probe, {"args", std::string("cut\0off", 7)}));
+    EXPECT_EQ(child_process::pendingCount(), 0u);
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the child gets from us
+
+TEST_F(ChildSetup, SeesOnlyStandardDescriptors)
+{
+    // A descriptor this program forgot to mark close-on-exec must still not reach the tool.
+    const int leaky = ::open("/dev/null", O_RDONLY);
+    ASSERT_GT(leaky, 2);
+
+    EXPECT_EQ(MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("fds")}, probePath()),
+              QStringLiteral("0\n1\n2\nstdout=pipe\n"));
+
+    const QString report = home.path(QStringLiteral("fds.txt"));
+    MyRunUsrCommands::runUsrBin({QStringLiteral("fds"), report}, probePath());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(report); }, 10000));
+    EXPECT_EQ(readWhole(report), QByteArray("0\n1\n2\nstdout=/dev/null\n"));
+
+    ::close(leaky);
+}
+
+TEST_F(ChildSetup, StartsWithDefaultSignalsAndNoneBlocked)
+{
+    // Programs commonly ignore SIGPIPE for themselves; a tool inheriting that would not die when
+    // its reader goes away.
+    struct sigaction ignore {};
+    struct sigaction previous {};
+    ignore.sa_handler = SIG_IGN;
+    ASSERT_EQ(::sigaction(SIGPIPE, &ignore, &previous), 0);
+    sigset_t block;
+    sigset_t previousMask;
+    sigemptyset(&block);
+    sigaddset(&block, SIGUSR1);
+    ASSERT_EQ(::pthread_sigmask(SIG_BLOCK, &block, &previousMask), 0);
+
+    const auto read = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("signals")}, probePath());
+
+    ::pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
+    ::sigaction(SIGPIPE, &previous, nullptr);
+    EXPECT_EQ(read, QStringLiteral("SIGPIPE=default\nblocked=none\n"));
+}
+
+TEST_F(ChildSetup, ReadingStdinSeesEndOfFileAtOnce)
+{
+    // Our own stdin is a pipe nobody will ever write to or close: a child inheriting it would sit
+    // there until the time limit and return nothing.
+    int ours[2];
+    ASSERT_EQ(::pipe2(ours, O_CLOEXEC), 0);
+    std::optional<QString> read;
+    {
+        RedirectedDescriptor stdinRedirect(STDIN_FILENO, ours[0]);
+        read = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("stdin")}, probePath());
+    }
+    ::close(ours[0]);
+    ::close(ours[1]);
+    EXPECT_EQ(read, QStringLiteral("read 0 bytes\n"));
+}
+
+TEST_F(ChildSetup, LargeOutputIsReadWholeWhileStderrGoesToOurs)
+{
+    constexpr int size = 32 << 20;
+    // Our stderr goes to a file for the moment, to see that the child's stderr is ours and not a
+    // pipe left unread (the tool writes more to it than a pipe can hold).
+    const QString errors = home.path(QStringLiteral("stderr.txt"));
+    const int errorFile = ::open(QFile::encodeName(errors).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ASSERT_GE(errorFile, 0);
+    std::optional<QString> read;
+    {
+        RedirectedDescriptor stderrRedirect(STDERR_FILENO, errorFile);
+        read = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("flood"), QString::number(size)}, probePath());
+    }
+    ::close(errorFile);
+
+    ASSERT_TRUE(read.has_value());
+    ASSERT_EQ(read->size(), size);
+    QString expected(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        expected[i] = QLatin1Char(static_cast<char>('a' + i % 26));
+    EXPECT_TRUE(*read == expected);
+    EXPECT_EQ(QFileInfo(errors).size(), 32 * 4096);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reads that would not end on their own
+
+TEST_F(ReadEnding, BackgroundGrandchildHoldingStdoutDoesNotHoldTheRead)
+{
+    const auto started = Clock::now();
+    const auto read = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("grandchild")}, probePath());
+    const auto took = Clock::now() - started;
+
+    EXPECT_EQ(read, QStringLiteral("before\n"));
+    // The grandchild would hold the pipe for 30 s and the time limit is 10 s; only the grace after
+    // the tool's own exit ends the read this early.
+    EXPECT_LT(took, 8s);
+    EXPECT_TRUE(childrenOfThisProcess().empty());
+}
+
+class TimeLimit : public RunnerTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(TimeLimit, KillsAndReapsTheChildAndKeepsWhatItWrote)
+{
+    const auto started = Clock::now();
+    const auto result = child_process::runAndRead(local(probePath()), {GetParam()}, 300ms, 1s);
+    const auto took = Clock::now() - started;
+
+    EXPECT_TRUE(result.started);
+    EXPECT_TRUE(result.timedOut);
+    EXPECT_EQ(result.output, "partial\n");
+    EXPECT_LT(took, 8s); // the tool itself would run for 30 s
+    EXPECT_TRUE(childrenOfThisProcess().empty());
+    EXPECT_EQ(child_process::pendingCount(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(, TimeLimit, ::testing::Values("hang-open", "hang-closed"),
+                         [](const auto& info) {
+                             return std::string(info.param) == "hang-open" ? "StdoutHeldOpen" : "StdoutClosedEarly";
+                         });
+
+// ---------------------------------------------------------------------------------------------
+// Fire and forget
+
+TEST_F(FireAndForget, ThousandStartsLeaveNoChildOnceTheEventLoopHasRun)
+{
+    const int descriptorsBefore = openDescriptorCount();
+    for (int i = 0; i < 1000; ++i)
+        MyRunUsrCommands::runUsrBin({}, probePath());
+
+    // No further calls: only the event loop can reap the last ones.
+    EXPECT_TRUE(QTest::qWaitFor([] { return child_process::pendingCount() == 0; }, 30000));
+    EXPECT_TRUE(childrenOfThisProcess().empty());
+    EXPECT_EQ(openDescriptorCount(), descriptorsBefore);
+}
+
+TEST_F(FireAndForget, StartsDoNotWaitForEachOther)
+{
+    // The first tool waits for a marker that only the second one creates. Were a start to wait for
+    // its child, the first would give up after 5 s and report so.
+    const QString marker = home.path(QStringLiteral("second-ran"));
+    const QString verdict = home.path(QStringLiteral("verdict"));
+    MyRunUsrCommands::runUsrBin({QStringLiteral("await"), marker, verdict, QStringLiteral("5000")}, probePath());
+    MyRunUsrCommands::runUsrBin({QStringLiteral("touch"), marker}, probePath());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(verdict); }, 20000));
+    EXPECT_EQ(readWhole(verdict), QByteArray("saw"));
+    EXPECT_TRUE(QTest::qWaitFor([] { return child_process::pendingCount() == 0; }, 10000));
+}
+
+} // namespace
