@@ -1,0 +1,201 @@
+// The cost of running a tool through MyRunUsrCommands against the plainest way of doing the same,
+// and a long run of reads watching descriptors, children and memory.
+//
+//   bench_runner                                  everything (the soak takes a while)
+//   bench_runner --benchmark_filter='Echo'        one read of a trivial tool, ours against bare
+//   bench_runner --benchmark_filter=Soak          20,000 reads with resources before and after
+#include "ChildProcess.h"
+#include "MyRunUsrCommands.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QStringList>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const kEcho = "/bin/echo";
+const char* const kWord = "quorrel";
+
+int openDescriptorCount()
+{
+    DIR* dir = ::opendir("/proc/self/fd");
+    if (!dir)
+        return -1;
+    int count = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != ::dirfd(dir))
+            ++count;
+    }
+    ::closedir(dir);
+    return count;
+}
+
+// Processes whose parent is this one, zombies included.
+int childCount()
+{
+    const long self = ::getpid();
+    int count = 0;
+    DIR* dir = ::opendir("/proc");
+    if (!dir)
+        return -1;
+    while (const dirent* entry = ::readdir(dir)) {
+        char* end = nullptr;
+        std::strtol(entry->d_name, &end, 10);
+        if (*end != '\0' || end == entry->d_name)
+            continue;
+        std::ifstream stat(std::string("/proc/") + entry->d_name + "/stat");
+        std::string line;
+        if (!std::getline(stat, line))
+            continue;
+        const auto close = line.rfind(')');
+        char state = 0;
+        long ppid = 0;
+        if (close != std::string::npos && std::sscanf(line.c_str() + close + 1, " %c %ld", &state, &ppid) == 2
+            && ppid == self)
+            ++count;
+    }
+    ::closedir(dir);
+    return count;
+}
+
+long residentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atol(line.c_str() + std::strlen("VmRSS:"));
+    }
+    return -1;
+}
+
+void BM_EchoThroughRunUsrBinAndRead(benchmark::State& state)
+{
+    const QStringList arguments{QString::fromLatin1(kWord)};
+    const QString path = QString::fromLatin1(kEcho);
+    const QString expected = QString::fromLatin1(kWord) + QLatin1Char('\n');
+    for (auto _ : state) {
+        const std::optional<QString> text = MyRunUsrCommands::runUsrBinAndRead(arguments, path);
+        if (text != expected) {
+            state.SkipWithError("unexpected output");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_EchoThroughRunUsrBinAndRead)->Unit(benchmark::kMicrosecond);
+
+// The same tool by hand: fork, exec, read to end of file, waitpid. No time limit, no decoding.
+void BM_EchoThroughBareForkExecRead(benchmark::State& state)
+{
+    for (auto _ : state) {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0) {
+            state.SkipWithError("pipe2 failed");
+            break;
+        }
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(fds[1], STDOUT_FILENO);
+            ::execl(kEcho, kEcho, kWord, static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        std::string output;
+        char buffer[4096];
+        ssize_t count;
+        while ((count = ::read(fds[0], buffer, sizeof buffer)) > 0)
+            output.append(buffer, static_cast<std::size_t>(count));
+        ::close(fds[0]);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        if (output != std::string(kWord) + '\n') {
+            state.SkipWithError("unexpected output");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_EchoThroughBareForkExecRead)->Unit(benchmark::kMicrosecond);
+
+constexpr long long k32MiB = 32LL << 20;
+const QStringList kHead32MiB{QStringLiteral("-c"), QString::number(k32MiB), QStringLiteral("/dev/zero")};
+
+void BM_Read32MiBThroughChildProcess(benchmark::State& state)
+{
+    std::vector<std::string> arguments;
+    for (const QString& argument : kHead32MiB)
+        arguments.push_back(argument.toStdString());
+    for (auto _ : state) {
+        const auto result = child_process::runAndRead("/usr/bin/head", arguments, MyRunUsrCommands::readTimeLimit,
+                                                      MyRunUsrCommands::readGraceAfterExit);
+        if (static_cast<long long>(result.output.size()) != k32MiB) {
+            state.SkipWithError("short read");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * k32MiB);
+}
+BENCHMARK(BM_Read32MiBThroughChildProcess)->Unit(benchmark::kMillisecond);
+
+// Includes decoding 32 MiB of UTF-8 into a QString.
+void BM_Read32MiBThroughRunUsrBinAndRead(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const auto text = MyRunUsrCommands::runUsrBinAndRead(kHead32MiB, QStringLiteral("/usr/bin/head"));
+        if (!text || text->size() != k32MiB) {
+            state.SkipWithError("short read");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * k32MiB);
+}
+BENCHMARK(BM_Read32MiBThroughRunUsrBinAndRead)->Unit(benchmark::kMillisecond);
+
+void BM_Soak20000Reads(benchmark::State& state)
+{
+    const QStringList arguments{QString::fromLatin1(kWord)};
+    const QString path = QString::fromLatin1(kEcho);
+    for (int i = 0; i < 100; ++i) // settle allocator pools and lazily created state first
+        MyRunUsrCommands::runUsrBinAndRead(arguments, path);
+
+    const int descriptorsBefore = openDescriptorCount();
+    const int childrenBefore = childCount();
+    const long residentBefore = residentKiB();
+    long long failures = 0;
+    for (auto _ : state) {
+        if (!MyRunUsrCommands::runUsrBinAndRead(arguments, path).value_or(QString()).startsWith(QLatin1String(kWord)))
+            ++failures;
+    }
+    state.counters["fds_before"] = descriptorsBefore;
+    state.counters["fds_after"] = openDescriptorCount();
+    state.counters["children_before"] = childrenBefore;
+    state.counters["children_after"] = childCount();
+    state.counters["pending_after"] = static_cast<double>(child_process::pendingCount());
+    state.counters["rss_kib_before"] = static_cast<double>(residentBefore);
+    state.counters["rss_kib_after"] = static_cast<double>(residentKiB());
+    state.counters["failed_reads"] = static_cast<double>(failures);
+}
+BENCHMARK(BM_Soak20000Reads)->Iterations(20000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The tools are the system's own here, never a stand-in root.
+    ::unsetenv("QUORREL_TOOL_ROOT");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
