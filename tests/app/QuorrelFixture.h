@@ -31,8 +31,9 @@ protected:
     void writeOwnDefault(const QString& key, const QString& value);
     void setListing(const QByteArray& psOutput);
 
-    // Builds the main window and runs start-up, then forgets the launches start-up made.
-    QuorrelAppDelegate& start(bool keepStartupCalls = false);
+    // Builds the main window and runs start-up, then forgets the launches start-up made. The
+    // 5-second timer is stopped unless asked for, so that it cannot add launches to a count.
+    QuorrelAppDelegate& start(bool keepStartupCalls = false, bool keepTimer = false);
 
     // Every launch so far, in the order the tools were started.
     QList<ToolCall> calls();

@@ -10,7 +10,7 @@ using Startup = QuorrelFixture;
 
 TEST_F(Startup, WithoutSavedEntriesTheMenuIsEmptyAndStartUpReadsOnlyWhatTheRefreshNeeds)
 {
-    QuorrelAppDelegate& d = start(true);
+    QuorrelAppDelegate& d = start(true, true);
     EXPECT_EQ(d.outlets.preferredLocalesMenu->numberOfItems(), 0);
     EXPECT_FALSE(d.outlets.preferredLocalesMenu->isEnabled());
     EXPECT_FALSE(d.outlets.removePreferredLocale.isEnabled());
@@ -149,7 +149,7 @@ TEST_F(Startup, ALocaleChangeRefreshesEverythingAndTerminationStopsObserving)
 TEST_F(Startup, TheTimerRefreshesTheHelpCacheButton)
 {
     setListing("  PID TTY   TIME CMD\n  42 ??  0:00.1 /usr/sbin/helpd\n");
-    QuorrelAppDelegate& d = start();
+    QuorrelAppDelegate& d = start(false, true);
     EXPECT_TRUE(d.outlets.clearAHVCaches.isEnabled());
     setListing("  PID TTY   TIME CMD\n");
     EXPECT_TRUE(QTest::qWaitFor([&] { return !d.outlets.clearAHVCaches.isEnabled(); }, 8000));

@@ -1,0 +1,116 @@
+// The fallback language of the selected saved combination.
+#include "QuorrelFixture.h"
+
+#include "Bundle.h"
+#include "DefaultKeys.h"
+#include "UserDefaults.h"
+
+#include <QCoreApplication>
+
+using Fallback = QuorrelFixture;
+
+namespace {
+const QString noFallback = QStringLiteral("No fallback language");
+
+void useEnglishStrings()
+{
+    static bool installed = false;
+    if (!installed)
+        bundle::installStringTables(*QCoreApplication::instance());
+    installed = true;
+}
+} // namespace
+
+TEST(StringTable, KeysMissingFromTheTableStandForThemselves)
+{
+    useEnglishStrings();
+    EXPECT_EQ(bundle::localizedStringForKey("NoFallbackLanguage", "", "Localizable"), noFallback);
+    EXPECT_EQ(bundle::localizedStringForKey("NoSuchKey", "", "Localizable"), "NoSuchKey");
+    EXPECT_EQ(bundle::localizedStringForKey("NoSuchKey", "Default", "Localizable"), "Default");
+    EXPECT_EQ(bundle::localizedStringForKey("NoFallbackLanguage", "", "OtherTable"), "NoFallbackLanguage");
+}
+
+TEST_F(Fallback, TheMenuOffersEveryLanguageButTheFirstSorted)
+{
+    useEnglishStrings();
+    const struct {
+        const char* languages;
+        QStringList items;
+    } cases[] = {
+        {"(de, en, fr, ja)", {noFallback, "en", "fr", "ja"}},
+        {"(ja, fr, en, de)", {noFallback, "de", "en", "fr"}},
+        {"(\"zh-Hans\", Zh, de, \"en-GB\", en)", {noFallback, "Zh", "de", "en", "en-GB"}},
+        {"(de)", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.languages);
+        writeGlobal("AppleLanguages", c.languages);
+        QuorrelAppDelegate& d = start();
+        EXPECT_EQ(d.outlets.fallbackLanguagesMenu->itemTitles(), c.items);
+        EXPECT_EQ(d.outlets.fallbackLanguagesMenu->isEnabled(), !c.items.isEmpty());
+    }
+}
+
+TEST_F(Fallback, TheSelectedEntrysFallbackIsShownSecondButNotWritten)
+{
+    useEnglishStrings();
+    const struct {
+        const char* languages;
+        const char* entry;
+        const char* selected;
+        QStringList shown;
+    } cases[] = {
+        {"(de, en, fr, ja)", "de_DE,fr", "fr", {"de", "fr", "en", "ja"}},
+        {"(de, en, fr, ja)", "de_DE", "No fallback language", {"de", "en", "fr", "ja"}},
+        {"(en, de, fr)", "de_DE,en", "No fallback language", {"de", "en", "fr"}},
+        {"(de, en)", "de_DE,pt", "No fallback language", {"de", "en"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        writeGlobal("AppleLanguages", c.languages);
+        writeOwnDefault(kPreferredLocalesKey, QStringLiteral("(\"%1\")").arg(c.entry));
+        QuorrelAppDelegate& d = start();
+        EXPECT_EQ(d.outlets.fallbackLanguagesMenu->titleOfSelectedItem(), c.selected);
+        EXPECT_EQ(d.languages, c.shown);
+        QStringList isos;
+        for (const QString& row : cells(d.outlets.languagesTable))
+            isos.append(row.section(" | ", 1));
+        EXPECT_EQ(isos, c.shown);
+    }
+    EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    de,\n    en\n)\n") << "the system keeps its order";
+}
+
+TEST_F(Fallback, ChoosingAFallbackRewritesTheEntryInPlaceAndLeavesTheSystemAsItWas)
+{
+    useEnglishStrings();
+    writeGlobal("AppleLanguages", "(de, en, fr)");
+    writeGlobal("AppleLocale", "de_DE");
+    writeOwnDefault(kPreferredLocalesKey, "(fr_FR, \"de_DE,fr\")");
+    QuorrelAppDelegate& d = start();
+    PopUpButton* entries = d.outlets.preferredLocalesMenu;
+    PopUpButton* fallbacks = d.outlets.fallbackLanguagesMenu;
+    ASSERT_EQ(entries->indexOfSelectedItem(), 1);
+    ASSERT_EQ(fallbacks->titleOfSelectedItem(), "fr");
+
+    fallbacks->selectItemWithTitle(noFallback);
+    d.changeFallbackLanguage(fallbacks);
+    EXPECT_EQ(entries->itemTitles(), (QStringList{"fr_FR", "de_DE"}));
+    EXPECT_EQ(entries->indexOfSelectedItem(), 1);
+    UserDefaults::standardUserDefaults().synchronize();
+    EXPECT_EQ(UserDefaults::standardUserDefaults().stringArrayForKey(kPreferredLocalesKey), (QStringList{"fr_FR", "de_DE"}));
+    EXPECT_EQ(d.languages, (QStringList{"de", "en", "fr"}));
+
+    fallbacks->selectItemWithTitle("en");
+    clearCalls();
+    d.changeFallbackLanguage(fallbacks);
+    EXPECT_EQ(entries->itemTitles(), (QStringList{"fr_FR", "de_DE,en"}));
+    EXPECT_EQ(entries->indexOfSelectedItem(), 1);
+    EXPECT_EQ(fallbacks->titleOfSelectedItem(), "en");
+    EXPECT_TRUE(d.outlets.circularProgressIndicator->isHidden());
+    const QList<ToolCall> refresh{readLanguages(), readLocale(), readLanguages(), readLanguages(), listProcesses()};
+    QList<ToolCall> expected{readLanguages(), readLocale(), writeLanguages("(de,en,fr)")};
+    expected << refresh << writeLocale("de_DE") << refresh;
+    EXPECT_EQ(waitForCalls(expected.size()), expected);
+    EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    de,\n    en,\n    fr\n)\n");
+    EXPECT_EQ(readGlobal("AppleLocale"), "de_DE\n");
+}
