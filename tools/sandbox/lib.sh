@@ -1,0 +1,136 @@
+# shellcheck shell=bash
+# Shared by the sandbox's stand-in tools and by sandboxctl; sourced, never run.
+#
+# The caller sets sandbox_dir to the sandbox folder (absolute, links resolved) before sourcing.
+# Layout: home/ is the Mac user's home, root/ the tool root Quorrel starts its tools from,
+# run/ holds NAME.pid for each stand-in process that is up.
+
+# sandbox_dir comes from the caller; sandbox_home is for the tools.
+# shellcheck disable=SC2154,SC2034
+sandbox_home=$sandbox_dir/home
+sandbox_root=$sandbox_dir/root
+sandbox_run=$sandbox_dir/run
+
+# The Mac processes Quorrel deals with. helpd is only ever looked for and ended; Finder and Dock
+# are restarted by killall.
+standin_names=(helpd Finder Dock)
+
+# Where the real process lives on a Mac; this is what ps shows.
+standin_mac_path() {
+    case "$1" in
+        helpd) echo /usr/sbin/helpd ;;
+        Finder) echo /System/Library/CoreServices/Finder.app/Contents/MacOS/Finder ;;
+        Dock) echo /System/Library/CoreServices/Dock.app/Contents/MacOS/Dock ;;
+        *) return 1 ;;
+    esac
+}
+
+is_standin_name() {
+    local name
+    for name in "${standin_names[@]}"; do
+        [[ $name == "$1" ]] && return 0
+    done
+    return 1
+}
+
+# A stand-in is `sleep infinity` started under the Mac path inside our tool root. The path makes
+# it recognisable in the real process table, and tells this sandbox's processes from any other's.
+standin_argv0() {
+    echo "$sandbox_root$(standin_mac_path "$1")"
+}
+
+# The process's arguments one per line; nothing for a process that is gone or a zombie.
+process_cmdline() {
+    tr '\0' '\n' <"/proc/$1/cmdline" 2>/dev/null || true
+}
+
+# Prints the pid of stand-in NAME and succeeds when its pid file names a live process that is
+# still the one we started (a pid alone could have been reused by now).
+standin_pid() {
+    local name=$1 pid
+    pid=$(cat "$sandbox_run/$name.pid" 2>/dev/null) || return 1
+    [[ $pid =~ ^[1-9][0-9]{0,9}$ ]] || return 1
+    [[ $(process_cmdline "$pid") == "$(standin_argv0 "$name")"$'\n'infinity ]] || return 1
+    echo "$pid"
+}
+
+# Prints the name of the stand-in whose pid is PID; fails for any other process.
+standin_name_of_pid() {
+    local name pid
+    for name in "${standin_names[@]}"; do
+        if pid=$(standin_pid "$name") && [[ $pid == "$1" ]]; then
+            echo "$name"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Serialises starts and stops between the tools, which Quorrel may run at the same time.
+# Taken once per process (a second flock on a new descriptor would wait for ourselves); it is
+# released when the process exits.
+sandbox_lock() {
+    [[ -n ${sandbox_lock_fd:-} ]] && return 0
+    mkdir -p "$sandbox_run"
+    exec {sandbox_lock_fd}>>"$sandbox_run/.lock"
+    flock "$sandbox_lock_fd"
+}
+
+# Waits (a few seconds at most) until PID is no longer stand-in NAME.
+wait_until_ended() {
+    local name=$1 pid=$2 i current
+    for ((i = 0; i < 100; i++)); do
+        if ! current=$(standin_pid "$name") || [[ $current != "$pid" ]]; then
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# Starts stand-in NAME unless it is up; prints its pid.
+standin_start() {
+    local name=$1 pidfile i pid
+    sandbox_lock
+    if pid=$(standin_pid "$name"); then
+        echo "$pid"
+        return 0
+    fi
+    pidfile=$sandbox_run/$name.pid
+    rm -f "$pidfile"
+    # Detached into its own session so that it outlives whoever started it, as the Mac's do.
+    # It writes its own pid (kept by exec) and drops every inherited descriptor, above all our
+    # lock, which it would otherwise hold for ever.
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    setsid -f bash -c '
+        echo "$$" >"$1.new" && mv -f "$1.new" "$1"
+        for fd in /proc/$$/fd/*; do
+            fd=${fd##*/}
+            if ((fd > 2)); then exec {fd}>&-; fi
+        done
+        exec -a "$2" sleep infinity' standin "$pidfile" "$(standin_argv0 "$name")" \
+        </dev/null >/dev/null 2>&1
+    for ((i = 0; i < 100; i++)); do
+        if pid=$(standin_pid "$name"); then
+            echo "$pid"
+            return 0
+        fi
+        sleep 0.05
+    done
+    echo "could not start the sandbox's $name" >&2
+    return 1
+}
+
+# Ends stand-in NAME with SIGNAL (KILL by default) if it is up, and drops its pid file once it
+# is gone. Fails only when it outlived the signal.
+standin_stop() {
+    local name=$1 signal=${2:-KILL} pid
+    sandbox_lock
+    pid=$(standin_pid "$name") || {
+        rm -f "$sandbox_run/$name.pid"
+        return 0
+    }
+    kill -s "$signal" "$pid" 2>/dev/null || true
+    wait_until_ended "$name" "$pid" || return 1
+    rm -f "$sandbox_run/$name.pid"
+}
