@@ -56,18 +56,18 @@ static std::optional<QString> safeHome()
     return home;
 }
 
-// Whether `path` stays inside the user's Library folder, also once links are followed.
+// Whether `path` stays inside the user's Library folder, also once links are followed: a
+// Library, Caches or Preferences folder that links elsewhere is not followed.
 static bool insideLibrary(const QString& home, const QString& path)
 {
-    const QString library = home + QStringLiteral("/Library/");
-    if (!QDir::cleanPath(path).startsWith(library))
+    if (!QDir::cleanPath(path).startsWith(home + QStringLiteral("/Library/")))
         return false;
-    const QString canonicalLibrary = QFileInfo(home + QStringLiteral("/Library")).canonicalFilePath();
+    const QString canonicalHome = QFileInfo(home).canonicalFilePath();
     const QString canonicalParent = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
-    // A parent that does not exist holds nothing to remove; rm -Rf of the path is harmless then.
-    if (canonicalParent.isEmpty())
-        return true;
-    return !canonicalLibrary.isEmpty() && (canonicalParent + QLatin1Char('/')).startsWith(canonicalLibrary + QLatin1Char('/'));
+    // A parent that does not exist holds nothing to remove.
+    if (canonicalHome.isEmpty() || canonicalParent.isEmpty())
+        return canonicalParent.isEmpty();
+    return (canonicalParent + QLatin1Char('/')).startsWith(canonicalHome + QStringLiteral("/Library/"));
 }
 
 bool QuorrelAppDelegate::checkAHVCaches()

@@ -55,7 +55,12 @@ void QuorrelFixture::writeGlobal(const QString& key, const QString& value)
 
 QString QuorrelFixture::readGlobal(const QString& key)
 {
-    return runDefaults({QStringLiteral("read"), QStringLiteral(".GlobalPreferences"), key});
+    return readDefault(QStringLiteral(".GlobalPreferences"), key);
+}
+
+QString QuorrelFixture::readDefault(const QString& domain, const QString& key)
+{
+    return runDefaults({QStringLiteral("read"), domain, key});
 }
 
 void QuorrelFixture::writeOwnDefault(const QString& key, const QString& value)

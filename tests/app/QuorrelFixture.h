@@ -28,6 +28,7 @@ protected:
     // Writes a global preference directly with the stand-in, unrecorded.
     void writeGlobal(const QString& key, const QString& value);
     QString readGlobal(const QString& key);
+    static QString readDefault(const QString& domain, const QString& key);
     void writeOwnDefault(const QString& key, const QString& value);
     void setListing(const QByteArray& psOutput);
 
