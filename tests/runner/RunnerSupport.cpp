@@ -1,6 +1,9 @@
 #include "RunnerSupport.h"
 
+#include "ChildProcess.h"
+
 #include <QFile>
+#include <QTest>
 
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +17,11 @@
 QString probePath()
 {
     return QFile::decodeName(RUNNER_PROBE);
+}
+
+bool settlePendingChildren()
+{
+    return QTest::qWaitFor([] { return child_process::pendingCount() == 0; }, 10000);
 }
 
 int openDescriptorCount()

@@ -8,6 +8,10 @@
 // The tiny tool the tests start (runner_probe.cpp).
 QString probePath();
 
+// Waits (running the event loop) until children started by earlier tests have been reaped, so
+// that counts taken by the next test start from nothing.
+bool settlePendingChildren();
+
 // Entries of /proc/self/fd, not counting the one used to list them.
 int openDescriptorCount();
 

@@ -35,6 +35,7 @@ QByteArray readWhole(const QString& path)
 
 class RunnerTest : public ::testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(settlePendingChildren()); }
     TestHome home;
 };
 using ChildSetup = RunnerTest;
@@ -62,6 +63,9 @@ class StartFailure : public RunnerTest, public ::testing::WithParamInterface<Uns
 protected:
     void SetUp() override
     {
+        RunnerTest::SetUp();
+        if (HasFatalFailure())
+            return;
         // Thousands of expected failures would otherwise flood the log.
         QLoggingCategory::setFilterRules(QStringLiteral("quorrel.tools.warning=false"));
         switch (GetParam()) {

@@ -13,6 +13,7 @@ namespace {
 
 class RunnerTest : public ::testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(settlePendingChildren()); }
     TestHome home;
 };
 using ToolArguments = RunnerTest;

@@ -19,6 +19,7 @@ constexpr long kResidentSlackKiB = 2 * 1024;
 TEST(RunnerSoak, TwoThousandReadsKeepDescriptorsChildrenAndMemoryFlat)
 {
     TestHome home;
+    ASSERT_TRUE(settlePendingChildren());
     const QStringList arguments{QStringLiteral("hex"), QStringLiteral("6f6b0a")};
     // Let allocator pools and lazily created state settle first.
     for (int i = 0; i < 100; ++i)
