@@ -180,8 +180,10 @@ void BM_Soak20000Reads(benchmark::State& state)
     state.counters["children_before"] = childrenBefore;
     state.counters["children_after"] = childCount();
     state.counters["pending_after"] = static_cast<double>(child_process::pendingCount());
+    const long residentAfter = residentKiB();
     state.counters["rss_kib_before"] = static_cast<double>(residentBefore);
-    state.counters["rss_kib_after"] = static_cast<double>(residentKiB());
+    state.counters["rss_kib_after"] = static_cast<double>(residentAfter);
+    state.counters["rss_kib_growth"] = static_cast<double>(residentAfter - residentBefore);
     state.counters["failed_reads"] = static_cast<double>(failures);
 }
 BENCHMARK(BM_Soak20000Reads)->Iterations(20000)->Unit(benchmark::kMicrosecond);
