@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
-Q_LOGGING_CATEGORY(lcTools, "quorrel.tools", QtWarningMsg)
+// Tool failures are not reported to the user and stay quiet by default; turn them on with
+// QT_LOGGING_RULES="quorrel.tools.warning=true" when looking into a problem.
+Q_LOGGING_CATEGORY(lcTools, "quorrel.tools", QtCriticalMsg)
 
 namespace {
 

@@ -1,0 +1,126 @@
+// The controller's costs: one full refresh beyond its pauses, and the memory after start-up.
+// Runs against the `defaults` stand-in in a temporary HOME; not part of the test suite.
+#include "MainInterface.h"
+#include "QuorrelAppDelegate.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+long residentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
+
+// A temporary HOME seeded with en, de, fr and en_US, and a tool root holding the stand-in
+// `defaults` and a `ps` that lists nothing.
+struct Sandbox {
+    Sandbox()
+    {
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("QUORREL_TOOL_ROOT", QFile::encodeName(root.path()));
+        qputenv("QUORREL_CF_VERSION", "1299");
+        const QString defaults = QCoreApplication::applicationDirPath() + QStringLiteral("/defaults");
+        QDir(root.path()).mkpath(QStringLiteral("usr/bin"));
+        QDir(root.path()).mkpath(QStringLiteral("bin"));
+        QFile::link(defaults, root.filePath(QStringLiteral("usr/bin/defaults")));
+        QFile::link(QStringLiteral("/bin/true"), root.filePath(QStringLiteral("bin/ps")));
+        QProcess::execute(defaults, {"write", "-g", "AppleLanguages", "(en,de,fr)"});
+        QProcess::execute(defaults, {"write", "-g", "AppleLocale", "en_US"});
+    }
+    QTemporaryDir home;
+    QTemporaryDir root;
+};
+
+Sandbox& sandbox()
+{
+    static Sandbox instance;
+    return instance;
+}
+
+// updateUI pauses 0.5 s before each of its two reads of the language order (no saved entry).
+constexpr double kPausesPerRefresh = 1.0;
+
+// Registered first, so that it measures a process that has started once and done nothing else.
+void BM_ResidentMemoryAfterStartUp(benchmark::State& state)
+{
+    sandbox();
+    std::unique_ptr<QuorrelAppDelegate> delegate;
+    for (auto _ : state) {
+        delegate = loadMainInterface();
+        delegate->window().widget()->show();
+        QApplication::processEvents();
+    }
+    state.counters["rss_MB"] = residentKilobytes() / 1024.0;
+}
+BENCHMARK(BM_ResidentMemoryAfterStartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_UpdateUIBeyondPauses(benchmark::State& state)
+{
+    sandbox();
+    std::unique_ptr<QuorrelAppDelegate> delegate = loadMainInterface();
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        delegate->updateUI();
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9 - kPausesPerRefresh);
+    }
+    state.SetLabel("time of one updateUI minus its 1.0 s of specified pauses");
+}
+BENCHMARK(BM_UpdateUIBeyondPauses)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The parts of a refresh without pauses: where its time goes.
+void BM_UpdateRegions(benchmark::State& state)
+{
+    sandbox();
+    std::unique_ptr<QuorrelAppDelegate> delegate = loadMainInterface();
+    for (auto _ : state)
+        delegate->updateRegions();
+}
+BENCHMARK(BM_UpdateRegions)->Unit(benchmark::kMillisecond);
+
+void BM_UpdateLanguagesFromPreferredLocale(benchmark::State& state)
+{
+    sandbox();
+    std::unique_ptr<QuorrelAppDelegate> delegate = loadMainInterface();
+    for (auto _ : state)
+        delegate->updateLanguagesFromPreferredLocale();
+}
+BENCHMARK(BM_UpdateLanguagesFromPreferredLocale)->Unit(benchmark::kMillisecond);
+
+void BM_CheckHelpCaches(benchmark::State& state)
+{
+    sandbox();
+    std::unique_ptr<QuorrelAppDelegate> delegate = loadMainInterface();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(delegate->checkAHVCaches());
+}
+BENCHMARK(BM_CheckHelpCaches)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
