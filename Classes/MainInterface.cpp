@@ -55,5 +55,7 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
 
     delegate->takeOwnershipOfWindow(std::move(window));
     delegate->awakeFromNib();
+    // The main window is visible at launch.
+    delegate->window().makeKeyAndOrderFront(nullptr);
     return delegate;
 }

@@ -5,6 +5,7 @@
 #include <plist/plist.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,30 @@ struct PlistDeleter {
     void operator()(plist_t node) const { plist_free(node); }
 };
 using PlistPtr = std::unique_ptr<void, PlistDeleter>;
+
+// Strings that libplist hands out with malloc.
+struct FreeDeleter {
+    void operator()(char* text) const { std::free(text); }
+};
+using CString = std::unique_ptr<char, FreeDeleter>;
+
+// Calls visit(key, value) for each entry of a dictionary node, in the dictionary's own order.
+template <typename Visit>
+void forEachDictEntry(plist_t dict, Visit visit)
+{
+    plist_dict_iter iter = nullptr;
+    plist_dict_new_iter(dict, &iter);
+    for (;;) {
+        char* rawKey = nullptr;
+        plist_t value = nullptr;
+        plist_dict_next_item(dict, iter, &rawKey, &value);
+        const CString key(rawKey);
+        if (!value)
+            break;
+        visit(std::string(key ? key.get() : ""), value);
+    }
+    std::free(iter);
+}
 
 // "$HOME/Library/Preferences"; empty when HOME is unset or empty.
 std::string preferencesFolder();

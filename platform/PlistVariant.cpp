@@ -21,10 +21,7 @@ namespace {
 // Property-list dates count seconds from 2001-01-01 00:00:00 UTC.
 constexpr qint64 kEpoch2001MSecs = Q_INT64_C(978307200000);
 
-struct Free {
-    void operator()(char* p) const { std::free(p); }
-};
-using CString = std::unique_ptr<char, Free>;
+using plist_store::CString;
 
 struct NodeDeleter {
     void operator()(plist_t node) const { plist_free(node); }
@@ -92,18 +89,9 @@ QVariant toVariant(plist_t node)
     }
     case PLIST_DICT: {
         QVariantMap map;
-        plist_dict_iter iter = nullptr;
-        plist_dict_new_iter(node, &iter);
-        for (;;) {
-            char* rawKey = nullptr;
-            plist_t value = nullptr;
-            plist_dict_next_item(node, iter, &rawKey, &value);
-            CString key(rawKey);
-            if (!value)
-                break;
-            map.insert(QString::fromUtf8(key ? key.get() : ""), toVariant(value));
-        }
-        std::free(iter);
+        plist_store::forEachDictEntry(node, [&](const std::string& key, plist_t value) {
+            map.insert(QString::fromStdString(key), toVariant(value));
+        });
         return map;
     }
     default:

@@ -17,10 +17,7 @@ namespace defaults_tool {
 
 namespace {
 
-struct Free {
-    void operator()(char* p) const { std::free(p); }
-};
-using CString = std::unique_ptr<char, Free>;
+using plist_store::CString;
 
 // Seconds from the Unix epoch to 2001-01-01, where property-list dates count from.
 constexpr long long kEpoch2001 = 978307200;
@@ -143,18 +140,9 @@ std::string describeArray(plist_t node, int level)
 std::string describeDict(plist_t node, int level)
 {
     std::vector<std::pair<std::string, plist_t>> entries;
-    plist_dict_iter iter = nullptr;
-    plist_dict_new_iter(node, &iter);
-    for (;;) {
-        char* rawKey = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(node, iter, &rawKey, &value);
-        CString key(rawKey);
-        if (!value)
-            break;
-        entries.emplace_back(key ? key.get() : "", value);
-    }
-    std::free(iter);
+    plist_store::forEachDictEntry(node, [&](const std::string& key, plist_t value) {
+        entries.emplace_back(key, value);
+    });
     std::vector<std::pair<std::u16string, size_t>> order;
     for (size_t i = 0; i < entries.size(); ++i)
         order.emplace_back(utf16(entries[i].first), i);
