@@ -24,7 +24,16 @@ TEST_F(SavedCombinations, SwitchingWritesTheLanguagesThenTheRegionEachReadBack)
     writeGlobal("AppleLanguages", "(en, fr, de, ja)");
     writeOwnDefault(kPreferredLocalesKey, "(\"de_DE,fr\")");
     QuorrelAppDelegate& d = start();
+    // The spinner turns while the settings are written.
+    QList<bool> spinning;
+    auto spinnerState = [&](const Notification&) {
+        spinning.append(!d.outlets.circularProgressIndicator->isHidden() && d.outlets.circularProgressIndicator->isAnimating());
+    };
+    NotificationCenter::defaultCenter().addObserver(&spinning, kMyNotificationLanguagesHaveBeenUpdated, spinnerState);
+    NotificationCenter::defaultCenter().addObserver(&spinning, kMyNotificationLocalesHaveBeenUpdated, spinnerState);
     d.changePreferredLocale(d.outlets.preferredLocalesMenu);
+    NotificationCenter::defaultCenter().removeObserver(&spinning);
+    EXPECT_EQ(spinning, (QList<bool>{true, true}));
 
     // Each refresh: languages, region, fallback menu plus its second read for the entry's fallback,
     // help daemon listing.
