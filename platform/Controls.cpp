@@ -24,12 +24,6 @@ void Window::orderOut(QObject*)
         widget_->hide();
 }
 
-void Window::close()
-{
-    if (widget_)
-        widget_->close();
-}
-
 bool Window::isVisible() const
 {
     return widget_ && widget_->isVisible();
@@ -66,9 +60,4 @@ void Button::setState(int state)
 {
     if (button_)
         button_->setChecked(state != 0);
-}
-
-int Button::tag() const
-{
-    return tagOf(button_);
 }

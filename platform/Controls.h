@@ -17,7 +17,6 @@ public:
 
     void makeKeyAndOrderFront(QObject* sender); // show, raise, take keyboard focus
     void orderOut(QObject* sender);             // hide without closing
-    void close();
     bool isVisible() const;
 
 private:
@@ -37,7 +36,6 @@ public:
     bool isHidden() const;
     int state() const; // 1 on, 0 off
     void setState(int state);
-    int tag() const;
 
 private:
     QPointer<QAbstractButton> button_;

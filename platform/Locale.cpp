@@ -12,7 +12,7 @@ static QByteArray toIcu(const QString& identifier)
     return id;
 }
 
-Locale::Locale(const QString& identifier) : identifier_(identifier), icuIdentifier_(toIcu(identifier)) {}
+Locale::Locale(const QString& identifier) : icuIdentifier_(toIcu(identifier)) {}
 
 QStringList Locale::availableLocaleIdentifiers()
 {

@@ -17,9 +17,6 @@ public:
     // identifier or one whose language ICU does not know.
     std::optional<QString> displayNameForIdentifier(const QString& identifier) const;
 
-    const QString& localeIdentifier() const { return identifier_; }
-
 private:
-    QString identifier_;
     QByteArray icuIdentifier_;
 };

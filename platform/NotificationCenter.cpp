@@ -38,9 +38,3 @@ void NotificationCenter::postNotificationName(const QString& name, const void* o
         if (*r.alive)
             r.handler(notification);
 }
-
-std::size_t NotificationCenter::observerCount(const QString& name) const
-{
-    return std::count_if(registrations_.begin(), registrations_.end(),
-                         [&](const Registration& r) { return r.name == name; });
-}

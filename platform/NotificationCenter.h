@@ -24,8 +24,6 @@ public:
     void removeObserver(const void* observer);
     void postNotificationName(const QString& name, const void* object);
 
-    std::size_t observerCount(const QString& name) const;
-
 private:
     struct Registration {
         const void* observer;

@@ -74,7 +74,6 @@ public:
     void selectRowIndexes(const IndexSet& rows, bool extendSelection);
     IndexSet selectedRowIndexes() const;
     void registerForDraggedTypes(const QStringList& types);
-    QStringList registeredDraggedTypes() const { return draggedTypes_; }
     // Retargets the drop being validated.
     void setDropRow(qint64 row, DropOperation operation);
     // The row a drop at `position` (viewport coordinates) proposes: above the row under the upper
