@@ -58,8 +58,17 @@ int moveAboveStandardDescriptors(int fd)
 bool makePipe(UniqueFd& readEnd, UniqueFd& writeEnd)
 {
     int fds[2];
+#ifdef __APPLE__
+    // macOS has no pipe2; tools are started from the main thread only, so no other thread can
+    // spawn between pipe() and the flags being set.
+    if (::pipe(fds) != 0)
+        return false;
+    ::fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+    ::fcntl(fds[1], F_SETFD, FD_CLOEXEC);
+#else
     if (::pipe2(fds, O_CLOEXEC) != 0)
         return false;
+#endif
     readEnd.reset(moveAboveStandardDescriptors(fds[0]));
     writeEnd.reset(moveAboveStandardDescriptors(fds[1]));
     return readEnd.get() >= 0 && writeEnd.get() >= 0;
@@ -95,8 +104,16 @@ public:
             : ::posix_spawn_file_actions_addopen(&actions_, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         if (stdoutAction != 0)
             return false;
+        short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
+#ifdef __APPLE__
+        // Apple's way to close everything above 2: close all that no action names, and name stderr.
+        if (::posix_spawn_file_actions_addinherit_np(&actions_, STDERR_FILENO) != 0)
+            return false;
+        flags |= POSIX_SPAWN_CLOEXEC_DEFAULT;
+#else
         if (::posix_spawn_file_actions_addclosefrom_np(&actions_, 3) != 0)
             return false;
+#endif
 
         sigset_t all;
         sigset_t none;
@@ -104,7 +121,7 @@ public:
         sigemptyset(&none);
         return ::posix_spawnattr_setsigdefault(&attributes_, &all) == 0
             && ::posix_spawnattr_setsigmask(&attributes_, &none) == 0
-            && ::posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK) == 0;
+            && ::posix_spawnattr_setflags(&attributes_, flags) == 0;
     }
 
     const posix_spawn_file_actions_t* actions() const { return &actions_; }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
 
 // One QApplication for the whole test program, on the offscreen platform (set by ctest).
 int main(int argc, char** argv)
@@ -10,5 +11,7 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Nothing a test sees may depend on the machine's own locale.
+    QLocale::setDefault(QLocale::c());
     return RUN_ALL_TESTS();
 }
