@@ -141,6 +141,15 @@ struct LockedFile {
     // waiting writer lock a file nobody else can see any more.
 };
 
+// The lock of a domain file: a hidden file beside it, so that it neither shows among the user's
+// preference files nor matches a pattern such as com.apple.help*.plist.
+std::string lockPath(const std::string& path)
+{
+    const std::string::size_type slash = path.rfind('/');
+    const std::string::size_type name = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, name) + "." + path.substr(name) + ".lock";
+}
+
 // Writes `bytes` to a new file beside `path` and renames it over `path`, so readers see either the
 // old or the new file and never a part of one.
 bool replaceFile(const std::string& path, const std::string& bytes, mode_t mode)
@@ -235,7 +244,7 @@ WriteStatus writeKey(const std::string& path, const std::string& key, plist_t va
         return WriteStatus::IoError;
 
     LockedFile lock;
-    if (!lock.lock(path + ".lock"))
+    if (!lock.lock(lockPath(path)))
         return WriteStatus::IoError;
 
     std::string bytes;
@@ -286,7 +295,7 @@ RemoveStatus removeDomain(const std::string& path)
     if (path.empty() || (::stat(path.c_str(), &existing) != 0 && errno == ENOENT))
         return RemoveStatus::Missing;
     LockedFile lock;
-    if (!lock.lock(path + ".lock"))
+    if (!lock.lock(lockPath(path)))
         return RemoveStatus::IoError;
     if (::unlink(path.c_str()) == 0)
         return RemoveStatus::Ok;

@@ -475,9 +475,9 @@ TEST_F(Defaults, ParallelWritersOfDifferentKeysLoseNothing)
             EXPECT_EQ(all.value(key).toString(), "value " + key);
         }
     }
-    // Temporary files were all renamed into place; only the file and its lock remain.
-    EXPECT_EQ(QDir(home_.path("Library/Preferences")).entryList(QDir::Files | QDir::Hidden),
-              QStringList({domain + ".plist", domain + ".plist.lock"}));
+    // Temporary files were all renamed into place; only the file and its hidden lock remain.
+    EXPECT_EQ(QDir(home_.path("Library/Preferences")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"." + domain + ".plist.lock", domain + ".plist"}));
 }
 
 TEST_F(Defaults, ReaderDuringWritesAlwaysSeesAWholeFile)
