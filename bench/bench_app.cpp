@@ -1,6 +1,7 @@
 // The controller's costs: one full refresh beyond its pauses, and the memory after start-up.
 // Runs against the `defaults` stand-in in a temporary HOME; not part of the test suite.
 #include "MainInterface.h"
+#include "ProcessStats.h"
 #include "QuorrelAppDelegate.h"
 
 #include <benchmark/benchmark.h>
@@ -12,20 +13,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <fstream>
 #include <string>
 
 namespace {
-
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return 0;
-}
 
 // A temporary HOME seeded with en, de, fr and en_US, and a tool root holding the stand-in
 // `defaults` and a `ps` that lists nothing.
@@ -66,7 +56,7 @@ void BM_ResidentMemoryAfterStartUp(benchmark::State& state)
         delegate->window().widget()->show();
         QApplication::processEvents();
     }
-    state.counters["rss_MB"] = residentKilobytes() / 1024.0;
+    state.counters["rss_MB"] = residentKiB() / 1024.0;
 }
 BENCHMARK(BM_ResidentMemoryAfterStartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -6,6 +6,7 @@
 //   bench_runner --benchmark_filter=Soak          20,000 reads with resources before and after
 #include "ChildProcess.h"
 #include "MyRunUsrCommands.h"
+#include "ProcessStats.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,59 +26,6 @@ namespace {
 
 const char* const kEcho = "/bin/echo";
 const char* const kWord = "quorrel";
-
-int openDescriptorCount()
-{
-    DIR* dir = ::opendir("/proc/self/fd");
-    if (!dir)
-        return -1;
-    int count = 0;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != ::dirfd(dir))
-            ++count;
-    }
-    ::closedir(dir);
-    return count;
-}
-
-// Processes whose parent is this one, zombies included.
-int childCount()
-{
-    const long self = ::getpid();
-    int count = 0;
-    DIR* dir = ::opendir("/proc");
-    if (!dir)
-        return -1;
-    while (const dirent* entry = ::readdir(dir)) {
-        char* end = nullptr;
-        std::strtol(entry->d_name, &end, 10);
-        if (*end != '\0' || end == entry->d_name)
-            continue;
-        std::ifstream stat(std::string("/proc/") + entry->d_name + "/stat");
-        std::string line;
-        if (!std::getline(stat, line))
-            continue;
-        const auto close = line.rfind(')');
-        char state = 0;
-        long ppid = 0;
-        if (close != std::string::npos && std::sscanf(line.c_str() + close + 1, " %c %ld", &state, &ppid) == 2
-            && ppid == self)
-            ++count;
-    }
-    ::closedir(dir);
-    return count;
-}
-
-long residentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + std::strlen("VmRSS:"));
-    }
-    return -1;
-}
 
 void BM_EchoThroughRunUsrBinAndRead(benchmark::State& state)
 {
@@ -168,7 +116,7 @@ void BM_Soak20000Reads(benchmark::State& state)
         MyRunUsrCommands::runUsrBinAndRead(arguments, path);
 
     const int descriptorsBefore = openDescriptorCount();
-    const int childrenBefore = childCount();
+    const int childrenBefore = int(childrenOfThisProcess().size());
     const long residentBefore = residentKiB();
     long long failures = 0;
     for (auto _ : state) {
@@ -178,7 +126,7 @@ void BM_Soak20000Reads(benchmark::State& state)
     state.counters["fds_before"] = descriptorsBefore;
     state.counters["fds_after"] = openDescriptorCount();
     state.counters["children_before"] = childrenBefore;
-    state.counters["children_after"] = childCount();
+    state.counters["children_after"] = int(childrenOfThisProcess().size());
     state.counters["pending_after"] = static_cast<double>(child_process::pendingCount());
     const long residentAfter = residentKiB();
     state.counters["rss_kib_before"] = static_cast<double>(residentBefore);

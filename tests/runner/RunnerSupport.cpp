@@ -5,12 +5,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <string>
-
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -22,60 +16,6 @@ QString probePath()
 bool settlePendingChildren()
 {
     return QTest::qWaitFor([] { return child_process::pendingCount() == 0; }, 10000);
-}
-
-int openDescriptorCount()
-{
-    DIR* dir = ::opendir("/proc/self/fd");
-    if (!dir)
-        return -1;
-    int count = 0;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != ::dirfd(dir))
-            ++count;
-    }
-    ::closedir(dir);
-    return count;
-}
-
-std::vector<pid_t> childrenOfThisProcess()
-{
-    std::vector<pid_t> children;
-    const pid_t self = ::getpid();
-    DIR* dir = ::opendir("/proc");
-    if (!dir)
-        return children;
-    while (const dirent* entry = ::readdir(dir)) {
-        char* end = nullptr;
-        const long pid = std::strtol(entry->d_name, &end, 10);
-        if (pid <= 0 || *end != '\0')
-            continue;
-        std::ifstream stat(std::string("/proc/") + entry->d_name + "/stat");
-        std::string line;
-        if (!std::getline(stat, line))
-            continue; // gone meanwhile
-        // "pid (comm) state ppid ...": comm may hold blanks and parentheses, so start after the last ')'.
-        const auto close = line.rfind(')');
-        if (close == std::string::npos)
-            continue;
-        char state = 0;
-        long ppid = 0;
-        if (std::sscanf(line.c_str() + close + 1, " %c %ld", &state, &ppid) == 2 && ppid == self)
-            children.push_back(static_cast<pid_t>(pid));
-    }
-    ::closedir(dir);
-    return children;
-}
-
-long residentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + std::strlen("VmRSS:"));
-    }
-    return -1;
 }
 
 RedirectedDescriptor::RedirectedDescriptor(int fd, int replacement)

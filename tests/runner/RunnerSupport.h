@@ -1,5 +1,7 @@
 #pragma once
 // What the runner tests look at from outside: this process's descriptors, children and memory.
+#include "ProcessStats.h"
+
 #include <QString>
 
 #include <sys/types.h>
@@ -12,14 +14,6 @@ QString probePath();
 // that counts taken by the next test start from nothing.
 bool settlePendingChildren();
 
-// Entries of /proc/self/fd, not counting the one used to list them.
-int openDescriptorCount();
-
-// Every process whose parent is this one, zombies included.
-std::vector<pid_t> childrenOfThisProcess();
-
-// VmRSS of this process in KiB.
-long residentKiB();
 
 // Points one of this process's descriptors somewhere else for the life of the object.
 class RedirectedDescriptor {
