@@ -128,6 +128,8 @@ public:
 private:
     // The first language: the identifier of the language table's first row, none before any.
     std::optional<QString> firstLanguage() const;
+    // Rebuilds the region table from `locales` and selects `selectedRow` (none when negative).
+    void showRegions(qint64 selectedRow);
     void rebuildPreferredLocalesMenu();
     void storePreferredLocales(bool flush);
     void showProgress(bool busy);

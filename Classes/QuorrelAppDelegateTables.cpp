@@ -60,24 +60,24 @@ SharedRows QuorrelAppDelegate::regionsNames(const QStringList& identifiers) cons
     return rows;
 }
 
-void QuorrelAppDelegate::updateRegions()
+void QuorrelAppDelegate::showRegions(qint64 selectedRow)
 {
-    locales = appleLocale();
     regions = regionsNames(locales);
     regionsTableData->setStoredData(regions);
     outlets.regionsTable->setDataSource(regionsTableData.get());
     outlets.regionsTable->reloadData();
     outlets.regionsTable->deselectAll(outlets.regionsTable);
-    if (getBestRegion() > 0)
-        outlets.regionsTable->selectRowIndexes({getBestRegion() - 1}, false);
+    if (selectedRow >= 0)
+        outlets.regionsTable->selectRowIndexes({selectedRow}, false);
+}
+
+void QuorrelAppDelegate::updateRegions()
+{
+    locales = appleLocale();
+    showRegions(getBestRegion() - 1);
 }
 
 void QuorrelAppDelegate::updateRegionsFromPreferredLocale()
 {
-    regions = regionsNames(locales);
-    regionsTableData->setStoredData(regions);
-    outlets.regionsTable->setDataSource(regionsTableData.get());
-    outlets.regionsTable->reloadData();
-    outlets.regionsTable->deselectAll(outlets.regionsTable);
-    outlets.regionsTable->selectRowIndexes({0}, false);
+    showRegions(0);
 }

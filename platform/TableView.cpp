@@ -85,6 +85,8 @@ int TableView::tag() const
 
 QList<TableColumn> TableView::tableColumns() const
 {
+    if (columns_)
+        return *columns_;
     const QStringList identifiers = property("columnIdentifiers").toStringList();
     const QStringList titles = property("columnTitles").toStringList();
     QList<TableColumn> columns;
@@ -92,7 +94,16 @@ QList<TableColumn> TableView::tableColumns() const
         columns.append(TableColumn{identifiers.value(i), titles.value(i)});
     if (columns.isEmpty())
         columns.append(TableColumn{});
+    columns_ = columns;
     return columns;
+}
+
+bool TableView::event(QEvent* event)
+{
+    // The layout sets the column properties after construction.
+    if (event->type() == QEvent::DynamicPropertyChange)
+        columns_.reset();
+    return QTableView::event(event);
 }
 
 void TableView::setDataSource(TableDataSource* dataSource)

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QTableView>
 
+#include <optional>
+
 class QMimeData;
 class TableView;
 
@@ -89,6 +91,7 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     bool carriesRegisteredType(const QMimeData* data) const;
@@ -96,6 +99,7 @@ private:
     qint64 validate(QDropEvent* event);
     void clearDropIndicator();
 
+    mutable std::optional<QList<TableColumn>> columns_; // from the layout's properties, read once
     TableModelAdapter model_;
     TableDataSource* dataSource_ = nullptr;
     QStringList draggedTypes_;

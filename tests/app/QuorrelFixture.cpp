@@ -162,6 +162,11 @@ ToolCall QuorrelFixture::listProcesses()
     return call(QStringLiteral("ps"), {"-ax"});
 }
 
+QList<ToolCall> QuorrelFixture::refreshWithFallbackEntry()
+{
+    return {readLanguages(), readLocale(), readLanguages(), readLanguages(), listProcesses()};
+}
+
 QStringList QuorrelFixture::cells(TableView* table)
 {
     QStringList rows;

@@ -49,6 +49,9 @@ protected:
     static ToolCall writeLanguages(const QString& value);
     static ToolCall writeLocale(const QString& value);
     static ToolCall listProcesses();
+    // What one full refresh launches while the selected saved entry names a fallback language:
+    // languages, region, the fallback menu with its second read of the languages, the listing.
+    static QList<ToolCall> refreshWithFallbackEntry();
 
     // Cell texts of a table, row by row, columns joined by " | ".
     static QStringList cells(TableView* table);

@@ -1,6 +1,9 @@
 #pragma once
 // What the runner tests look at from outside: this process's descriptors, children and memory.
 #include "ProcessStats.h"
+#include "TestHome.h"
+
+#include <gtest/gtest.h>
 
 #include <QString>
 
@@ -14,6 +17,13 @@ QString probePath();
 // that counts taken by the next test start from nothing.
 bool settlePendingChildren();
 
+
+// Each runner test starts with no child of an earlier test still pending, in a temporary HOME.
+class RunnerTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(settlePendingChildren()); }
+    TestHome home;
+};
 
 // Points one of this process's descriptors somewhere else for the life of the object.
 class RedirectedDescriptor {

@@ -33,11 +33,6 @@ QByteArray readWhole(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-class RunnerTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(settlePendingChildren()); }
-    TestHome home;
-};
 using ChildSetup = RunnerTest;
 using ReadEnding = RunnerTest;
 using FireAndForget = RunnerTest;

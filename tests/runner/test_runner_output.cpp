@@ -11,11 +11,6 @@
 
 namespace {
 
-class RunnerTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(settlePendingChildren()); }
-    TestHome home;
-};
 using ToolArguments = RunnerTest;
 using ToolRoot = RunnerTest;
 
