@@ -61,13 +61,16 @@ void reapAndReschedule()
 
 std::optional<QString> MyRunUsrCommands::runUsrBinAndRead(const QStringList& arguments, const QString& path)
 {
+    const child_process::ReadResult result = child_process::runAndRead(toolPath(path), toolArguments(arguments), readLimits());
+    // A tool that lingered after closing its output is reaped from the event loop.
     reapAndReschedule();
-    const child_process::ReadResult result =
-        child_process::runAndRead(toolPath(path), toolArguments(arguments), readTimeLimit, readGraceAfterExit);
-    if (!result.started)
+    if (!result.started) {
         qCWarning(lcTools) << "could not start" << resolvedToolPath(path);
-    else if (result.timedOut)
-        qCWarning(lcTools) << resolvedToolPath(path) << "was stopped after" << readTimeLimit.count() << "ms";
+    } else if (!result.complete()) {
+        qCWarning(lcTools) << resolvedToolPath(path) << "gave no whole answer:" << int(result.end)
+                           << (result.diedBySignal ? "(died by a signal)" : "");
+        return std::nullopt;
+    }
 
     // Stateless: output cut off inside a character is an error, not something to wait for.
     // A leading byte order mark is part of what the tool wrote, so it is kept.
@@ -85,6 +88,12 @@ void MyRunUsrCommands::runUsrBin(const QStringList& arguments, const QString& pa
     if (!child_process::start(toolPath(path), toolArguments(arguments)))
         qCWarning(lcTools) << "could not start" << resolvedToolPath(path);
     reapAndReschedule();
+}
+
+child_process::ReadLimits& MyRunUsrCommands::readLimits()
+{
+    static child_process::ReadLimits limits;
+    return limits;
 }
 
 QString MyRunUsrCommands::resolvedToolPath(const QString& path)

@@ -74,39 +74,39 @@ void BM_EchoThroughBareForkExecRead(benchmark::State& state)
 }
 BENCHMARK(BM_EchoThroughBareForkExecRead)->Unit(benchmark::kMicrosecond);
 
-constexpr long long k32MiB = 32LL << 20;
-const QStringList kHead32MiB{QStringLiteral("-c"), QString::number(k32MiB), QStringLiteral("/dev/zero")};
+// The most a read takes before it gives up on a tool.
+constexpr long long k16MiB = 16LL << 20;
+const QStringList kHead16MiB{QStringLiteral("-c"), QString::number(k16MiB), QStringLiteral("/dev/zero")};
 
-void BM_Read32MiBThroughChildProcess(benchmark::State& state)
+void BM_Read16MiBThroughChildProcess(benchmark::State& state)
 {
     std::vector<std::string> arguments;
-    for (const QString& argument : kHead32MiB)
+    for (const QString& argument : kHead16MiB)
         arguments.push_back(argument.toStdString());
     for (auto _ : state) {
-        const auto result = child_process::runAndRead("/usr/bin/head", arguments, MyRunUsrCommands::readTimeLimit,
-                                                      MyRunUsrCommands::readGraceAfterExit);
-        if (static_cast<long long>(result.output.size()) != k32MiB) {
+        const auto result = child_process::runAndRead("/usr/bin/head", arguments, MyRunUsrCommands::readLimits());
+        if (static_cast<long long>(result.output.size()) != k16MiB) {
             state.SkipWithError("short read");
             break;
         }
     }
-    state.SetBytesProcessed(state.iterations() * k32MiB);
+    state.SetBytesProcessed(state.iterations() * k16MiB);
 }
-BENCHMARK(BM_Read32MiBThroughChildProcess)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Read16MiBThroughChildProcess)->Unit(benchmark::kMillisecond);
 
-// Includes decoding 32 MiB of UTF-8 into a QString.
-void BM_Read32MiBThroughRunUsrBinAndRead(benchmark::State& state)
+// Includes decoding 16 MiB of UTF-8 into a QString.
+void BM_Read16MiBThroughRunUsrBinAndRead(benchmark::State& state)
 {
     for (auto _ : state) {
-        const auto text = MyRunUsrCommands::runUsrBinAndRead(kHead32MiB, QStringLiteral("/usr/bin/head"));
-        if (!text || text->size() != k32MiB) {
+        const auto text = MyRunUsrCommands::runUsrBinAndRead(kHead16MiB, QStringLiteral("/usr/bin/head"));
+        if (!text || text->size() != k16MiB) {
             state.SkipWithError("short read");
             break;
         }
     }
-    state.SetBytesProcessed(state.iterations() * k32MiB);
+    state.SetBytesProcessed(state.iterations() * k16MiB);
 }
-BENCHMARK(BM_Read32MiBThroughRunUsrBinAndRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Read16MiBThroughRunUsrBinAndRead)->Unit(benchmark::kMillisecond);
 
 void BM_Soak20000Reads(benchmark::State& state)
 {

@@ -24,6 +24,8 @@ using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kExitCheckInterval{25};
 // How long to wait for a child to die after SIGKILL before leaving it to reapFinished().
 constexpr std::chrono::milliseconds kReapAfterKill{2000};
+// A tool normally ends the moment its output closes; one that lingers longer is reaped later.
+constexpr std::chrono::milliseconds kExitAfterEndOfFile{50};
 
 class UniqueFd {
 public:
@@ -166,14 +168,18 @@ bool spawn(const std::string& path, const std::vector<std::string>& arguments, i
     return ::posix_spawn(&pid, path.c_str(), settings.actions(), settings.attributes(), argv.data(), environ) == 0;
 }
 
-// True once `pid` is reaped (or was reaped by someone else); never blocks.
-bool tryReap(pid_t pid)
+// True once `pid` is reaped (or was reaped by someone else); never blocks. `status` gets its wait
+// status when we reaped it.
+bool tryReap(pid_t pid, int* status = nullptr)
 {
     for (;;) {
-        int status = 0;
-        const pid_t result = ::waitpid(pid, &status, WNOHANG);
-        if (result == pid)
+        int waitStatus = 0;
+        const pid_t result = ::waitpid(pid, &waitStatus, WNOHANG);
+        if (result == pid) {
+            if (status)
+                *status = waitStatus;
             return true;
+        }
         if (result == 0)
             return false;
         if (errno != EINTR)
@@ -183,11 +189,11 @@ bool tryReap(pid_t pid)
 
 // Reaps `pid` once it has ended, polling with a growing pause so that a child which is just
 // finishing costs microseconds and a slow one costs little CPU. False if `deadline` came first.
-bool reapBy(pid_t pid, Clock::time_point deadline)
+bool reapBy(pid_t pid, Clock::time_point deadline, int* status = nullptr)
 {
     std::chrono::microseconds pause{20};
     for (int attempt = 0;; ++attempt) {
-        if (tryReap(pid))
+        if (tryReap(pid, status))
             return true;
         const auto now = Clock::now();
         if (now >= deadline)
@@ -242,11 +248,10 @@ int pollTimeout(Clock::time_point now, Clock::time_point until)
 
 } // namespace
 
-ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments,
-                      std::chrono::milliseconds limit, std::chrono::milliseconds grace)
+ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits)
 {
     ReadResult result;
-    const auto deadline = Clock::now() + limit;
+    const auto deadline = Clock::now() + limits.time;
 
     UniqueFd outputRead;
     UniqueFd outputWrite;
@@ -260,8 +265,8 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
     // means every writer is gone.
     outputWrite.reset();
 
+    int status = 0;
     bool reaped = false;
-    bool graceRunning = false;
     Clock::time_point graceEnd{};
     auto nextExitCheck = Clock::now() + kExitCheckInterval;
     char buffer[64 * 1024];
@@ -269,16 +274,17 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
     for (;;) {
         const auto now = Clock::now();
         if (now >= deadline) {
-            result.timedOut = true;
+            result.end = ReadEnd::TimeLimit;
             break;
         }
-        if (graceRunning && now >= graceEnd)
-            break; // a background grandchild keeps the pipe; the tool itself is done
+        if (reaped && now >= graceEnd) {
+            result.end = ReadEnd::PipeHeldAfterExit;
+            break;
+        }
         if (!reaped && now >= nextExitCheck) {
-            if (tryReap(pid)) {
+            if (tryReap(pid, &status)) {
                 reaped = true;
-                graceRunning = true;
-                graceEnd = now + grace;
+                graceEnd = now + limits.graceAfterExit;
                 continue;
             }
             nextExitCheck = now + kExitCheckInterval;
@@ -286,22 +292,28 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
 
         pollfd watched{outputRead.get(), POLLIN, 0};
         const int ready = ::poll(&watched, 1, pollTimeout(now, std::min(deadline, reaped ? graceEnd : nextExitCheck)));
-        if (ready < 0) {
-            if (errno == EINTR)
-                continue;
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready < 0 || (ready > 0 && (watched.revents & POLLNVAL))) {
+            result.end = ReadEnd::ReadFailed;
             break;
         }
         if (ready == 0)
             continue;
-        if (watched.revents & POLLNVAL)
-            break;
 
         const ssize_t count = ::read(outputRead.get(), buffer, sizeof buffer);
         if (count > 0) {
+            if (result.output.size() + static_cast<std::size_t>(count) > limits.outputBytes) {
+                result.end = ReadEnd::OutputLimit;
+                result.output = std::string(); // frees it: none of it will be used
+                break;
+            }
             result.output.append(buffer, static_cast<std::size_t>(count));
         } else if (count == 0) {
-            break; // end of file
+            result.end = ReadEnd::EndOfFile;
+            break;
         } else if (errno != EINTR && errno != EAGAIN) {
+            result.end = ReadEnd::ReadFailed;
             break;
         }
     }
@@ -309,12 +321,17 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
     // Closing our end first means a child still writing gets EPIPE instead of blocking.
     outputRead.reset();
     if (!reaped) {
-        // The output has ended (or cannot be read); give the child until the time limit to exit.
-        if (!result.timedOut && !reapBy(pid, deadline))
-            result.timedOut = true;
-        if (result.timedOut)
+        if (result.end == ReadEnd::EndOfFile) {
+            // Its output is whole. Look at how it ended when that comes at once; a tool that
+            // lingers is not waited for.
+            reaped = reapBy(pid, Clock::now() + kExitAfterEndOfFile, &status);
+            if (!reaped)
+                addPending(pid);
+        } else {
             killAndReap(pid);
+        }
     }
+    result.diedBySignal = reaped && WIFSIGNALED(status);
     return result;
 }
 
@@ -333,7 +350,7 @@ std::size_t reapFinished()
     auto& pids = pendingChildren();
     // Only our own pids, one by one: a waitpid(-1) would steal children that QProcess and others
     // are waiting for.
-    pids.erase(std::remove_if(pids.begin(), pids.end(), tryReap), pids.end());
+    pids.erase(std::remove_if(pids.begin(), pids.end(), [](pid_t pid) { return tryReap(pid); }), pids.end());
     return pids.size();
 }
 

@@ -2,27 +2,49 @@
 // Starting system tools as child processes: the stand-in for NSTask and NSPipe.
 // Children are started directly with posix_spawn (no shell), see ARCHITECTURE.md.
 #include <chrono>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace child_process {
 
+// Bounds on one read, so that no tool can freeze the window or exhaust memory.
+struct ReadLimits {
+    std::chrono::milliseconds time{10000};          // the whole read, start to end
+    std::chrono::milliseconds graceAfterExit{1000}; // a pipe still held by a grandchild once the tool has ended
+    std::size_t outputBytes = 16 << 20;             // more output than any listing or setting we read
+};
+
+enum class ReadEnd {
+    EndOfFile,         // every writer closed the pipe
+    PipeHeldAfterExit, // the tool ended, a background process of its own keeps the pipe
+    TimeLimit,         // the tool was killed
+    OutputLimit,       // the tool was killed
+    ReadFailed,        // the pipe could not be read; the tool was killed
+};
+
 struct ReadResult {
-    bool started = false;   // false when the program could not be started at all
-    bool timedOut = false;  // the time limit ended the read; a child still running was killed and reaped
-                            // (or, should it not die within moments, left to reapFinished())
-    std::string output;     // every byte the child wrote to its standard output
+    bool started = false;      // false when the program could not be started at all
+    ReadEnd end = ReadEnd::EndOfFile;
+    bool diedBySignal = false; // seen when the tool's end was seen, which a lingering tool's is not
+    std::string output;        // what the child wrote to its standard output (dropped past the output limit)
+
+    // Whether `output` is all the tool had to say: a tool cut short or dying by a signal may have
+    // printed only a part, which must not pass for the whole.
+    bool complete() const
+    {
+        return started && !diedBySignal && (end == ReadEnd::EndOfFile || end == ReadEnd::PipeHeldAfterExit);
+    }
 };
 
 // Starts `path` with exactly `arguments` (argv[0] is `path`), stdin and stdout on pipes of their
 // own (nothing is written to stdin, which is closed at once), stderr, environment and working
 // directory inherited, no other descriptor of the program inherited, signal dispositions reset.
-// Reads stdout until end of file and reaps the child. Stops waiting once `limit` has passed, or
-// `grace` after the direct child has exited while some other process still holds the pipe.
+// Reads stdout until end of file. A tool that has not ended shortly after closing its output is
+// left to reapFinished(), like a fire-and-forget child; one that hits a limit is killed and reaped.
 // A path or argument containing a NUL byte cannot be passed on exactly and is not started.
-ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments,
-                      std::chrono::milliseconds limit, std::chrono::milliseconds grace);
+ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits = {});
 
 // Starts the child the same way with stdout on /dev/null and returns at once without waiting.
 // The child is remembered and reaped later by reapFinished(). Returns false when it could not be

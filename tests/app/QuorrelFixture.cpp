@@ -75,6 +75,18 @@ void QuorrelFixture::setListing(const QByteArray& psOutput)
     file.write(psOutput);
 }
 
+void QuorrelFixture::stallDefaults(const QByteArray& partialOutput)
+{
+    const QString path = toolRoot + QStringLiteral("/defaults-stall");
+    if (partialOutput.isEmpty()) {
+        QFile::remove(path);
+        return;
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(partialOutput);
+}
+
 QuorrelAppDelegate& QuorrelFixture::start(bool keepStartupCalls, bool keepTimer)
 {
     UserDefaults::standardUserDefaults().synchronize();

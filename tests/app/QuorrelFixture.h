@@ -31,6 +31,9 @@ protected:
     static QString readDefault(const QString& domain, const QString& key);
     void writeOwnDefault(const QString& key, const QString& value);
     void setListing(const QByteArray& psOutput);
+    // From now on every `defaults` prints `partialOutput` and hangs with its output open; an
+    // empty text ends that.
+    void stallDefaults(const QByteArray& partialOutput);
 
     // Builds the main window and runs start-up, then forgets the launches start-up made. The
     // 5-second timer is stopped unless asked for, so that it cannot add launches to a count.

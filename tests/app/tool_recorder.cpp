@@ -1,6 +1,8 @@
 // Stands in for every system tool in a test's tool root: appends its argument vector to the log
 // named by QUORREL_TEST_LOG in one write, then behaves as the test arranged:
-//  - as "defaults", runs the real `defaults` stand-in named by QUORREL_TEST_DEFAULTS;
+//  - as "defaults", runs the real `defaults` stand-in named by QUORREL_TEST_DEFAULTS, unless the
+//    tool root holds a file "defaults-stall": then it prints that file and hangs with stdout open,
+//    like a tool stuck halfway through its answer;
 //  - as "ps", prints the file "ps-output" of the tool root ($QUORREL_TOOL_ROOT), if any;
 //  - anything else (kill, rm, killall) does nothing at all.
 // Records: pid, tool name and arguments separated by 0x1f, ended by 0x1e.
@@ -10,6 +12,24 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+static void copyFile(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    char buffer[65536];
+    ssize_t n;
+    while ((n = read(fd, buffer, sizeof buffer)) > 0)
+        (void)!write(STDOUT_FILENO, buffer, size_t(n));
+    close(fd);
+}
+
+static std::string inToolRoot(const char* name)
+{
+    const char* root = std::getenv("QUORREL_TOOL_ROOT");
+    return std::string(root ? root : ".") + "/" + name;
+}
 
 static void record(int argc, char** argv, const std::string& tool)
 {
@@ -33,6 +53,11 @@ int main(int argc, char** argv)
     const std::string tool = slash ? slash + 1 : argv[0];
     record(argc, argv, tool);
     if (tool == "defaults") {
+        if (access(inToolRoot("defaults-stall").c_str(), F_OK) == 0) {
+            copyFile(inToolRoot("defaults-stall"));
+            sleep(30);
+            return 0;
+        }
         const char* real = std::getenv("QUORREL_TEST_DEFAULTS");
         if (real) {
             argv[0] = const_cast<char*>(real);
@@ -40,17 +65,7 @@ int main(int argc, char** argv)
         }
         return 127;
     }
-    if (tool == "ps") {
-        const char* root = std::getenv("QUORREL_TOOL_ROOT");
-        const std::string path = std::string(root ? root : ".") + "/ps-output";
-        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            return 0;
-        char buffer[65536];
-        ssize_t n;
-        while ((n = read(fd, buffer, sizeof buffer)) > 0)
-            (void)!write(STDOUT_FILENO, buffer, size_t(n));
-        close(fd);
-    }
+    if (tool == "ps")
+        copyFile(inToolRoot("ps-output"));
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the runner tests look at from outside: this process's descriptors, children and memory.
 #include "ProcessStats.h"
+#include "ScopedReadLimits.h"
 #include "TestHome.h"
 
 #include <gtest/gtest.h>

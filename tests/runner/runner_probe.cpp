@@ -12,6 +12,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -184,11 +185,28 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    if (mode == "hang-closed") { // closes stdout, then never ends on its own
-        writeAll(1, "partial\n");
+    if (mode == "linger-closed" && argc > 2) { // prints, closes stdout, lingers <ms>, ends normally
+        writeAll(1, "complete\n");
         ::close(1);
+        sleepMs(std::atoi(argv[2]));
+        return 0;
+    }
+
+    if (mode == "die" && argc > 2) { // die <signal number>: prints a part, then dies by that signal
+        writeAll(1, "(\n    en,\n    de,\n");
+        const rlimit noCore{0, 0}; // a crash on purpose leaves no core file behind
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::signal(std::atoi(argv[2]), SIG_DFL);
+        ::raise(std::atoi(argv[2]));
         sleepMs(30000);
         return 0;
+    }
+
+    if (mode == "forever") { // writes until its reader goes away
+        const std::string block(64 * 1024, 'x');
+        while (writeAll(1, block)) {
+        }
+        return 1;
     }
 
     if (mode == "touch" && argc > 2)
