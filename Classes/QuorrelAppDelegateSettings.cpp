@@ -68,19 +68,18 @@ void QuorrelAppDelegate::resortAndSetCurrentLanguages(const Notification&)
     languagesAndNames = languageTableData->storedData();
     const qsizetype n = languagesAndNames ? languagesAndNames->size() : 0;
     QString value = QStringLiteral("(");
-    bool anyLanguage = false;
-    for (qsizetype i = 0; i < n; ++i) {
+    // A row without an identifier comes from a read that failed or was cut short: writing the
+    // others would drop a language from the system (and no rows at all, "()", every language).
+    bool everyRowNamed = n > 0;
+    for (qsizetype i = 0; i < n && everyRowNamed; ++i) {
         const QString iso = LocaleRow::isodesignator(languagesAndNames->at(i));
-        if (iso.isEmpty())
-            continue;
-        anyLanguage = true;
+        everyRowNamed = !iso.isEmpty();
         value += iso;
         if (i < n - 1)
             value += QLatin1Char(',');
     }
     value += QLatin1Char(')');
-    // Rows without any language come from a failed read; writing "()" would erase the real order.
-    if (anyLanguage)
+    if (everyRowNamed)
         MyRunUsrCommands::runUsrBin({QStringLiteral("write"), kGlobalDomain, QStringLiteral("AppleLanguages"), value},
                                     kDefaults);
     updateUI();

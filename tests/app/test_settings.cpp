@@ -3,6 +3,7 @@
 
 #include "LocaleRow.h"
 #include "PlistStore.h"
+#include "ScopedReadLimits.h"
 
 using Settings = QuorrelFixture;
 
@@ -120,8 +121,17 @@ TEST_F(Settings, ValuesArePassedAsOneArgumentByteForByte)
 TEST_F(Settings, RowsWithoutALanguageNeverEraseTheStoredOrder)
 {
     QuorrelAppDelegate& d = start();
-    d.languageTableData->setStoredData(std::make_shared<QVariantList>(QVariantList{LocaleRow::make("", "")}));
-    NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLanguagesHaveBeenUpdated, nullptr);
+    // A row without an identifier comes from a read that failed; leaving it out would remove a
+    // language from the system, and "()" would remove them all.
+    for (const QVariantList& rows : {QVariantList{LocaleRow::make("", "")},
+                                     QVariantList{LocaleRow::make("English", "en"), LocaleRow::make("", ""),
+                                                  LocaleRow::make("German", "de")}}) {
+        clearCalls();
+        d.languageTableData->setStoredData(std::make_shared<QVariantList>(rows));
+        NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLanguagesHaveBeenUpdated, nullptr);
+        EXPECT_EQ(calls(), (QList<ToolCall>{readLanguages(), readLocale(), readLanguages(), listProcesses()}))
+            << "nothing written, and still refreshed";
+    }
     d.regionsTableData->setStoredData(std::make_shared<QVariantList>(QVariantList{QString()}));
     NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLocalesHaveBeenUpdated, nullptr);
     for (const ToolCall& call : calls())
@@ -130,6 +140,26 @@ TEST_F(Settings, RowsWithoutALanguageNeverEraseTheStoredOrder)
         }
     EXPECT_EQ(d.languages, (QStringList{"en", "de", "fr"}));
     EXPECT_EQ(d.locales.value(0), "en_US");
+}
+
+TEST_F(Settings, AReadCutShortIsNeverWrittenBack)
+{
+    QuorrelAppDelegate& d = start();
+    {
+        // The tool prints two of the three languages and stalls until the read gives up on it.
+        const ScopedReadLimits limits({std::chrono::milliseconds(300), std::chrono::seconds(1), 1 << 20});
+        stallDefaults("(\n    en,\n    de,\n");
+        d.updateUI();
+        EXPECT_EQ(d.languages, QStringList{""}) << "a read cut short is no answer";
+        stallDefaults({});
+        clearCalls();
+        // The user drops a row onto the table that read gave.
+        NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLanguagesHaveBeenUpdated, nullptr);
+    }
+    for (const ToolCall& call : calls())
+        EXPECT_NE(call.arguments.value(0), "write") << "wrote " << call.arguments.join(' ').toStdString();
+    EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    en,\n    de,\n    fr\n)\n");
+    EXPECT_EQ(d.languages, (QStringList{"en", "de", "fr"})) << "the next refresh reads the whole list again";
 }
 
 TEST_F(Settings, AVeryLongLanguageListIsReadWhole)
