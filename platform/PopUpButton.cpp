@@ -1,8 +1,42 @@
 #include "PopUpButton.h"
 
+#include <QKeyEvent>
+#include <QWheelEvent>
+
 PopUpButton::PopUpButton(QWidget* parent) : QComboBox(parent)
 {
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // A wheel passing over it neither focuses nor changes it.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PopUpButton::wheelEvent(QWheelEvent* event)
+{
+    event->ignore(); // the window under it may scroll instead
+}
+
+void PopUpButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Space:
+        showPopup();
+        event->accept();
+        return;
+    default:
+        break;
+    }
+    // Typing would pick the item it matches; a closed pop-up picks nothing.
+    if (!event->text().isEmpty() && event->text().front().isPrint()) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event); // Tab, F4, Escape, Return and the like
 }
 
 void PopUpButton::removeAllItems()

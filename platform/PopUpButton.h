@@ -6,6 +6,9 @@
 
 // NSPopUpButton over QComboBox. Unlike AppKit's, it keeps one item per added title even when
 // titles repeat, so an item's index always matches the index of the entry it shows.
+// As on a Mac, a closed pop-up ignores the wheel and opens its menu for the arrow keys and Space:
+// only choosing an item in the open menu emits `activated`, the pop-up's action. (QComboBox
+// would step through the items and emit `activated` for each wheel notch or key.)
 class PopUpButton : public QComboBox {
 public:
     explicit PopUpButton(QWidget* parent = nullptr);
@@ -22,4 +25,8 @@ public:
     int numberOfItems() const;
     std::optional<QString> titleOfSelectedItem() const;
     QStringList itemTitles() const;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
