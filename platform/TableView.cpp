@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPainter>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <limits>
@@ -116,7 +117,16 @@ void TableView::setDataSource(TableDataSource* dataSource)
 
 void TableView::reloadData()
 {
+    // As in AppKit, a reload keeps the selection; rows past the new end fall away.
+    const IndexSet selected = selectedRowIndexes();
+    const int current = currentIndex().row();
     model_.reload();
+    const QSignalBlocker quiet(selectionModel()); // the same rows as before, not a new choice
+    for (const qint64 row : selected)
+        if (row < model_.rowCount())
+            selectionModel()->select(model_.index(int(row), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (current >= 0 && current < model_.rowCount())
+        selectionModel()->setCurrentIndex(model_.index(current, 0), QItemSelectionModel::NoUpdate);
     // Names take the spare width; other columns fit their content.
     QHeaderView* header = horizontalHeader();
     for (int column = 0; column < model_.columnCount(); ++column)
@@ -137,10 +147,14 @@ void TableView::selectRowIndexes(const IndexSet& rows, bool extendSelection)
 {
     if (!extendSelection)
         clearSelection();
-    for (qint64 row : rows)
-        if (row >= 0 && row < model_.rowCount())
+    for (qint64 row : rows) {
+        if (row >= 0 && row < model_.rowCount()) {
             selectionModel()->select(model_.index(int(row), 0),
                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            // The keyboard goes on from the row selected.
+            selectionModel()->setCurrentIndex(model_.index(int(row), 0), QItemSelectionModel::NoUpdate);
+        }
+    }
 }
 
 IndexSet TableView::selectedRowIndexes() const

@@ -286,3 +286,37 @@ TEST_F(Tables, IdentifiersThePlatformCannotNameStillGetRows)
     d.updateLanguagesFromPreferredLocale();
     EXPECT_EQ(cells(d.outlets.languagesTable), (QStringList{"日本語 | ja", "英語 | en"}));
 }
+
+TEST_F(Tables, RefreshesKeepTheLanguageTableSelectionAndADropClearsIt)
+{
+    QuorrelAppDelegate& d = start();
+    TableView* table = d.outlets.languagesTable;
+    table->selectRowIndexes({1}, false);
+
+    // A region dropped on top: a write and a full refresh.
+    d.regionsTableData->setStoredData(std::make_shared<QVariantList>(QVariantList{"en_GB", "en_US"}));
+    NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLocalesHaveBeenUpdated, nullptr);
+    EXPECT_EQ(readGlobal("AppleLocale"), "en_GB\n");
+    EXPECT_EQ(table->selectedRowIndexes(), IndexSet{1});
+    d.updateLanguagesFromPreferredLocale();
+    EXPECT_EQ(table->selectedRowIndexes(), IndexSet{1});
+    EXPECT_EQ(table->currentIndex().row(), 1) << "the keyboard goes on from the selected row";
+
+    // Rows past the new end fall away.
+    table->selectRowIndexes({2}, false);
+    writeGlobal("AppleLanguages", "(en, de)");
+    d.updateUI();
+    EXPECT_TRUE(table->selectedRowIndexes().empty());
+
+    // A drop clears the selection, and the refresh after it keeps it cleared.
+    writeGlobal("AppleLanguages", "(en, de, fr)");
+    d.updateUI();
+    table->selectRowIndexes({2}, false);
+    QMimeData mime;
+    Pasteboard pasteboard(&mime);
+    d.languageTableData->writeRowsWithIndexes(table, {2}, pasteboard);
+    DraggingInfo info(table, &mime);
+    EXPECT_TRUE(d.languageTableData->acceptDrop(table, info, 0, DropOperation::Above));
+    EXPECT_EQ(d.languages, (QStringList{"fr", "en", "de"}));
+    EXPECT_TRUE(table->selectedRowIndexes().empty());
+}
