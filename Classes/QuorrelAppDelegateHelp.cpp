@@ -4,7 +4,6 @@
 #include "MyRunUsrCommands.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <limits>
 
@@ -56,20 +55,6 @@ static std::optional<QString> safeHome()
     return home;
 }
 
-// Whether `path` stays inside the user's Library folder, also once links are followed: a
-// Library, Caches or Preferences folder that links elsewhere is not followed.
-static bool insideLibrary(const QString& home, const QString& path)
-{
-    if (!QDir::cleanPath(path).startsWith(home + QStringLiteral("/Library/")))
-        return false;
-    const QString canonicalHome = QFileInfo(home).canonicalFilePath();
-    const QString canonicalParent = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
-    // A parent that does not exist holds nothing to remove.
-    if (canonicalHome.isEmpty() || canonicalParent.isEmpty())
-        return canonicalParent.isEmpty();
-    return (canonicalParent + QLatin1Char('/')).startsWith(canonicalHome + QStringLiteral("/Library/"));
-}
-
 bool QuorrelAppDelegate::checkAHVCaches()
 {
     for (const QString& line : processListing())
@@ -102,11 +87,13 @@ void QuorrelAppDelegate::clearAHVCaches(QObject*)
                                     QStringLiteral("/bin/kill"));
     }
 
+    // The folders above the targets are the user's own wherever links put them (a Caches moved to
+    // another disk), so they are followed, as rm itself does; a target that is a link is passed
+    // as the link, which rm removes without following.
     if (const std::optional<QString> home = safeHome()) {
         const QString rm = QStringLiteral("/bin/rm");
         for (const QString& folder : {QStringLiteral("/Library/Caches/com.apple.helpui"), QStringLiteral("/Library/Caches/com.apple.helpd")})
-            if (insideLibrary(*home, *home + folder))
-                MyRunUsrCommands::runUsrBin({QStringLiteral("-Rf"), *home + folder}, rm);
+            MyRunUsrCommands::runUsrBin({QStringLiteral("-Rf"), *home + folder}, rm);
 
         const QDir preferences(*home + QStringLiteral("/Library/Preferences"));
         const QStringList names = preferences.entryList({QStringLiteral("com.apple.help*.plist")},
@@ -115,8 +102,7 @@ void QuorrelAppDelegate::clearAHVCaches(QObject*)
                                                         QDir::Name);
         QStringList arguments{QStringLiteral("-Rf")};
         for (const QString& name : names)
-            if (const QString path = preferences.filePath(name); insideLibrary(*home, path))
-                arguments.append(path);
+            arguments.append(preferences.filePath(name));
         if (arguments.size() > 1)
             MyRunUsrCommands::runUsrBin(arguments, rm);
     }

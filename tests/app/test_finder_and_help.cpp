@@ -128,16 +128,49 @@ TEST_F(HelpCaches, NothingIsRemovedOutsideTheUsersLibrary)
         d.clearAHVCaches(nullptr);
         EXPECT_EQ(waitForCalls(1), QList<ToolCall>{listProcesses()});
     }
-    home.env().set("HOME", QFile::encodeName(home.home()));
+}
 
-    // A Library that leads elsewhere through a link is not followed.
-    QTemporaryDir elsewhere;
-    QDir(elsewhere.path()).mkpath("Caches/com.apple.helpui");
+TEST_F(HelpCaches, FoldersMovedElsewhereBehindLinksAreStillCleared)
+{
+    // Caches and Preferences moved to another disk, with links left in their place: the user's
+    // own folders still, as the system's rm sees them. A target that is itself a link is passed
+    // as the link, which rm removes without following.
+    QTemporaryDir otherDisk;
+    QDir(otherDisk.path()).mkpath("Caches/com.apple.helpd");
+    QDir(otherDisk.path()).mkpath("Preferences");
+    QDir(otherDisk.path()).mkpath("decoy");
+    QFile(otherDisk.path() + "/Preferences/com.apple.help.plist").open(QIODevice::WriteOnly);
+    QFile(otherDisk.path() + "/Preferences/com.apple.finder.plist").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(otherDisk.path() + "/decoy", otherDisk.path() + "/Caches/com.apple.helpui"));
+    ASSERT_TRUE(QFile::link(otherDisk.path() + "/decoy", otherDisk.path() + "/Preferences/com.apple.helpviewer.plist"));
     QDir(home.home() + "/Library").removeRecursively();
-    ASSERT_TRUE(QFile::link(elsewhere.path(), home.path("Library")));
+    QDir(home.home()).mkpath("Library");
+    ASSERT_TRUE(QFile::link(otherDisk.path() + "/Caches", home.path("Library/Caches")));
+    ASSERT_TRUE(QFile::link(otherDisk.path() + "/Preferences", home.path("Library/Preferences")));
+
+    setListing("");
+    QuorrelAppDelegate& d = start();
+    d.clearAHVCaches(nullptr);
+    const QString h = home.home();
+    const QList<ToolCall> expected{
+        listProcesses(),
+        call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}),
+        call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"}),
+        call("rm", {"-Rf", h + "/Library/Preferences/com.apple.help.plist", h + "/Library/Preferences/com.apple.helpviewer.plist"}),
+    };
+    EXPECT_EQ(waitForCalls(expected.size()), expected);
+
+    // The same with the whole Library moved.
+    QDir(home.home() + "/Library").removeRecursively();
+    QFile::remove(home.path("Library"));
+    QDir(otherDisk.path()).mkpath("Library");
+    ASSERT_TRUE(QFile::rename(otherDisk.path() + "/Caches", otherDisk.path() + "/Library/Caches"));
+    ASSERT_TRUE(QFile::rename(otherDisk.path() + "/Preferences", otherDisk.path() + "/Library/Preferences"));
+    ASSERT_TRUE(QFile::link(otherDisk.path() + "/Library", home.path("Library")));
+    QTest::qWait(1200); // the button's refresh a second after the first clearing
     clearCalls();
     d.clearAHVCaches(nullptr);
-    EXPECT_EQ(waitForCalls(1), QList<ToolCall>{listProcesses()});
+    EXPECT_EQ(waitForCalls(expected.size()), expected);
 }
 
 TEST_F(Preferences, TheCheckboxShowsAndStoresTheKeepOpenChoice)
