@@ -23,17 +23,24 @@ public:
     bool boolForKey(const QString& key);
 
     // Each change is stored at once, one key at a time, so writes of other keys by other
-    // processes are kept.
-    void setObject(const QVariant& value, const QString& key);
-    void setBool(bool value, const QString& key);
-    // Re-reads what is stored, picking up changes made by others.
+    // processes are kept. False when it could not be stored: the value still holds for this
+    // session, and synchronize() tries again. A value with no property-list form is refused.
+    bool setObject(const QVariant& value, const QString& key);
+    bool setBool(bool value, const QString& key);
+    // Stores what could not be stored before and re-reads the rest, picking up changes made by
+    // others. False while a value is still not stored.
     bool synchronize();
 
 private:
     UserDefaults() = default;
+    // What is stored, re-read when another process has changed it, with the values not yet
+    // stored over it.
     QVariantMap& values();
     void reload();
+    bool store(const QString& key, const QVariant& value);
 
     QString loadedFrom_;
+    QByteArray loadedStamp_; // identity and times of the file last read
     QVariantMap values_;
+    QVariantMap unsaved_;
 };
