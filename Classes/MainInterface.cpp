@@ -19,6 +19,8 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.languageName = ui.languagesTable->tableColumns().value(0);
     outlets.languageISO = ui.languagesTable->tableColumns().value(1);
     outlets.regionsTable = ui.regionsTable;
+    ui.languagesTable->setKeyboardMoves(KeyboardMoves::OneStep);
+    ui.regionsTable->setKeyboardMoves(KeyboardMoves::ToTop);
     outlets.preferredLocalesMenu = ui.preferredLocalesMenu;
     outlets.addPreferredLocale = Button(ui.addPreferredLocale);
     outlets.removePreferredLocale = Button(ui.removePreferredLocale);

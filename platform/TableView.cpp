@@ -5,6 +5,7 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -71,6 +72,7 @@ TableView::TableView(QWidget* parent) : QTableView(parent), model_(this)
     setDragDropOverwriteMode(false);
     setDropIndicatorShown(false); // drawn by paintEvent, above the retargeted row
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab goes on to the next control, not to the next cell
     setWordWrap(false);
     setShowGrid(false);
     setAlternatingRowColors(true);
@@ -207,6 +209,64 @@ void TableView::startDrag(Qt::DropActions)
     drag->setHotSpot(QPoint(12, rowRect.height() / 2));
     // Whatever the result, the rows stay: a drop has already reordered them in the data source.
     drag->exec(Qt::MoveAction, Qt::MoveAction);
+}
+
+qint64 TableView::keyboardTarget(const QKeyEvent* event, qint64 selected) const
+{
+#ifdef Q_OS_MACOS
+    const Qt::KeyboardModifiers moveModifiers = Qt::AltModifier | Qt::ControlModifier; // Option+Command
+#else
+    const Qt::KeyboardModifiers moveModifiers = Qt::AltModifier;
+#endif
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool move = modifiers == moveModifiers;
+    const qint64 last = numberOfRows() - 1;
+    switch (keyboardMoves_) {
+    case KeyboardMoves::OneStep:
+        if (move && event->key() == Qt::Key_Up && selected > 0)
+            return selected - 1;
+        if (move && event->key() == Qt::Key_Down && selected < last)
+            return selected + 1;
+        return -1;
+    case KeyboardMoves::ToTop: {
+        const bool confirm = modifiers == Qt::NoModifier && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+        return (confirm || (move && event->key() == Qt::Key_Up)) && selected > 0 ? 0 : -1;
+    }
+    case KeyboardMoves::None:
+        break;
+    }
+    return -1;
+}
+
+void TableView::keyPressEvent(QKeyEvent* event)
+{
+    const IndexSet selected = selectedRowIndexes();
+    const qint64 to = selected.empty() ? -1 : keyboardTarget(event, *selected.begin());
+    if (to < 0) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (dropRowAt(*selected.begin(), to)) {
+        selectRowIndexes({to}, false);
+        scrollTo(model_.index(int(to), 0));
+    }
+}
+
+// What a drag of row `from` dropped at `to` does, start to end.
+bool TableView::dropRowAt(qint64 from, qint64 to)
+{
+    if (!dataSource_)
+        return false;
+    QMimeData data;
+    Pasteboard pasteboard(&data);
+    if (!dataSource_->writeRowsWithIndexes(this, {from}, pasteboard))
+        return false;
+    DraggingInfo info(this, &data);
+    retargetedRow_ = to;
+    if (dataSource_->validateDrop(this, info, to, DropOperation::Above) == DragOperation::None)
+        return false;
+    return dataSource_->acceptDrop(this, info, retargetedRow_, DropOperation::Above);
 }
 
 bool TableView::carriesRegisteredType(const QMimeData* data) const

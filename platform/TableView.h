@@ -60,9 +60,20 @@ private:
     TableView* table_;
 };
 
+// What the keyboard can do to the selected row, beyond moving the selection.
+enum class KeyboardMoves {
+    None,
+    OneStep, // Alt+Up / Alt+Down (Option+Command on a Mac) move it one place
+    ToTop,   // Return, Enter or Alt+Up (Option+Command+Up on a Mac) move it to the top
+};
+
 class TableView : public QTableView {
 public:
     explicit TableView(QWidget* parent = nullptr);
+
+    // A keyboard move is a drop of the selected row at its new place: the same data-source calls,
+    // so the same notification and the same writes. The moved row stays selected.
+    void setKeyboardMoves(KeyboardMoves moves) { keyboardMoves_ = moves; }
 
     int tag() const;
     // From the "columnIdentifiers" and "columnTitles" properties of the layout.
@@ -92,8 +103,12 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The row the key would move the selected row to; -1 for a key that moves nothing.
+    qint64 keyboardTarget(const QKeyEvent* event, qint64 selected) const;
+    bool dropRowAt(qint64 from, qint64 to);
     bool carriesRegisteredType(const QMimeData* data) const;
     // Asks the data source about a drop at `position`; the row to drop at, or -1 when refused.
     qint64 validate(QDropEvent* event);
@@ -105,4 +120,5 @@ private:
     QStringList draggedTypes_;
     qint64 retargetedRow_ = -1;
     qint64 dropIndicatorRow_ = -1;
+    KeyboardMoves keyboardMoves_ = KeyboardMoves::None;
 };
