@@ -23,17 +23,12 @@ sandbox=$work/sandbox
 home=$sandbox/home
 root=$sandbox/root
 
+# shellcheck source-path=SCRIPTDIR source=../support/checks.sh
+source "$(dirname -- "${BASH_SOURCE[0]}")/../support/checks.sh"
+
 own_pids=() # processes this test started itself, outside the sandbox
-passed=0
-failed=0
-finished=false
 cleanup() {
-    local status=$?
-    if ! $finished; then
-        failed=$((failed + 1))
-        echo "FAIL the test stopped early (status $status)"
-        echo "$passed passed, $failed failed"
-    fi
+    count_early_stop $?
     "$ctl" stop "$sandbox" || true
     "$ctl" stop "$work/nl-sandbox"$'\n' 2>/dev/null || true
     local pid
@@ -45,18 +40,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-check() {
-    local description=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "ok   $description"
-    else
-        failed=$((failed + 1))
-        echo "FAIL $description"
-    fi
-}
-
 # Gone, or a zombie nobody has reaped yet: either way no longer running.
 ended() {
     local state
@@ -67,18 +50,6 @@ running() { ! ended "$1"; }
 
 pid_of() { cat "$sandbox/run/$1.pid" 2>/dev/null || echo none; }
 no_pid_file() { [[ ! -e $sandbox/run/$1.pid ]]; }
-
-# Runs a tool, keeping its status, output and messages for the checks that follow.
-run_tool() {
-    status=0
-    "$@" >"$work/out" 2>"$work/err" || status=$?
-    out=$(cat "$work/out")
-    err=$(cat "$work/err")
-}
-status_is() { [[ $status == "$1" ]]; }
-refused() { [[ $status != 0 && -n $err ]]; }
-equals() { [[ $1 == "$2" ]]; }
-contains() { [[ $1 == *"$2"* ]]; }
 
 # --- layout and first contents -------------------------------------------------------------
 "$ctl" install "$sandbox" "$defaults" "$sandbox_rm"
@@ -399,6 +370,4 @@ check "stop leaves no pid files" test -z "$(ls "$sandbox/run")"
 run_tool "$root/bin/ps" -ax
 check "ps -ax lists nothing once they are stopped" equals "$out" "  PID   TT  STAT      TIME COMMAND"
 
-finished=true
-echo "$passed passed, $failed failed"
-[[ $failed == 0 ]]
+finish_checks
