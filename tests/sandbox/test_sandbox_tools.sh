@@ -52,6 +52,7 @@ pid_of() { cat "$sandbox/run/$1.pid" 2>/dev/null || echo none; }
 no_pid_file() { [[ ! -e $sandbox/run/$1.pid ]]; }
 
 # --- layout and first contents -------------------------------------------------------------
+"$ctl" claim "$sandbox"
 "$ctl" install "$sandbox" "$defaults" "$sandbox_rm"
 "$ctl" seed "$sandbox" "$defaults"
 
@@ -346,6 +347,7 @@ check "killall of a real process's name matches nothing" refused
 nl_sandbox=$work/nl-sandbox$'\n'
 mkdir "$work/nl-sandbox"
 echo keep >"$work/nl-sandbox/file"
+"$ctl" claim "$nl_sandbox"
 "$ctl" install "$nl_sandbox" "$defaults" "$sandbox_rm"
 check "install lays out a sandbox whose name ends in a newline" test -x "$nl_sandbox/root/bin/ps"
 check "and leaves the folder named without the newline alone" equals "$(ls -A "$work/nl-sandbox")" file
