@@ -1,5 +1,5 @@
 #!/bin/bash
-# scripts/run as a newcomer meets it, run for real: its options, the
+# scripts/run and scripts/test as a newcomer meets them, run for real: their options, the
 # folders scripts/run agrees to use and to delete (decoys of the test's own in a temporary
 # folder), and Quorrel itself on a virtual display for --screenshot, --reset and Ctrl-C.
 #   test_run_script.sh REPO BUILD_DIR
@@ -100,6 +100,36 @@ check "scripts/run --screenshot into a missing folder fails with status 2" statu
 check "saying so in its own words" contains "$err" "scripts/run: cannot save the screenshot: no folder $work/no-such-folder"
 check "with no message of import's" lacks "$err" "import:"
 check "and without creating a sandbox" test ! -e "$work/unused"
+
+# scripts/test, copied into a tree of its own with a tiny project whose one test fails in the
+# normal build and passes in the sanitizer build: nothing of the real tree is built or run.
+tiny=$work/test-copy
+mkdir -p "$tiny/scripts"
+cp "$repo/scripts/test" "$repo/scripts/install-deps" "$tiny/scripts/"
+cat >"$tiny/CMakeLists.txt" <<'CMAKE'
+cmake_minimum_required(VERSION 3.22)
+project(TinyTests NONE)
+enable_testing()
+if(CMAKE_BUILD_TYPE STREQUAL Debug)
+  add_test(NAME passes COMMAND ${CMAKE_COMMAND} -E true)
+else()
+  add_test(NAME fails COMMAND ${CMAKE_COMMAND} -E false)
+endif()
+CMAKE
+run_tool "$tiny/scripts/test" --help
+check "scripts/test --help succeeds" status_is 0
+check "and prints the usage" contains "$out" "scripts/test [--help]"
+check "and runs nothing" test ! -e "$tiny/build" -a ! -e "$tiny/build-asan"
+run_tool "$tiny/scripts/test" --no-such-option
+check "scripts/test --no-such-option fails with status 2" status_is 2
+check "printing the usage" contains "$err" "scripts/test [--help]"
+check "and runs nothing" test ! -e "$tiny/build" -a ! -e "$tiny/build-asan"
+run_tool "$tiny/scripts/test"
+check "scripts/test fails when the normal suite fails" status_is 1
+check "but still runs the sanitizer suite" contains "$out" "== Build and tests under AddressSanitizer"
+check "which passes" contains "$out" "100% tests passed"
+check "and says which failed" contains "$out" "scripts/test: FAILED: the tests"
+check "and only that" lacks "$out" "FAILED: the tests under the sanitizers"
 
 # --- folders that are not sandboxes -------------------------------------------------------------
 root_like=$work/root-like
