@@ -2,7 +2,7 @@
 # scripts/run and scripts/test as a newcomer meets them, run for real: their options, the
 # folders scripts/run agrees to use and to delete (decoys of the test's own in a temporary
 # folder), and Quorrel itself on a virtual display for --screenshot, --reset and Ctrl-C.
-#   test_run_script.sh REPO BUILD_DIR
+#   test_scripts.sh REPO BUILD_DIR
 # BUILD_DIR is a build that is already done, so that scripts/run finds nothing to rebuild.
 set -euo pipefail
 
