@@ -76,6 +76,7 @@ png_brightness() { convert "$1" -colorspace Gray -format '%[fx:int(mean*100)]' i
 region_in() { HOME=$1/home "$build/defaults" read -g AppleLocale 2>/dev/null || echo none; }
 marked() { [[ -f $1/.quorrel-sandbox && ! -L $1/.quorrel-sandbox ]]; }
 succeeded_and_marked() { [[ $status == 0 ]] && marked "$1"; }
+marked_through_link() { [[ -L $1 ]] && marked "$1"; }
 
 # --- options ----------------------------------------------------------------------------------
 run_in "$work/unused" --no-such-option
@@ -199,6 +200,14 @@ check "saying it deleted it" contains "$err" "deleted the sandbox at $fresh"
 check "what was made in it is gone" test ! -e "$fresh/home/Documents/note.txt"
 check "its contents are the first ones again" equals "$(region_in "$fresh")" en_US
 check "and it carries the marker again" marked "$fresh"
+
+# Through a link to the sandbox (moved to another disk, say): the link must still lead to it.
+ln -s "$fresh" "$work/fresh-link"
+echo "made in the sandbox" >"$fresh/home/Documents-note.txt"
+run_in "$work/fresh-link" --reset --screenshot "$work/reset-link.png"
+check "scripts/run --reset through a link to a sandbox succeeds" status_is 0
+check "what was made in it is gone" test ! -e "$fresh/home/Documents-note.txt"
+check "and the link still leads to a marked sandbox" marked_through_link "$work/fresh-link"
 
 empty=$work/empty
 mkdir "$empty"
