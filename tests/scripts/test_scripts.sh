@@ -204,10 +204,12 @@ check "and it carries the marker again" marked "$fresh"
 # Through a link to the sandbox (moved to another disk, say): the link must still lead to it.
 ln -s "$fresh" "$work/fresh-link"
 echo "made in the sandbox" >"$fresh/home/Documents-note.txt"
+folder_before=$(stat -c %i "$fresh")
 run_in "$work/fresh-link" --reset --screenshot "$work/reset-link.png"
 check "scripts/run --reset through a link to a sandbox succeeds" status_is 0
 check "what was made in it is gone" test ! -e "$fresh/home/Documents-note.txt"
 check "and the link still leads to a marked sandbox" marked_through_link "$work/fresh-link"
+check "in the same folder, emptied and kept" equals "$(stat -c %i "$fresh")" "$folder_before"
 
 empty=$work/empty
 mkdir "$empty"
