@@ -1,15 +1,16 @@
 #!/bin/bash
 # The sandbox's stand-in tools, run for real against a throw-away sandbox in a temporary folder:
 # they must act on the sandbox's own processes and files and refuse everything else.
-#   test_sandbox_tools.sh DEFAULTS REPO
+#   test_sandbox_tools.sh DEFAULTS SANDBOX_RM REPO
 set -euo pipefail
 
-if [[ $# -ne 2 ]]; then
-    echo "usage: $0 DEFAULTS REPO" >&2
+if [[ $# -ne 3 ]]; then
+    echo "usage: $0 DEFAULTS SANDBOX_RM REPO" >&2
     exit 2
 fi
 defaults=$(realpath "$1")
-ctl=$(realpath "$2")/tools/sandbox/sandboxctl
+sandbox_rm=$(realpath "$2")
+ctl=$(realpath "$3")/tools/sandbox/sandboxctl
 
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE=
 unset XDG_DATA_HOME QUORREL_SANDBOX QUORREL_TOOL_ROOT
@@ -22,18 +23,14 @@ sandbox=$work/sandbox
 home=$sandbox/home
 root=$sandbox/root
 
+# shellcheck source-path=SCRIPTDIR source=../support/checks.sh
+source "$(dirname -- "${BASH_SOURCE[0]}")/../support/checks.sh"
+
 own_pids=() # processes this test started itself, outside the sandbox
-passed=0
-failed=0
-finished=false
 cleanup() {
-    local status=$?
-    if ! $finished; then
-        failed=$((failed + 1))
-        echo "FAIL the test stopped early (status $status)"
-        echo "$passed passed, $failed failed"
-    fi
+    count_early_stop $?
     "$ctl" stop "$sandbox" || true
+    "$ctl" stop "$work/nl-sandbox"$'\n' 2>/dev/null || true
     local pid
     for pid in "${own_pids[@]}"; do
         kill -s KILL "$pid" 2>/dev/null || true
@@ -42,18 +39,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-check() {
-    local description=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "ok   $description"
-    else
-        failed=$((failed + 1))
-        echo "FAIL $description"
-    fi
-}
 
 # Gone, or a zombie nobody has reaped yet: either way no longer running.
 ended() {
@@ -66,20 +51,9 @@ running() { ! ended "$1"; }
 pid_of() { cat "$sandbox/run/$1.pid" 2>/dev/null || echo none; }
 no_pid_file() { [[ ! -e $sandbox/run/$1.pid ]]; }
 
-# Runs a tool, keeping its status, output and messages for the checks that follow.
-run_tool() {
-    status=0
-    "$@" >"$work/out" 2>"$work/err" || status=$?
-    out=$(cat "$work/out")
-    err=$(cat "$work/err")
-}
-status_is() { [[ $status == "$1" ]]; }
-refused() { [[ $status != 0 && -n $err ]]; }
-equals() { [[ $1 == "$2" ]]; }
-contains() { [[ $1 == *"$2"* ]]; }
-
 # --- layout and first contents -------------------------------------------------------------
-"$ctl" install "$sandbox" "$defaults"
+"$ctl" claim "$sandbox"
+"$ctl" install "$sandbox" "$defaults" "$sandbox_rm"
 "$ctl" seed "$sandbox" "$defaults"
 
 check "defaults in the tool root is a link to the built one" \
@@ -107,6 +81,8 @@ check "ps -ax lists the stand-in helpd and nothing else" \
 check "the stand-in helpd runs" running "$helpd"
 run_tool "$root/bin/ps" -o pid
 check "ps with other options is refused" refused
+run_tool "$root/bin/ps" "-a -x"
+check "ps with '-a -x' as one argument is refused, as on the Mac" refused
 
 # --- kill -----------------------------------------------------------------------------------
 run_tool "$root/bin/kill" -s KILL "$outsider"
@@ -143,8 +119,21 @@ check "ps -ax no longer lists it" equals "$(wc -l <<<"$out")" 1
 run_tool "$root/bin/kill" -s KILL "$helpd"
 check "a second kill of it is refused" refused
 
-for pid in "$outsider" "$impostor"; do
-    kill -s KILL "$pid"
+# A look-alike whose one argument is the stand-in's two, joined by a newline: only the exact
+# bytes of its command line tell it from a stand-in.
+mkfifo "$work/fifo"
+# shellcheck disable=SC2016 # expanded by the inner shell
+bash -c 'exec -a "$1" cat <>"$2"' impostor "$root/usr/sbin/helpd"$'\n'infinity "$work/fifo" &
+joined=$!
+own_pids+=("$joined")
+echo "$joined" >"$sandbox/run/helpd.pid"
+run_tool "$root/bin/kill" -s KILL "$joined"
+check "kill of a look-alike with the stand-in's arguments joined by a newline is refused" refused
+check "and the look-alike still runs" running "$joined"
+rm -f "$sandbox/run/helpd.pid"
+
+for pid in "$outsider" "$impostor" "$joined"; do
+    kill -s KILL "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 done
 own_pids=()
@@ -192,6 +181,148 @@ run_tool "$root/bin/rm" -Rf "$caches/com.apple.helpd"
 check "rm -Rf of a folder holding a link leading out succeeds" test "$status" = 0 -a ! -e "$caches/com.apple.helpd"
 check "and leaves the link's target alone" test -f "$outside_dir/file"
 
+# --- rm: every byte of a name counts, links in every position ---------------------------------
+# A decoy of the test's own outside the sandbox: nothing below may remove any of it.
+decoy=$work/decoy
+mkdir -p "$decoy/com.apple.helpd"
+echo keep >"$decoy/p"
+echo keep >"$decoy/com.apple.helpd/file"
+decoy_intact() { [[ -f $decoy/p && -f $decoy/com.apple.helpd/file ]]; }
+home_intact() { [[ -f $home/Library/Preferences/.GlobalPreferences.plist ]]; }
+nl=$'\n'
+
+# A link z leading out, and a path through a folder "z\n" that is missing, then present.
+ln -s "$decoy" "$caches/z"
+run_tool "$root/bin/rm" -Rf "$caches/z$nl/./p"
+check "rm -Rf 'z\\n/./p' with no folder 'z\\n' does not go through the link 'z'" decoy_intact
+mkdir "$caches/z$nl"
+echo x >"$caches/z$nl/p"
+run_tool "$root/bin/rm" -Rf "$caches/z$nl/./p"
+check "rm -Rf 'z\\n/./p' removes the p in the folder 'z\\n'" test "$status" = 0 -a ! -e "$caches/z$nl/p"
+check "and not the p that the link 'z' leads to" decoy_intact
+
+# What Quorrel's clearing would hit: a real folder "Cx\n" beside a link "Cx" leading out.
+mkdir -p "$home/Library/Cx$nl/com.apple.helpd"
+ln -s "$decoy" "$home/Library/Cx"
+run_tool "$root/bin/rm" -Rf "$home/Library/Cx$nl/com.apple.helpd"
+check "rm -Rf 'Cx\\n/com.apple.helpd' removes the folder in 'Cx\\n'" \
+    test "$status" = 0 -a ! -e "$home/Library/Cx$nl/com.apple.helpd"
+check "and leaves the one that the link 'Cx' leads to" decoy_intact
+
+echo a >"$caches/n"
+echo b >"$caches/n$nl"
+run_tool "$root/bin/rm" -f "$caches/n$nl"
+check "rm -f 'n\\n' removes the file 'n\\n'" test "$status" = 0 -a ! -e "$caches/n$nl"
+check "and leaves the file 'n'" test -f "$caches/n"
+
+mkdir "$caches/L"
+echo keep >"$caches/L/file"
+ln -s "$decoy" "$caches/L$nl"
+run_tool "$root/bin/rm" -Rf "$caches/L$nl"
+check "rm -Rf of a link 'L\\n' leading out removes the link" test "$status" = 0 -a ! -L "$caches/L$nl"
+check "and leaves the folder 'L'" test -f "$caches/L/file"
+check "and the link's target" decoy_intact
+
+run_tool "$root/bin/rm" -Rf "$home/$nl"
+check "rm -Rf 'home/\\n' leaves the sandbox home" home_intact
+echo x >"$home/$nl"
+run_tool "$root/bin/rm" -Rf "$home/$nl"
+check "rm -Rf 'home/\\n' removes a file named '\\n' in the home" test "$status" = 0 -a ! -e "$home/$nl"
+check "and only that" home_intact
+# shellcheck disable=SC2016 # expanded by the inner shell
+run_tool bash -c 'cd "$1" && "$2" -Rf ""' empty "$home" "$root/bin/rm"
+check "rm -Rf '' run in the home is refused" refused
+check "and the home is still there" home_intact
+check "the message names the empty path" contains "$err" "rm: '': refused"
+
+run_tool "$root/bin/rm" -Rf "$home/"
+check "rm -Rf 'home/' is refused" refused
+check "the message says it is the home itself" contains "$err" "rm: $home/: refused: the Quorrel sandbox's home itself"
+for name in "$home/." "$home/Library/.." "$caches/." "$caches/.."; do
+    run_tool "$root/bin/rm" -Rf "$name"
+    check "rm -Rf '$name' is refused" refused
+    check "the message names it" contains "$err" "rm: $name: refused"
+done
+check "and the home is still there" home_intact
+run_tool "$root/bin/rm" -Rf "$outside"
+check "a refusal of a path outside names the path" contains "$err" "rm: $outside: refused: outside the Quorrel sandbox's home ($home)"
+run_tool "$root/bin/rm" "$caches/gone$nl"
+check "an error shows a name with a newline escaped" equals "$err" "rm: \$'$caches/gone\\n': No such file or directory"
+
+# Links at the start, in the middle and at the end of a path.
+ln -s "$sandbox" "$work/to-sandbox"
+mkdir "$caches/first"
+run_tool "$root/bin/rm" -Rf "$work/to-sandbox/home/Library/Caches/first"
+check "rm through a link at the start that leads into the home removes the folder" \
+    test "$status" = 0 -a ! -e "$caches/first"
+ln -s "$home/Library/Preferences" "$caches/to-preferences"
+echo x >"$home/Library/Preferences/sample.plist"
+run_tool "$root/bin/rm" -f "$caches/to-preferences/sample.plist"
+check "rm through a link in the middle that stays in the home removes the file" \
+    test "$status" = 0 -a ! -e "$home/Library/Preferences/sample.plist"
+ln -s "$decoy/p" "$caches/to-decoy-file"
+run_tool "$root/bin/rm" -f "$caches/to-decoy-file"
+check "rm of a final link to a file outside removes the link" test "$status" = 0 -a ! -L "$caches/to-decoy-file"
+check "and leaves the file" decoy_intact
+ln -s "$home" "$caches/to-home"
+run_tool "$root/bin/rm" -Rf "$caches/to-home/"
+check "rm -Rf of a link to the home, with a trailing slash, removes the link" test "$status" = 0 -a ! -L "$caches/to-home"
+check "and leaves the home" home_intact
+ln -s "$sandbox" "$caches/up"
+run_tool "$root/bin/rm" -Rf "$caches/up/home"
+check "rm -Rf of the home reached through a link up is refused" refused
+check "as the home itself" contains "$err" "refused: the Quorrel sandbox's home itself"
+check "and the home is still there" home_intact
+run_tool "$root/bin/rm" -Rf "$caches/up/run"
+check "rm -Rf of the sandbox's run folder through a link up is refused" test "$status" != 0 -a -d "$sandbox/run"
+rm "$caches/up"
+
+mkdir -p "$caches/tree/a/b"
+ln -s "$decoy" "$caches/tree/a/b/folder-link"
+ln -s "$decoy/p" "$caches/tree/a/file-link"
+ln -s "$home" "$caches/tree/home-link"
+ln -s "$decoy" "$caches/tree/a/b/link$nl"
+run_tool "$root/bin/rm" -Rf "$caches/tree"
+check "rm -Rf of a tree holding links at every depth removes the tree" test "$status" = 0 -a ! -e "$caches/tree"
+check "and none of what the links lead to" decoy_intact
+check "nor the home" home_intact
+
+# --- rm: options, messages and statuses as on the Mac ------------------------------------------
+mac_usage="usage: rm [-f | -i] [-dIPRrvWx] file ...
+       unlink [--] file"
+run_tool "$root/bin/rm"
+check "rm without operands fails with status 64" status_is 64
+check "and prints the Mac's usage" equals "$err" "$mac_usage"
+run_tool "$root/bin/rm" -f
+check "rm -f without operands succeeds quietly" test "$status" = 0 -a -z "$err"
+run_tool "$root/bin/rm" -z "$caches/n"
+check "rm -z is an illegal option, status 64" test "$status" = 64 -a -f "$caches/n"
+check "said as the Mac says it" equals "$err" "rm: illegal option -- z
+$mac_usage"
+run_tool "$root/bin/rm" -i "$caches/n"
+check "rm -i is not supported in the sandbox, status 64" test "$status" = 64 -a -f "$caches/n"
+mkdir "$caches/plain"
+run_tool "$root/bin/rm" "$caches/plain"
+check "rm of a folder without -R or -d fails" test "$status" = 1 -a -d "$caches/plain"
+check "saying it is a directory" equals "$err" "rm: $caches/plain: is a directory"
+run_tool "$root/bin/rm" -d "$caches/plain"
+check "rm -d removes an empty folder" test "$status" = 0 -a ! -e "$caches/plain"
+run_tool "$root/bin/rm" "$caches/missing"
+check "rm of a missing file fails" status_is 1
+check "saying so" equals "$err" "rm: $caches/missing: No such file or directory"
+mkdir -p "$caches/v/w"
+echo x >"$caches/v/w/f"
+run_tool "$root/bin/rm" -Rv "$caches/v"
+check "rm -Rv prints each removed path, contents first" \
+    equals "$out" "$caches/v/w/f
+$caches/v/w
+$caches/v"
+echo x >"$caches/-f"
+# shellcheck disable=SC2016 # expanded by the inner shell
+run_tool bash -c 'cd "$1" && "$2" -- -f' dash "$caches" "$root/bin/rm"
+check "rm -- -f removes a file named -f" test "$status" = 0 -a ! -e "$caches/-f"
+check "nothing above removed the decoy" decoy_intact
+
 # --- killall --------------------------------------------------------------------------------
 "$ctl" start "$sandbox"
 finder=$(pid_of Finder)
@@ -211,6 +342,24 @@ check "and says so as the Mac does" contains "$err" "No matching processes belon
 run_tool "$root/usr/bin/killall" sleep
 check "killall of a real process's name matches nothing" refused
 
+# --- a sandbox whose folder name ends in a newline --------------------------------------------
+# Beside it, a decoy of the same name without the newline that nothing may touch.
+nl_sandbox=$work/nl-sandbox$'\n'
+mkdir "$work/nl-sandbox"
+echo keep >"$work/nl-sandbox/file"
+"$ctl" claim "$nl_sandbox"
+"$ctl" install "$nl_sandbox" "$defaults" "$sandbox_rm"
+check "install lays out a sandbox whose name ends in a newline" test -x "$nl_sandbox/root/bin/ps"
+check "and leaves the folder named without the newline alone" equals "$(ls -A "$work/nl-sandbox")" file
+"$ctl" start "$nl_sandbox" helpd
+nl_helpd=$(cat "$nl_sandbox/run/helpd.pid" 2>/dev/null || echo none)
+run_tool "$nl_sandbox/root/bin/ps" -ax
+check "its ps lists its helpd" equals "$(tail -n +2 <<<"$out" | awk '{print $1}')" "$nl_helpd"
+run_tool "$nl_sandbox/root/bin/kill" -s KILL "$nl_helpd"
+check "its kill ends its helpd" test "$status" = 0
+check "which has ended" ended "$nl_helpd"
+"$ctl" stop "$nl_sandbox"
+
 # --- stopping -------------------------------------------------------------------------------
 helpd=$(pid_of helpd)
 finder=$(pid_of Finder)
@@ -223,6 +372,4 @@ check "stop leaves no pid files" test -z "$(ls "$sandbox/run")"
 run_tool "$root/bin/ps" -ax
 check "ps -ax lists nothing once they are stopped" equals "$out" "  PID   TT  STAT      TIME COMMAND"
 
-finished=true
-echo "$passed passed, $failed failed"
-[[ $failed == 0 ]]
+finish_checks

@@ -1,15 +1,27 @@
 # shellcheck shell=bash
 # Shared by the sandbox's stand-in tools and by sandboxctl; sourced, never run.
 #
-# The caller sets sandbox_dir to the sandbox folder (absolute, links resolved) before sourcing.
+# The caller names its sandbox folder with use_sandbox before using anything else.
 # Layout: home/ is the Mac user's home, root/ the tool root Quorrel starts its tools from,
 # run/ holds NAME.pid for each stand-in process that is up.
 
-# sandbox_dir comes from the caller; sandbox_home is for the tools.
-# shellcheck disable=SC2154,SC2034
-sandbox_home=$sandbox_dir/home
-sandbox_root=$sandbox_dir/root
-sandbox_run=$sandbox_dir/run
+# Sets the variable named $1 to the physical path of folder $2 (links resolved), every byte of
+# it: $(pwd) alone would drop the newlines a name ends in, and so name another folder.
+physical_path() {
+    local found
+    found=$(CDPATH='' cd -P -- "$2" && pwd -P && echo .) || return 1
+    printf -v "$1" '%s' "${found%$'\n.'}"
+}
+
+# Points everything below at the sandbox in folder $1.
+use_sandbox() {
+    sandbox_dir=
+    physical_path sandbox_dir "$1" || return 1
+    # shellcheck disable=SC2034 # for the tools and sandboxctl
+    sandbox_home=$sandbox_dir/home
+    sandbox_root=$sandbox_dir/root
+    sandbox_run=$sandbox_dir/run
+}
 
 # The Mac processes Quorrel deals with. helpd is only ever looked for and ended; Finder and Dock
 # are restarted by killall.
@@ -36,12 +48,15 @@ is_standin_name() {
 # A stand-in is `sleep infinity` started under the Mac path inside our tool root. The path makes
 # it recognisable in the real process table, and tells this sandbox's processes from any other's.
 standin_argv0() {
-    echo "$sandbox_root$(standin_mac_path "$1")"
+    printf '%s\n' "$sandbox_root$(standin_mac_path "$1")"
 }
 
-# The process's arguments one per line; nothing for a process that is gone or a zombie.
-process_cmdline() {
-    tr '\0' '\n' <"/proc/$1/cmdline" 2>/dev/null || true
+# Whether process PID runs with exactly the arguments given after it. Compared byte for byte,
+# the NULs between them included: arguments joined by a newline must not pass for two.
+process_has_arguments() {
+    local pid=$1
+    shift
+    cmp -s "/proc/$pid/cmdline" <(printf '%s\0' "$@") 2>/dev/null
 }
 
 # Prints the pid of stand-in NAME and succeeds when its pid file names a live process that is
@@ -50,7 +65,7 @@ standin_pid() {
     local name=$1 pid
     pid=$(cat "$sandbox_run/$name.pid" 2>/dev/null) || return 1
     [[ $pid =~ ^[1-9][0-9]{0,9}$ ]] || return 1
-    [[ $(process_cmdline "$pid") == "$(standin_argv0 "$name")"$'\n'infinity ]] || return 1
+    process_has_arguments "$pid" "$(standin_argv0 "$name")" infinity || return 1
     echo "$pid"
 }
 
