@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QMainWindow>
 
 std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
@@ -31,6 +32,8 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.restartDock = Button(ui.restartDock);
     outlets.restartFinder = Button(ui.restartFinder);
     outlets.clearAHVCaches = Button(ui.clearAHVCaches);
+    outlets.regionPreview = {ui.previewRegion, ui.previewLongDate, ui.previewShortDate, ui.previewTime,
+                             ui.previewNumber, ui.previewCurrency, ui.previewFirstDayOfWeek, ui.previewMeasurement};
 
     auto delegate = std::make_unique<QuorrelAppDelegate>(outlets);
     QuorrelAppDelegate* d = delegate.get();
@@ -51,6 +54,9 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
                      [d, menu = ui.preferredLocalesMenu] { d->changePreferredLocale(menu); });
     QObject::connect(ui.fallbackLanguagesMenu, &QComboBox::activated, d,
                      [d, menu = ui.fallbackLanguagesMenu] { d->changeFallbackLanguage(menu); });
+    // The preview follows the region table's selection, by mouse or keyboard.
+    QObject::connect(ui.regionsTable->selectionModel(), &QItemSelectionModel::selectionChanged, d,
+                     [d] { d->updateRegionPreview(); });
     QObject::connect(ui.actionPreferences, &QAction::triggered, d, [d, a = ui.actionPreferences] { d->showPreferences(a); });
     QObject::connect(ui.actionHelp, &QAction::triggered, d, [d, a = ui.actionHelp] { d->myShowHelp(a); });
     QObject::connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);

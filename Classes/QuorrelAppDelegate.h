@@ -8,6 +8,7 @@
 #include "TableView.h"
 #include "Timer.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -16,6 +17,20 @@
 #include <optional>
 
 class PreferencesWindowController;
+
+class QLabel;
+
+// The value labels of the region formats preview.
+struct RegionPreviewOutlets {
+    QLabel* region = nullptr;
+    QLabel* longDate = nullptr;
+    QLabel* shortDate = nullptr;
+    QLabel* time = nullptr;
+    QLabel* number = nullptr;
+    QLabel* currency = nullptr;
+    QLabel* firstDayOfWeek = nullptr;
+    QLabel* measurement = nullptr;
+};
 
 // The controls of the main window, connected by the main interface (MainInterface.cpp).
 struct MainWindowOutlets {
@@ -34,6 +49,7 @@ struct MainWindowOutlets {
     Button restartDock;
     Button restartFinder;
     Button clearAHVCaches;
+    RegionPreviewOutlets regionPreview;
 };
 
 // The application's one controller: owns all state and every control of the main window, and
@@ -60,6 +76,7 @@ public:
     QStringList myPreferredLocales;
     QStringList myFallbackLanguages;
     QPointer<PreferencesWindowController> preferencesWindow;
+    QDateTime regionPreviewMoment; // the moment the region preview shows
 
     // The one repeating timer of the program (5 s, refreshing the help-cache button).
     static inline std::unique_ptr<Timer> timer;
@@ -93,6 +110,11 @@ public:
     QStringList currentLanguagesNames(const QStringList& identifiers) const;
     SharedRows currentLanguagesAndNames(const QStringList& identifiers) const;
     SharedRows regionsNames(const QStringList& identifiers) const;
+    // The locale identifier a region row text starts with: de_AT (Österreich) gives de_AT.
+    static QString identifierOfRegionRow(const QString& row);
+    // Shows the formats of the selected region row, or of the current region when none is
+    // selected. Reads nothing from the system.
+    void updateRegionPreview();
 
     // The system's language order and region.
     QStringList currentLanguages();

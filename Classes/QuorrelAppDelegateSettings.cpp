@@ -85,8 +85,7 @@ void QuorrelAppDelegate::resortAndSetCurrentLanguages(const Notification&)
     updateUI();
 }
 
-// The identifier a region row text starts with: de_AT (Österreich) gives de_AT.
-static QString identifierOfRegionRow(const QString& row)
+QString QuorrelAppDelegate::identifierOfRegionRow(const QString& row)
 {
     qsizetype cut = row.indexOf(QLatin1String(" ("));
     if (cut < 0)

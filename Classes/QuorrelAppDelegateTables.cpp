@@ -69,6 +69,7 @@ void QuorrelAppDelegate::showRegions(qint64 selectedRow)
     outlets.regionsTable->deselectAll(outlets.regionsTable);
     if (selectedRow >= 0)
         outlets.regionsTable->selectRowIndexes({selectedRow}, false);
+    updateRegionPreview();
 }
 
 void QuorrelAppDelegate::updateRegions()
