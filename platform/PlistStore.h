@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace plist_store {
 
@@ -38,6 +39,33 @@ void forEachDictEntry(plist_t dict, Visit visit)
         visit(std::string(key ? key.get() : ""), value);
     }
     std::free(iter);
+}
+
+// Calls visit(item) for each item of an array node, in order. Walks the list once: libplist 2.2's
+// plist_array_get_item walks from the start for arrays read from a binary file, so an index loop
+// over such an array is quadratic.
+template <typename Visit>
+void forEachArrayItem(plist_t array, Visit visit)
+{
+    plist_array_iter iter = nullptr;
+    plist_array_new_iter(array, &iter);
+    for (;;) {
+        plist_t item = nullptr;
+        plist_array_next_item(array, iter, &item);
+        if (!item)
+            break;
+        visit(item);
+    }
+    std::free(iter);
+}
+
+// The text of a PLIST_STRING node, without a copy and with its true length; empty for other
+// nodes. plist_get_string_val aborts on a text holding a NUL byte, so nothing here uses it.
+inline std::string_view stringValue(plist_t node)
+{
+    uint64_t length = 0;
+    const char* text = plist_get_string_ptr(node, &length);
+    return text ? std::string_view(text, static_cast<size_t>(length)) : std::string_view();
 }
 
 // "$HOME/Library/Preferences"; empty when HOME is unset or empty.
