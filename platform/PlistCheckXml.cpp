@@ -230,10 +230,10 @@ public:
 private:
     bool startsWith(std::string_view prefix) const { return text_.substr(at_, prefix.size()) == prefix; }
 
-    // Skips to just after `end`; false when it never comes.
-    bool skipPast(std::string_view end)
+    // Skips the `opener` at the current place and on to just after `end`; false when it never comes.
+    bool skipPast(std::string_view opener, std::string_view end)
     {
-        const size_t found = text_.find(end, at_);
+        const size_t found = text_.find(end, at_ + opener.size());
         if (found == std::string_view::npos)
             return false;
         at_ = found + end.size();
@@ -257,9 +257,11 @@ private:
             leafText_ += '&'; // no leaf value the store checks is written with entities
         if (name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos")
             return {};
-        const bool hex = name.size() > 2 && name[0] == '#' && lower(name[1]) == 'x';
-        std::string_view digits = name.substr(hex ? 2 : 1);
-        if (name.empty() || name[0] != '#' || digits.empty())
+        if (name.size() < 2 || name[0] != '#')
+            return "it holds an '&' that starts no known entity";
+        const bool hex = lower(name[1]) == 'x';
+        const std::string_view digits = name.substr(hex ? 2 : 1);
+        if (digits.empty())
             return "it holds an '&' that starts no known entity";
         uint32_t cp = 0;
         for (const char c : digits) {
@@ -279,17 +281,17 @@ private:
     std::string markup()
     {
         if (startsWith("<!--"))
-            return skipPast("-->") ? std::string() : kMalformed;
+            return skipPast("<!--", "-->") ? std::string() : kMalformed;
         if (startsWith("<![CDATA[")) {
             const size_t start = at_ + 9;
-            if (!skipPast("]]>"))
+            if (!skipPast("<![CDATA[", "]]>"))
                 return kMalformed;
             if (leaf_ != Leaf::None)
                 leafText_.append(text_.substr(start, at_ - 3 - start));
             return {};
         }
         if (startsWith("<?"))
-            return skipPast("?>") ? std::string() : kMalformed;
+            return skipPast("<?", "?>") ? std::string() : kMalformed;
         if (startsWith("<!")) {
             // A DOCTYPE; one with an internal subset could declare entities.
             const size_t end = text_.find('>', at_);

@@ -100,6 +100,8 @@ TEST_F(HostileFiles, TextsThatAreNotValidUnicodeAreRefused)
     expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>a&#xD800;b</string>\n"), "surrogate");
     expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>Ren\xE9</string>\n"), "UTF-8");
     expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>x</string>\n", "Shift_JIS"), "Shift_JIS");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>a&;b</string>\n"), "entity");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>a&#0;b</string>\n"), "NUL");
 }
 
 TEST_F(HostileFiles, Latin1XmlKeepsItsAccentsAcrossAnUnrelatedWrite)

@@ -273,6 +273,8 @@ std::vector<Seed> fileSeeds()
     seeds.push_back({"deep-10000.plist", deepBinary(10000)});
     seeds.push_back({"xml-surrogate-reference.xml.plist",
                      xmlPlist("\t<key>k</key>\n\t<string>a&#xD800;b</string>\n")});
+    // Found by the fuzzer: an entity reference with no name once threw out of the scan.
+    seeds.push_back({"xml-empty-entity.xml.plist", xmlPlist("\t<key>k</key>\n\t<string>a&;b</string>\n")});
     seeds.push_back({"xml-not-utf8.xml.plist", xmlPlist("\t<key>k</key>\n\t<string>Ren\xE9</string>\n")});
     seeds.push_back({"date-2100.plist", oneValue(dateObject(3155760000.0))});
     seeds.push_back({"xml-date-2100.xml.plist", xmlPlist("\t<key>k</key>\n\t<date>2100-01-01T00:00:00Z</date>\n")});
