@@ -280,15 +280,13 @@ private:
 
     std::string markup()
     {
+        // Inside a number, date or data libplist may read around a comment differently.
+        if (leaf_ != Leaf::None && !startsWith("</"))
+            return kMalformed;
         if (startsWith("<!--"))
             return skipPast("<!--", "-->") ? std::string() : kMalformed;
         if (startsWith("<![CDATA[")) {
-            const size_t start = at_ + 9;
-            if (!skipPast("<![CDATA[", "]]>"))
-                return kMalformed;
-            if (leaf_ != Leaf::None)
-                leafText_.append(text_.substr(start, at_ - 3 - start));
-            return {};
+            return skipPast("<![CDATA[", "]]>") ? std::string() : kMalformed;
         }
         if (startsWith("<?"))
             return skipPast("<?", "?>") ? std::string() : kMalformed;
@@ -327,8 +325,6 @@ private:
                 return finishLeaf();
             return {};
         }
-        if (leaf_ != Leaf::None)
-            return kMalformed; // nothing nests inside a number, date or data
         if (empty) {
             const Leaf kind = leafKind(tag);
             if (kind != Leaf::None && kind != Leaf::Data)

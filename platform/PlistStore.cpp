@@ -6,10 +6,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
-
-#include <clocale>
 #include <functional>
+#include <limits>
+#include <string_view>
+#include <utility>
 
 #include <fcntl.h>
 #include <locale.h>
@@ -167,23 +167,26 @@ struct LockedFile {
     // waiting writer lock a file nobody else can see any more.
 };
 
-// The lock of a domain file: a hidden file beside it, so that it neither shows among the user's
-// preference files nor matches a pattern such as com.apple.help*.plist.
-std::string lockPath(const std::string& path)
+// A hidden file beside a domain's file, so that it neither shows among the user's preference
+// files nor matches a pattern such as com.apple.help*.plist.
+std::string hiddenBeside(const std::string& path, const char* suffix)
 {
     const std::string::size_type slash = path.rfind('/');
     const std::string::size_type name = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, name) + "." + path.substr(name) + ".lock";
+    return path.substr(0, name) + "." + path.substr(name) + suffix;
 }
 
-// The one temporary file of a domain, hidden beside it like the lock. Only a writer holding the
-// domain's lock uses it, so a writer that dies half-way leaves at most this one file, which the
-// next writer replaces; no name the store did not make is ever removed.
+std::string lockPath(const std::string& path)
+{
+    return hiddenBeside(path, ".lock");
+}
+
+// The one temporary file of a domain. Only a writer holding the domain's lock uses it, so writers
+// that die half-way leave at most this one file, which the next writer replaces; no name the
+// store did not make is ever removed.
 std::string tempPath(const std::string& path)
 {
-    const std::string::size_type slash = path.rfind('/');
-    const std::string::size_type name = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, name) + "." + path.substr(name) + ".tmp";
+    return hiddenBeside(path, ".tmp");
 }
 
 // Writes `bytes` to the domain's temporary file and renames it over `path`, so readers see either
