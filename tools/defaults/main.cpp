@@ -32,13 +32,15 @@ int usage()
                "  write <domain> <key> <value>         writes key for domain\n"
                "  write <domain> <key> -bool[ean] <b>  writes a boolean (yes, true, no or false)\n"
                "  write <domain> <key> -array <v>...   writes an array of the values\n"
-               "  write <domain> <key> -array-add <v>... appends the values to an array\n"
+               "  write <domain> <key> -array-add <v>...\n"
+               "                                       appends the values to an array\n"
                "\n"
                "  delete <domain>                      deletes domain\n"
                "  delete <domain> <key>                deletes key in domain\n"
                "\n"
                "<domain> is a domain name like com.apple.Safari, or -g / NSGlobalDomain for the\n"
-               "global domain. <value> is plain text, or an old-style property list as soon as it\n"
+               "global domain. It names a file in ~/Library/Preferences, so it holds no \"/\" and\n"
+               "no \"..\". <value> is plain text, or an old-style property list as soon as it\n"
                "holds one of \" ( ) [ ] { } < >, e.g. '(en, de)' or '{ key = value; }'.\n",
                stderr);
     return kUsageStatus;
