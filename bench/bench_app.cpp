@@ -4,6 +4,8 @@
 #include "ProcessStats.h"
 #include "QuorrelAppDelegate.h"
 
+#include "platform/PlistStore.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -101,6 +104,46 @@ void BM_CheckHelpCaches(benchmark::State& state)
         benchmark::DoNotOptimize(delegate->checkAHVCaches());
 }
 BENCHMARK(BM_CheckHelpCaches)->Unit(benchmark::kMillisecond);
+
+// A refresh with a long language list (written as a Mac writes it, in a binary file): the reads,
+// the names and the table all grow with the list, and only linearly.
+void BM_UpdateUIWithALongLanguageList(benchmark::State& state)
+{
+    sandbox();
+    const auto storeLanguages = [](plist_t list) {
+        return plist_store::writeKey(plist_store::domainPath("-g"), "AppleLanguages", list) == plist_store::WriteStatus::Ok;
+    };
+    plist_t list = plist_new_array();
+    for (int64_t i = 0; i < state.range(0); ++i)
+        plist_array_append_item(list, plist_new_string(("l" + std::to_string(i)).c_str()));
+    if (!storeLanguages(list)) {
+        state.SkipWithError("could not store the languages");
+        return;
+    }
+    std::unique_ptr<QuorrelAppDelegate> delegate = loadMainInterface();
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        delegate->updateUI();
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9 - kPausesPerRefresh);
+        if (delegate->languages.size() != state.range(0)) {
+            state.SkipWithError("the list was not read whole");
+            break;
+        }
+    }
+    state.SetLabel("one updateUI minus its 1.0 s of pauses");
+    delegate.reset();
+    plist_t usual = plist_new_array();
+    for (const char* language : {"en", "de", "fr"})
+        plist_array_append_item(usual, plist_new_string(language));
+    storeLanguages(usual);
+}
+BENCHMARK(BM_UpdateUIWithALongLanguageList)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

@@ -1,12 +1,18 @@
 #include "platform/PlistStore.h"
 
+#include "platform/PlistCheck.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <limits>
+#include <string_view>
+#include <utility>
 
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -111,17 +117,37 @@ ReadStatus readAll(const std::string& path, std::string& out)
     }
 }
 
-// A parsed dictionary, or null for anything else (garbage, an empty file, another root type).
-PlistPtr parseDictionary(const std::string& bytes)
+// libplist reads XML reals with atof, which follows the program's locale (Qt sets it from the
+// environment): "2.5" would read as 2 where the decimal sign is a comma. Parsing runs in the C
+// locale of this thread only.
+class CNumericLocale {
+public:
+    CNumericLocale() : c_(::newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr)))
+    {
+        if (c_)
+            previous_ = ::uselocale(c_);
+    }
+    CNumericLocale(const CNumericLocale&) = delete;
+    CNumericLocale& operator=(const CNumericLocale&) = delete;
+    ~CNumericLocale()
+    {
+        if (c_) {
+            ::uselocale(previous_);
+            ::freelocale(c_);
+        }
+    }
+
+private:
+    locale_t c_;
+    locale_t previous_ = nullptr;
+};
+
+Loaded unparsable(std::string reason)
 {
-    if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
-        return nullptr;
-    plist_t root = nullptr;
-    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
-    PlistPtr owned(root);
-    if (!root || plist_get_node_type(root) != PLIST_DICT)
-        return nullptr;
-    return owned;
+    Loaded result;
+    result.status = LoadStatus::Unparsable;
+    result.reason = std::move(reason);
+    return result;
 }
 
 struct LockedFile {
@@ -141,21 +167,36 @@ struct LockedFile {
     // waiting writer lock a file nobody else can see any more.
 };
 
-// The lock of a domain file: a hidden file beside it, so that it neither shows among the user's
-// preference files nor matches a pattern such as com.apple.help*.plist.
-std::string lockPath(const std::string& path)
+// A hidden file beside a domain's file, so that it neither shows among the user's preference
+// files nor matches a pattern such as com.apple.help*.plist.
+std::string hiddenBeside(const std::string& path, const char* suffix)
 {
     const std::string::size_type slash = path.rfind('/');
     const std::string::size_type name = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, name) + "." + path.substr(name) + ".lock";
+    return path.substr(0, name) + "." + path.substr(name) + suffix;
 }
 
-// Writes `bytes` to a new file beside `path` and renames it over `path`, so readers see either the
-// old or the new file and never a part of one.
+std::string lockPath(const std::string& path)
+{
+    return hiddenBeside(path, ".lock");
+}
+
+// The one temporary file of a domain. Only a writer holding the domain's lock uses it, so writers
+// that die half-way leave at most this one file, which the next writer replaces; no name the
+// store did not make is ever removed.
+std::string tempPath(const std::string& path)
+{
+    return hiddenBeside(path, ".tmp");
+}
+
+// Writes `bytes` to the domain's temporary file and renames it over `path`, so readers see either
+// the old or the new file and never a part of one. The caller holds the domain's lock.
 bool replaceFile(const std::string& path, const std::string& bytes, mode_t mode)
 {
-    std::string temp = path + ".XXXXXX";
-    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    const std::string temp = tempPath(path);
+    if (::unlink(temp.c_str()) != 0 && errno != ENOENT)
+        return false;
+    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (fd.get() < 0)
         return false;
     const bool written = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), bytes.data(), bytes.size())
@@ -171,6 +212,87 @@ bool replaceFile(const std::string& path, const std::string& bytes, mode_t mode)
     if (folder.get() >= 0)
         ::fsync(folder.get());
     return true;
+}
+
+// What a change did to the domain's dictionary.
+enum class Change { Done, Nothing, NotAnArray };
+
+// Read-modify-write under the domain's lock. `change` works on the dictionary (a new one when the
+// file is missing, unless `createIfMissing` is false).
+WriteStatus update(const std::string& path, bool createIfMissing, std::string* reason,
+                   const std::function<Change(plist_t dict)>& change)
+{
+    if (path.empty()) {
+        errno = ENOENT;
+        return WriteStatus::IoError;
+    }
+    // Changing nothing in a domain that does not exist: don't leave folders behind for it.
+    struct stat existing {};
+    if (!createIfMissing && ::stat(path.c_str(), &existing) != 0 && errno == ENOENT)
+        return WriteStatus::Ok;
+    if (!makeFolders(parentFolder(path)))
+        return WriteStatus::IoError;
+
+    LockedFile lock;
+    if (!lock.lock(lockPath(path)))
+        return WriteStatus::IoError;
+
+    std::string bytes;
+    PlistPtr dict;
+    mode_t mode = 0600;
+    switch (readAll(path, bytes)) {
+    case ReadStatus::Missing:
+        if (!createIfMissing)
+            return WriteStatus::Ok; // removed meanwhile by someone else
+        dict.reset(plist_new_dict());
+        break;
+    case ReadStatus::Error:
+        return WriteStatus::IoError;
+    case ReadStatus::Ok: {
+        Loaded loaded = parse(bytes);
+        if (loaded.status != LoadStatus::Ok) {
+            if (reason)
+                *reason = loaded.reason;
+            return WriteStatus::Unparsable;
+        }
+        dict = std::move(loaded.dict);
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0)
+            mode = st.st_mode & 07777;
+        break;
+    }
+    }
+
+    switch (change(dict.get())) {
+    case Change::Done:
+        break;
+    case Change::Nothing:
+        return WriteStatus::Ok;
+    case Change::NotAnArray:
+        return WriteStatus::NotAnArray;
+    }
+
+    char* binary = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(dict.get(), &binary, &length);
+    if (!binary) {
+        errno = EINVAL;
+        return WriteStatus::IoError;
+    }
+    bytes.assign(binary, length);
+    plist_to_bin_free(binary);
+    return replaceFile(path, bytes, mode) ? WriteStatus::Ok : WriteStatus::IoError;
+}
+
+// A value goes one level below the domain's dictionary.
+bool storable(plist_t value, std::string* reason)
+{
+    std::string why = plist_check::value(value, kMaxNesting - 1);
+    if (why.empty())
+        return true;
+    if (reason)
+        *reason = why;
+    return false;
 }
 
 } // namespace
@@ -193,100 +315,110 @@ std::string canonicalDomain(const std::string& domain)
     return domain;
 }
 
+bool isValidDomainName(const std::string& domain)
+{
+    return !domain.empty() && domain.find('/') == std::string::npos && domain.find("..") == std::string::npos
+        && domain != ".";
+}
+
 std::string domainPath(const std::string& domain)
 {
-    if (domain.empty())
+    if (!isValidDomainName(domain))
         return {};
-    // Like the Mac's tool, a domain starting with a slash names a file directly.
-    if (domain.front() == '/') {
-        const std::string suffix = ".plist";
-        const bool hasSuffix = domain.size() > suffix.size()
-            && domain.compare(domain.size() - suffix.size(), suffix.size(), suffix) == 0;
-        return hasSuffix ? domain : domain + suffix;
-    }
     const std::string folder = preferencesFolder();
     if (folder.empty())
         return {};
     return folder + '/' + canonicalDomain(domain) + ".plist";
 }
 
-Loaded load(const std::string& path)
+Loaded parse(std::string_view bytes)
 {
-    Loaded result;
-    std::string bytes;
-    switch (readAll(path, bytes)) {
-    case ReadStatus::Missing:
-        result.status = LoadStatus::Missing;
-        return result;
-    case ReadStatus::Error:
-        result.status = LoadStatus::Unparsable;
-        return result;
-    case ReadStatus::Ok:
-        break;
+    if (bytes.empty())
+        return unparsable("it is empty");
+    if (bytes.size() > std::numeric_limits<uint32_t>::max())
+        return unparsable("it is larger than 4 GiB");
+    const auto size = static_cast<uint32_t>(bytes.size());
+    plist_t root = nullptr;
+    if (bytes.substr(0, 8) == "bplist00") {
+        std::string why = plist_check::binary(bytes);
+        if (!why.empty())
+            return unparsable(std::move(why));
+        plist_from_bin(bytes.data(), size, &root);
+    } else if (bytes.substr(0, 6) == "bplist") {
+        return unparsable("it is a binary property list of a version other than bplist00");
+    } else {
+        std::string utf8;
+        std::string why = plist_check::xml(bytes, utf8);
+        if (!why.empty())
+            return unparsable(std::move(why));
+        const CNumericLocale cNumbers;
+        plist_from_xml(utf8.data(), static_cast<uint32_t>(utf8.size()), &root);
     }
-    result.dict = parseDictionary(bytes);
-    result.status = result.dict ? LoadStatus::Ok : LoadStatus::Unparsable;
+    PlistPtr owned(root);
+    if (!root)
+        return unparsable("it is not a property list");
+    std::string why = plist_check::tree(root);
+    if (!why.empty())
+        return unparsable(std::move(why));
+    Loaded result;
+    result.status = LoadStatus::Ok;
+    result.dict = std::move(owned);
     return result;
 }
 
-WriteStatus writeKey(const std::string& path, const std::string& key, plist_t value)
+Loaded load(const std::string& path)
 {
-    PlistPtr newValue(value);
-    if (path.empty()) {
-        errno = ENOENT;
-        return WriteStatus::IoError;
-    }
-    // Removing from a domain that does not exist changes nothing; don't leave folders behind for it.
-    struct stat existing {};
-    if (!newValue && ::stat(path.c_str(), &existing) != 0 && errno == ENOENT)
-        return WriteStatus::Ok;
-    if (!makeFolders(parentFolder(path)))
-        return WriteStatus::IoError;
-
-    LockedFile lock;
-    if (!lock.lock(lockPath(path)))
-        return WriteStatus::IoError;
-
     std::string bytes;
-    PlistPtr dict;
-    mode_t mode = 0600;
     switch (readAll(path, bytes)) {
     case ReadStatus::Missing:
-        if (!newValue)
-            return WriteStatus::Ok; // removed meanwhile by someone else
-        dict.reset(plist_new_dict());
-        break;
+        return {};
     case ReadStatus::Error:
-        return WriteStatus::IoError;
-    case ReadStatus::Ok: {
-        dict = parseDictionary(bytes);
-        if (!dict)
-            return WriteStatus::Unparsable;
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0)
-            mode = st.st_mode & 07777;
+        return unparsable(std::string("it cannot be read: ") + std::strerror(errno));
+    case ReadStatus::Ok:
         break;
     }
-    }
+    return parse(bytes);
+}
 
-    if (newValue) {
-        plist_dict_set_item(dict.get(), key.c_str(), newValue.release());
-    } else {
-        if (!plist_dict_get_item(dict.get(), key.c_str()))
-            return WriteStatus::Ok;
-        plist_dict_remove_item(dict.get(), key.c_str());
-    }
+WriteStatus writeKey(const std::string& path, const std::string& key, plist_t value, std::string* reason)
+{
+    PlistPtr newValue(value);
+    if (newValue && !storable(newValue.get(), reason))
+        return WriteStatus::BadValue;
+    return update(path, newValue != nullptr, reason, [&](plist_t dict) {
+        if (newValue) {
+            plist_dict_set_item(dict, key.c_str(), newValue.release());
+            return Change::Done;
+        }
+        if (!plist_dict_get_item(dict, key.c_str()))
+            return Change::Nothing;
+        plist_dict_remove_item(dict, key.c_str());
+        return Change::Done;
+    });
+}
 
-    char* binary = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(dict.get(), &binary, &length);
-    if (!binary) {
-        errno = EINVAL;
-        return WriteStatus::IoError;
+WriteStatus appendToArray(const std::string& path, const std::string& key, plist_t items, std::string* reason)
+{
+    PlistPtr newItems(items);
+    if (!newItems || plist_get_node_type(newItems.get()) != PLIST_ARRAY) {
+        if (reason)
+            *reason = "the items to append are not an array";
+        return WriteStatus::BadValue;
     }
-    bytes.assign(binary, length);
-    plist_to_bin_free(binary);
-    return replaceFile(path, bytes, mode) ? WriteStatus::Ok : WriteStatus::IoError;
+    if (!storable(newItems.get(), reason))
+        return WriteStatus::BadValue;
+    return update(path, true, reason, [&](plist_t dict) {
+        plist_t existing = plist_dict_get_item(dict, key.c_str());
+        if (!existing) {
+            plist_dict_set_item(dict, key.c_str(), newItems.release());
+            return Change::Done;
+        }
+        if (plist_get_node_type(existing) != PLIST_ARRAY)
+            return Change::NotAnArray;
+        // Copies: libplist cannot hand over a node that still has a parent.
+        forEachArrayItem(newItems.get(), [&](plist_t item) { plist_array_append_item(existing, plist_copy(item)); });
+        return Change::Done;
+    });
 }
 
 RemoveStatus removeDomain(const std::string& path)

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace plist_store {
 
@@ -40,6 +41,39 @@ void forEachDictEntry(plist_t dict, Visit visit)
     std::free(iter);
 }
 
+// Calls visit(item) for each item of an array node, in order. Walks the list once: libplist 2.2's
+// plist_array_get_item walks from the start for arrays read from a binary file, so an index loop
+// over such an array is quadratic.
+template <typename Visit>
+void forEachArrayItem(plist_t array, Visit visit)
+{
+    plist_array_iter iter = nullptr;
+    plist_array_new_iter(array, &iter);
+    for (;;) {
+        plist_t item = nullptr;
+        plist_array_next_item(array, iter, &item);
+        if (!item)
+            break;
+        visit(item);
+    }
+    std::free(iter);
+}
+
+// The text of a PLIST_STRING node, without a copy and with its true length; empty for other
+// nodes. plist_get_string_val aborts on a text holding a NUL byte, so nothing here uses it.
+inline std::string_view stringValue(plist_t node)
+{
+    uint64_t length = 0;
+    const char* text = plist_get_string_ptr(node, &length);
+    return text ? std::string_view(text, static_cast<size_t>(length)) : std::string_view();
+}
+
+// How deep a file may nest collections, the domain's own dictionary counting as the first level.
+// Deep enough for any real preference, shallow enough that nothing that walks a file recursively
+// (libplist, the printer, the program's conversions) can exhaust the stack. Files nested deeper
+// are refused before they are parsed, and a value written into a domain may nest one level less.
+constexpr int kMaxNesting = 256;
+
 // "$HOME/Library/Preferences"; empty when HOME is unset or empty.
 std::string preferencesFolder();
 
@@ -47,27 +81,46 @@ std::string preferencesFolder();
 // the global domain.
 std::string canonicalDomain(const std::string& domain);
 
-// Full path of a domain's file; empty when there is no home folder. A domain starting with "/"
-// names a file directly (".plist" is added unless present), as the Mac's tool allows.
+// A domain name names one file in the preferences folder: it is not empty and holds neither "/"
+// nor "..", so that no name reaches outside the folder.
+bool isValidDomainName(const std::string& domain);
+
+// Full path of a domain's file; empty when there is no home folder or the name is not valid.
 std::string domainPath(const std::string& domain);
 
 enum class LoadStatus { Ok, Missing, Unparsable };
 struct Loaded {
     LoadStatus status = LoadStatus::Missing;
-    PlistPtr dict; // a dictionary when status is Ok
+    PlistPtr dict;      // a dictionary when status is Ok
+    std::string reason; // why a file is Unparsable, worded to follow "cannot be used: "
 };
 
 // Reads a whole domain file (binary or XML). A reader never sees half a file because writers
-// replace files atomically.
+// replace files atomically. A file the store could not write back exactly as it reads it is
+// Unparsable, as is one that is not a property list holding a dictionary (see PlistCheck.h).
 Loaded load(const std::string& path);
 
-enum class WriteStatus { Ok, Unparsable, IoError };
+// The same for the bytes of a file held in memory.
+Loaded parse(std::string_view bytes);
+
+enum class WriteStatus {
+    Ok,
+    Unparsable, // the domain's file is not one the store can use; left untouched
+    IoError,    // errno tells why
+    BadValue,   // the value itself cannot be stored (nested too deeply, a text with NUL)
+    NotAnArray, // appendToArray() found a value of another kind under the key
+};
 
 // Read-modify-write of one key under an exclusive lock, then an atomic replace of the file.
-// Takes ownership of `value`; a null value removes the key. A file that cannot be parsed is
-// left untouched and reported as Unparsable. Creates missing folders. Files are written in the
-// binary format, as a Mac writes them. On IoError, errno tells why.
-WriteStatus writeKey(const std::string& path, const std::string& key, plist_t value);
+// Takes ownership of `value`; a null value removes the key. A file that cannot be used is left
+// untouched and reported as Unparsable. Creates missing folders. Files are written in the binary
+// format, as a Mac writes them. `reason`, when given, receives why for Unparsable and BadValue.
+WriteStatus writeKey(const std::string& path, const std::string& key, plist_t value, std::string* reason = nullptr);
+
+// Appends the items of the array `items` (taking ownership) to the array under `key` in one
+// read-modify-write, or stores `items` itself when the key is missing.
+WriteStatus appendToArray(const std::string& path, const std::string& key, plist_t items,
+                          std::string* reason = nullptr);
 
 enum class RemoveStatus { Ok, Missing, IoError };
 

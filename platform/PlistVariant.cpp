@@ -21,8 +21,6 @@ namespace {
 // Property-list dates count seconds from 2001-01-01 00:00:00 UTC.
 constexpr qint64 kEpoch2001MSecs = Q_INT64_C(978307200000);
 
-using plist_store::CString;
-
 struct NodeDeleter {
     void operator()(plist_t node) const { plist_free(node); }
 };
@@ -49,10 +47,8 @@ QVariant toVariant(plist_t node)
         return {};
     switch (plist_get_node_type(node)) {
     case PLIST_STRING: {
-        char* raw = nullptr;
-        plist_get_string_val(node, &raw);
-        CString text(raw);
-        return QString::fromUtf8(text ? text.get() : "");
+        const std::string_view text = plist_store::stringValue(node);
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
     case PLIST_BOOLEAN: {
         uint8_t value = 0;
@@ -71,20 +67,16 @@ QVariant toVariant(plist_t node)
         return value;
     }
     case PLIST_DATA: {
-        char* raw = nullptr;
         uint64_t length = 0;
-        plist_get_data_val(node, &raw, &length);
-        CString bytes(raw);
-        return QByteArray(bytes.get(), static_cast<qsizetype>(length));
+        const char* bytes = plist_get_data_ptr(node, &length);
+        return QByteArray(bytes, static_cast<qsizetype>(length));
     }
     case PLIST_DATE:
         return QDateTime::fromMSecsSinceEpoch(kEpoch2001MSecs + plist_store::dateMSecs(node), QTimeZone::utc());
     case PLIST_ARRAY: {
         QVariantList list;
-        const uint32_t size = plist_array_get_size(node);
-        list.reserve(static_cast<qsizetype>(size));
-        for (uint32_t i = 0; i < size; ++i)
-            list.append(toVariant(plist_array_get_item(node, i)));
+        list.reserve(static_cast<qsizetype>(plist_array_get_size(node)));
+        plist_store::forEachArrayItem(node, [&](plist_t item) { list.append(toVariant(item)); });
         return list;
     }
     case PLIST_DICT: {

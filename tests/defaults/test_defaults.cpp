@@ -1,5 +1,6 @@
 // The `defaults` stand-in run as a real child process in a temporary HOME, and the property-list
 // store and value conversions it shares with the program.
+#include "DefaultsTool.h"
 #include "TestHome.h"
 
 #include "platform/PlistStore.h"
@@ -21,54 +22,6 @@
 #include <vector>
 
 namespace {
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Generous limit so a stuck child fails the test instead of hanging it; not a timing check.
-constexpr int kChildLimitMs = 60000;
-
-Result finish(QProcess& process)
-{
-    Result result;
-    if (!process.waitForFinished(kChildLimitMs) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        process.waitForFinished(kChildLimitMs);
-        ADD_FAILURE() << "defaults did not finish normally";
-        return result;
-    }
-    result.status = process.exitCode();
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    return result;
-}
-
-Result defaults(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(buildPath(QStringLiteral("defaults")), arguments);
-    if (!process.waitForStarted(kChildLimitMs)) {
-        ADD_FAILURE() << "defaults could not be started";
-        return {};
-    }
-    return finish(process);
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 class Defaults : public ::testing::Test {
 protected:
@@ -266,6 +219,65 @@ TEST_F(Defaults, UnparsableValueIsRefusedAndWritesNothing)
 
     EXPECT_EQ(defaults({"write", "com.example.never", "key", "(en,de"}).status, 1);
     EXPECT_FALSE(QFile::exists(plistPath("com.example.never")));
+}
+
+TEST_F(Defaults, ArrayOptionsStoreOneItemPerArgument)
+{
+    const QString domain = "com.example.array";
+    ASSERT_EQ(defaults({"write", domain, "keep", "k"}).status, 0);
+    // Each item is read like a plain value: text, or an old-style list when it has list characters.
+    const Result write = defaults({"write", domain, "list", "-array", "en", "Google Chrome", "(a, b)", "", "-5"});
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(write.out + write.err, "");
+    EXPECT_EQ(stored(domain, "list"), QVariant(QVariantList{"en", "Google Chrome", QVariantList{"a", "b"}, "", "-5"}));
+
+    // -array replaces whatever was there; with no items it stores an empty array.
+    ASSERT_EQ(defaults({"write", domain, "list", "-array", "x"}).status, 0);
+    EXPECT_EQ(stored(domain, "list"), QVariant(QVariantList{"x"}));
+    ASSERT_EQ(defaults({"write", domain, "keep", "-array"}).status, 0);
+    EXPECT_EQ(stored(domain, "keep"), QVariant(QVariantList{}));
+
+    // -array-add appends to an array, or makes one.
+    ASSERT_EQ(defaults({"write", domain, "list", "-array-add", "y", "{ z = 1; }"}).status, 0);
+    EXPECT_EQ(stored(domain, "list"), QVariant(QVariantList{"x", "y", QVariantMap{{"z", "1"}}}));
+    ASSERT_EQ(defaults({"write", domain, "fresh", "-array-add", "one"}).status, 0);
+    EXPECT_EQ(stored(domain, "fresh"), QVariant(QVariantList{"one"}));
+    EXPECT_EQ(defaults({"read", domain, "fresh"}).out, "(\n    one\n)\n");
+
+    // Nothing changes when an item does not parse or the value is not an array.
+    ASSERT_EQ(defaults({"write", domain, "text", "t"}).status, 0);
+    const QByteArray before = fileBytes(plistPath(domain));
+    const Result bad = defaults({"write", domain, "list", "-array", "ok", "(open"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "Could not parse: (open.  Try single-quoting it.\n");
+    EXPECT_EQ(defaults({"write", domain, "list", "-array-add", "ok", "(open"}).status, 1);
+    const Result notArray = defaults({"write", domain, "text", "-array-add", "u"});
+    EXPECT_EQ(notArray.status, 1);
+    EXPECT_EQ(notArray.err, "Value for key text is not an array; cannot append.  Leaving defaults unchanged.\n");
+    EXPECT_EQ(fileBytes(plistPath(domain)), before);
+}
+
+TEST_F(Defaults, AListOfAHundredThousandItemsIsWrittenAndReadWhole)
+{
+    QStringList args{"write", "-g", "AppleLanguages", "-array"};
+    std::string expected = "(\n";
+    for (int i = 0; i < 100000; ++i) {
+        args << "l" + QString::number(i);
+        expected += "    l" + std::to_string(i) + (i + 1 < 100000 ? ",\n" : "\n");
+    }
+    expected += ")\n";
+    const Result write = defaults(args);
+    ASSERT_EQ(write.status, 0) << write.err;
+    const Result read = defaults({"read", "-g", "AppleLanguages"});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_TRUE(read.out == expected) << read.out.size() << " bytes printed, " << expected.size() << " expected";
+    EXPECT_EQ(stored(".GlobalPreferences", "AppleLanguages").toList().size(), 100000);
+
+    ASSERT_EQ(defaults({"write", "-g", "AppleLanguages", "-array-add", "last"}).status, 0);
+    const QVariantList all = stored(".GlobalPreferences", "AppleLanguages").toList();
+    ASSERT_EQ(all.size(), 100001);
+    EXPECT_EQ(all.value(99999), QVariant("l99999"));
+    EXPECT_EQ(all.value(100000), QVariant("last"));
 }
 
 TEST_F(Defaults, BooleanOptionStoresBooleans)

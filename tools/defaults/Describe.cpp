@@ -17,17 +17,15 @@ namespace defaults_tool {
 
 namespace {
 
-using plist_store::CString;
-
 // Seconds from the Unix epoch to 2001-01-01, where property-list dates count from.
 constexpr long long kEpoch2001 = 978307200;
 
-std::string indent(int level)
+void appendIndent(std::string& out, int level)
 {
-    return std::string(static_cast<size_t>(level) * 4, ' ');
+    out.append(static_cast<size_t>(level) * 4, ' ');
 }
 
-bool isBare(const std::string& text)
+bool isBare(std::string_view text)
 {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
@@ -35,11 +33,15 @@ bool isBare(const std::string& text)
 }
 
 // A text inside a collection: bare when made only of ASCII letters and digits, else quoted.
-std::string quoteIfNeeded(const std::string& text)
+void appendQuotedIfNeeded(std::string& out, std::string_view text)
 {
-    if (isBare(text))
-        return text;
-    return '"' + escape7Bit(text, true) + '"';
+    if (isBare(text)) {
+        out += text;
+        return;
+    }
+    out += '"';
+    appendEscaped7Bit(out, text, true);
+    out += '"';
 }
 
 std::string formatReal(double value)
@@ -71,11 +73,11 @@ std::string formatDate(plist_t node)
 }
 
 // Foundation's short form of data: every byte up to 24, else the first 16 and the last 8.
-std::string formatData(plist_t node)
+void appendData(std::string& out, plist_t node)
 {
     uint64_t length = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(plist_get_data_ptr(node, &length));
-    std::string out = "{length = " + std::to_string(length) + ", bytes = 0x";
+    out += "{length = " + std::to_string(length) + ", bytes = 0x";
     char hex[3];
     const auto appendByte = [&](uint64_t i) {
         std::snprintf(hex, sizeof hex, "%02x", bytes[i]);
@@ -97,21 +99,14 @@ std::string formatData(plist_t node)
         for (uint64_t i = 0; i < length; ++i)
             appendByte(i);
     }
-    return out + '}';
-}
-
-std::string stringValue(plist_t node)
-{
-    char* raw = nullptr;
-    plist_get_string_val(node, &raw);
-    CString text(raw);
-    return text ? std::string(text.get()) : std::string();
+    out += '}';
 }
 
 // Keys sort as Foundation compares strings: by UTF-16 code units.
-std::u16string utf16(const std::string& text)
+std::u16string utf16(std::string_view text)
 {
     std::u16string out;
+    out.reserve(text.size());
     for (size_t pos = 0; pos < text.size();) {
         const char32_t cp = nextCodePoint(text, pos);
         if (cp >= 0x10000) {
@@ -124,89 +119,125 @@ std::u16string utf16(const std::string& text)
     return out;
 }
 
-std::string describeAt(plist_t node, int level, bool inCollection);
+// Appends the printout of one value to a single buffer. Recursion follows the nesting, which the
+// store keeps within plist_store::kMaxNesting for every file it loads.
+class Printer {
+public:
+    explicit Printer(std::string& out) : out_(out) {}
 
-std::string describeArray(plist_t node, int level)
-{
-    std::string out = indent(level) + "(\n";
-    const uint32_t size = plist_array_get_size(node);
-    for (uint32_t i = 0; i < size; ++i) {
-        out += indent(level + 1) + describeAt(plist_array_get_item(node, i), level + 1, true);
-        out += i + 1 < size ? ",\n" : "\n";
+    // A nested collection starts with its own indentation, which is what gives the Mac's printout
+    // its odd look: `key =     (` and items of arrays of arrays pushed further right.
+    void value(plist_t node, int level, bool inCollection)
+    {
+        switch (plist_get_node_type(node)) {
+        case PLIST_ARRAY:
+            array(node, level);
+            return;
+        case PLIST_DICT:
+            dict(node, level);
+            return;
+        case PLIST_STRING:
+            text(plist_store::stringValue(node), inCollection);
+            return;
+        case PLIST_BOOLEAN: {
+            uint8_t flag = 0;
+            plist_get_bool_val(node, &flag);
+            out_ += flag ? '1' : '0';
+            return;
+        }
+        case PLIST_UINT: {
+            // Stored integers are signed; libplist hands them over as unsigned.
+            uint64_t number = 0;
+            plist_get_uint_val(node, &number);
+            text(std::to_string(static_cast<int64_t>(number)), inCollection);
+            return;
+        }
+        case PLIST_REAL: {
+            double number = 0;
+            plist_get_real_val(node, &number);
+            text(formatReal(number), inCollection);
+            return;
+        }
+        case PLIST_DATE:
+            text(formatDate(node), inCollection);
+            return;
+        case PLIST_DATA:
+            appendData(out_, node);
+            return;
+        case PLIST_UID: {
+            uint64_t number = 0;
+            plist_get_uid_val(node, &number);
+            out_ += "{value = " + std::to_string(number) + '}';
+            return;
+        }
+        default:
+            text({}, inCollection);
+            return;
+        }
     }
-    return out + indent(level) + ')';
-}
 
-std::string describeDict(plist_t node, int level)
-{
-    std::vector<std::pair<std::string, plist_t>> entries;
-    plist_store::forEachDictEntry(node, [&](const std::string& key, plist_t value) {
-        entries.emplace_back(key, value);
-    });
-    std::vector<std::pair<std::u16string, size_t>> order;
-    for (size_t i = 0; i < entries.size(); ++i)
-        order.emplace_back(utf16(entries[i].first), i);
-    std::sort(order.begin(), order.end());
+private:
+    void text(std::string_view value, bool inCollection)
+    {
+        if (inCollection)
+            appendQuotedIfNeeded(out_, value);
+        else
+            appendEscaped7Bit(out_, value, false);
+    }
 
-    std::string out = indent(level) + "{\n";
-    for (const auto& [sortKey, index] : order) {
-        const auto& [key, value] = entries[index];
-        out += indent(level + 1) + quoteIfNeeded(key) + " = " + describeAt(value, level + 1, true) + ";\n";
+    void array(plist_t node, int level)
+    {
+        appendIndent(out_, level);
+        out_ += "(\n";
+        bool first = true;
+        plist_store::forEachArrayItem(node, [&](plist_t item) {
+            if (!first)
+                out_ += ",\n";
+            first = false;
+            appendIndent(out_, level + 1);
+            value(item, level + 1, true);
+        });
+        if (!first)
+            out_ += '\n';
+        appendIndent(out_, level);
+        out_ += ')';
     }
-    return out + indent(level) + '}';
-}
 
-// A nested collection starts with its own indentation, which is what gives the Mac's printout its
-// odd look: `key =     (` and items of arrays of arrays pushed further right.
-std::string describeAt(plist_t node, int level, bool inCollection)
-{
-    const auto text = [&](const std::string& value) {
-        return inCollection ? quoteIfNeeded(value) : escape7Bit(value, false);
-    };
-    switch (plist_get_node_type(node)) {
-    case PLIST_ARRAY:
-        return describeArray(node, level);
-    case PLIST_DICT:
-        return describeDict(node, level);
-    case PLIST_STRING:
-    case PLIST_KEY:
-        return text(stringValue(node));
-    case PLIST_BOOLEAN: {
-        uint8_t value = 0;
-        plist_get_bool_val(node, &value);
-        return value ? "1" : "0";
+    void dict(plist_t node, int level)
+    {
+        struct Entry {
+            std::u16string order;
+            std::string key;
+            plist_t value;
+        };
+        std::vector<Entry> entries;
+        entries.reserve(plist_dict_get_size(node));
+        plist_store::forEachDictEntry(node, [&](const std::string& key, plist_t item) {
+            entries.push_back({utf16(key), key, item});
+        });
+        std::sort(entries.begin(), entries.end(),
+                  [](const Entry& a, const Entry& b) { return a.order < b.order; });
+
+        appendIndent(out_, level);
+        out_ += "{\n";
+        for (const Entry& entry : entries) {
+            appendIndent(out_, level + 1);
+            appendQuotedIfNeeded(out_, entry.key);
+            out_ += " = ";
+            value(entry.value, level + 1, true);
+            out_ += ";\n";
+        }
+        appendIndent(out_, level);
+        out_ += '}';
     }
-    case PLIST_UINT: {
-        // Stored integers are signed; libplist hands them over as unsigned.
-        uint64_t value = 0;
-        plist_get_uint_val(node, &value);
-        return text(std::to_string(static_cast<int64_t>(value)));
-    }
-    case PLIST_REAL: {
-        double value = 0;
-        plist_get_real_val(node, &value);
-        return text(formatReal(value));
-    }
-    case PLIST_DATE:
-        return text(formatDate(node));
-    case PLIST_DATA:
-        return formatData(node);
-    case PLIST_UID: {
-        uint64_t value = 0;
-        plist_get_uid_val(node, &value);
-        return "{value = " + std::to_string(value) + '}';
-    }
-    default:
-        return text("");
-    }
-}
+
+    std::string& out_;
+};
 
 } // namespace
 
-std::string escape7Bit(const std::string& text, bool quoted)
+void appendEscaped7Bit(std::string& out, std::string_view text, bool quoted)
 {
-    std::string out;
-    out.reserve(text.size());
     char buffer[16];
     for (size_t pos = 0; pos < text.size();) {
         const char32_t cp = nextCodePoint(text, pos);
@@ -229,12 +260,13 @@ std::string escape7Bit(const std::string& text, bool quoted)
             out += buffer;
         }
     }
-    return out;
 }
 
 std::string describe(plist_t node)
 {
-    return describeAt(node, 0, false);
+    std::string out;
+    Printer(out).value(node, 0, false);
+    return out;
 }
 
 } // namespace defaults_tool

@@ -4,14 +4,16 @@
 #include <plist/plist.h>
 
 #include <string>
+#include <string_view>
 
 namespace defaults_tool {
 
-// The whole printout of `node` without the final line break.
+// The whole printout of `node` without the final line break, built in one buffer: the cost is the
+// size of the printout, whatever the nesting.
 std::string describe(plist_t node);
 
-// `text` in 7-bit form: printable ASCII, newline and tab stay; "\" doubles; other characters below
-// 256 become \ooo and the rest \uxxxx per UTF-16 unit. `quoted` also escapes '"'.
-std::string escape7Bit(const std::string& text, bool quoted);
+// Appends `text` in 7-bit form: printable ASCII, newline and tab stay; "\" doubles; other characters
+// below 256 become \ooo and the rest \uxxxx per UTF-16 unit. `quoted` also escapes '"'.
+void appendEscaped7Bit(std::string& out, std::string_view text, bool quoted);
 
 } // namespace defaults_tool

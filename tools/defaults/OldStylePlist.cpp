@@ -14,9 +14,6 @@ struct NodeDeleter {
 };
 using Node = std::unique_ptr<void, NodeDeleter>;
 
-// Deep enough for any real value, shallow enough that "((((..." cannot exhaust the stack.
-constexpr int kMaxDepth = 256;
-
 bool isBareChar(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$'
@@ -36,10 +33,13 @@ int hexValue(char c)
 
 class Parser {
 public:
-    explicit Parser(const std::string& text) : text_(text) {}
+    Parser(const std::string& text, int levels, std::string& problem) : text_(text), levels_(levels), problem_(problem)
+    {
+    }
 
     plist_t parseWhole()
     {
+        problem_.clear();
         if (!skipSpace())
             return nullptr;
         Node value(parseObject(0));
@@ -74,22 +74,41 @@ private:
         return true;
     }
 
-    plist_t parseObject(int depth)
+    // `above` collections enclose the object. Stops at the nesting limit, so "((((..." cannot
+    // exhaust the stack.
+    plist_t parseObject(int above)
     {
-        if (atEnd() || depth > kMaxDepth)
+        if (atEnd())
             return nullptr;
-        switch (peek()) {
+        const char c = peek();
+        if ((c == '(' || c == '{') && above + 1 > levels_) {
+            problem_ = "it nests collections deeper than the " + std::to_string(plist_store::kMaxNesting)
+                + " levels a domain may hold";
+            return nullptr;
+        }
+        switch (c) {
         case '(':
-            return parseArray(depth);
+            return parseArray(above + 1);
         case '{':
-            return parseDict(depth);
+            return parseDict(above + 1);
         case '<':
             return parseData();
         default: {
-            auto text = parseString();
+            auto text = parseText();
             return text ? plist_new_string(text->c_str()) : nullptr;
         }
         }
+    }
+
+    // A string, refused when it holds NUL: libplist keeps texts NUL-terminated and would cut it.
+    std::optional<std::string> parseText()
+    {
+        auto text = parseString();
+        if (text && text->find('\0') != std::string::npos) {
+            problem_ = "a text in it holds a NUL character, which the store cannot keep";
+            return std::nullopt;
+        }
+        return text;
     }
 
     std::optional<std::string> parseString()
@@ -174,7 +193,7 @@ private:
         return std::nullopt; // no closing quote
     }
 
-    plist_t parseArray(int depth)
+    plist_t parseArray(int level)
     {
         ++pos_; // (
         Node array(plist_new_array());
@@ -182,7 +201,7 @@ private:
             return nullptr;
         if (!atEnd() && peek() != ')') {
             for (;;) {
-                plist_t item = parseObject(depth + 1);
+                plist_t item = parseObject(level);
                 if (!item)
                     return nullptr;
                 plist_array_append_item(array.get(), item);
@@ -204,7 +223,7 @@ private:
         return array.release();
     }
 
-    plist_t parseDict(int depth)
+    plist_t parseDict(int level)
     {
         ++pos_; // {
         Node dict(plist_new_dict());
@@ -213,13 +232,13 @@ private:
                 return nullptr;
             if (peek() == '}')
                 break;
-            const auto key = parseString();
+            const auto key = parseText();
             if (!key || !skipSpace() || atEnd() || peek() != '=')
                 return nullptr;
             ++pos_;
             if (!skipSpace())
                 return nullptr;
-            plist_t value = parseObject(depth + 1);
+            plist_t value = parseObject(level);
             if (!value)
                 return nullptr;
             plist_dict_set_item(dict.get(), key->c_str(), value);
@@ -258,14 +277,16 @@ private:
     }
 
     const std::string& text_;
+    const int levels_;
+    std::string& problem_;
     size_t pos_ = 0;
 };
 
 } // namespace
 
-plist_t parseOldStylePlist(const std::string& text)
+plist_t parseOldStylePlist(const std::string& text, int levels, std::string& problem)
 {
-    return Parser(text).parseWhole();
+    return Parser(text, levels, problem).parseWhole();
 }
 
 } // namespace defaults_tool

@@ -1,6 +1,8 @@
 #pragma once
 // Reader for the old-style (OpenStep) property-list text that `defaults write` accepts as a value:
 // (a, b), { key = value; }, "quoted \"text\"", <0fbd77>, bare words. libplist has no such parser.
+#include "platform/PlistStore.h"
+
 #include <plist/plist.h>
 
 #include <string>
@@ -8,6 +10,10 @@
 namespace defaults_tool {
 
 // Returns a new node the caller owns, or null when `text` is not one whole old-style value.
-plist_t parseOldStylePlist(const std::string& text);
+// Collections may nest `levels` deep (a value sits inside its domain's dictionary, which is the
+// first of the levels a file may have). A value that parses but cannot be stored (nested deeper,
+// or a text holding NUL, which would be cut short) is null with `problem` saying why; a syntax
+// error leaves `problem` empty.
+plist_t parseOldStylePlist(const std::string& text, int levels, std::string& problem);
 
 } // namespace defaults_tool

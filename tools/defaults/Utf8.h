@@ -3,12 +3,13 @@
 // valid UTF-8; those are read as Latin-1 so nothing is lost and libplist only ever sees valid text.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace defaults_tool {
 
 // Decodes one code point at `pos` and advances `pos`. An invalid or truncated sequence yields its
 // first byte as a Latin-1 character.
-inline char32_t nextCodePoint(const std::string& text, size_t& pos)
+inline char32_t nextCodePoint(std::string_view text, size_t& pos)
 {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(pos);

@@ -31,12 +31,16 @@ int usage()
                "\n"
                "  write <domain> <key> <value>         writes key for domain\n"
                "  write <domain> <key> -bool[ean] <b>  writes a boolean (yes, true, no or false)\n"
+               "  write <domain> <key> -array <v>...   writes an array of the values\n"
+               "  write <domain> <key> -array-add <v>...\n"
+               "                                       appends the values to an array\n"
                "\n"
                "  delete <domain>                      deletes domain\n"
                "  delete <domain> <key>                deletes key in domain\n"
                "\n"
                "<domain> is a domain name like com.apple.Safari, or -g / NSGlobalDomain for the\n"
-               "global domain. <value> is plain text, or an old-style property list as soon as it\n"
+               "global domain. It names a file in ~/Library/Preferences, so it holds no \"/\" and\n"
+               "no \"..\". <value> is plain text, or an old-style property list as soon as it\n"
                "holds one of \" ( ) [ ] { } < >, e.g. '(en, de)' or '{ key = value; }'.\n",
                stderr);
     return kUsageStatus;
@@ -62,10 +66,9 @@ int pairMissing(const std::string& domain, const std::string& key)
 }
 
 // A file we cannot take as a domain is reported, and left exactly as it is.
-int unreadableDomain(const std::string& domain, const std::string& path, bool changing)
+int unreadableDomain(const std::string& domain, const std::string& path, const std::string& reason, bool changing)
 {
-    message("\nDomain " + shownDomain(domain) + " could not be read: " + path
-            + " is not a readable property list holding a dictionary.\n"
+    message("\nDomain " + shownDomain(domain) + " could not be read: " + path + " cannot be used: " + reason + ".\n"
             + (changing ? "Defaults have not been changed.\n" : ""));
     return 1;
 }
@@ -78,6 +81,11 @@ int ioError(const std::string& domain, const std::string& path, int error)
 
 bool resolve(const std::string& domain, std::string& path)
 {
+    if (!plist_store::isValidDomainName(domain)) {
+        message("defaults: \"" + domain + "\" is not a valid domain name: a domain names one file in"
+                " ~/Library/Preferences, so its name may not hold \"/\" or \"..\".\n");
+        return false;
+    }
     path = plist_store::domainPath(domain);
     if (path.empty())
         message("defaults: no home folder; HOME is not set\n");
@@ -98,7 +106,7 @@ int readCommand(const std::string& domain, const std::string* key)
         return 1;
     const plist_store::Loaded loaded = plist_store::load(path);
     if (loaded.status == plist_store::LoadStatus::Unparsable)
-        return unreadableDomain(domain, path, false);
+        return unreadableDomain(domain, path, loaded.reason, false);
     if (!key) {
         if (loaded.status == plist_store::LoadStatus::Missing) {
             message("\nDomain " + shownDomain(domain) + " does not exist\n");
@@ -129,17 +137,30 @@ bool parseBoolean(const std::string& text, bool& value)
     return false;
 }
 
-int writeCommand(const std::string& domain, const std::string& key, plist_t value)
+enum class Mode { Set, Append };
+
+int writeCommand(const std::string& domain, const std::string& key, plist_t value, Mode mode = Mode::Set)
 {
     plist_store::PlistPtr owned(value);
     std::string path;
     if (!resolve(domain, path))
         return 1;
-    switch (plist_store::writeKey(path, validUtf8(key), owned.release())) {
+    std::string reason;
+    const std::string storedKey = validUtf8(key);
+    const plist_store::WriteStatus status = mode == Mode::Set
+        ? plist_store::writeKey(path, storedKey, owned.release(), &reason)
+        : plist_store::appendToArray(path, storedKey, owned.release(), &reason);
+    switch (status) {
     case plist_store::WriteStatus::Ok:
         return 0;
     case plist_store::WriteStatus::Unparsable:
-        return unreadableDomain(domain, path, true);
+        return unreadableDomain(domain, path, reason, true);
+    case plist_store::WriteStatus::BadValue:
+        message("Could not write the value of " + key + ": " + reason + ".\nDefaults have not been changed.\n");
+        return 1;
+    case plist_store::WriteStatus::NotAnArray:
+        message("Value for key " + key + " is not an array; cannot append.  Leaving defaults unchanged.\n");
+        return 1;
     case plist_store::WriteStatus::IoError:
         break;
     }
@@ -147,12 +168,32 @@ int writeCommand(const std::string& domain, const std::string& key, plist_t valu
 }
 
 // Plain text unless the value holds a character that only makes sense in an old-style property
-// list; then it has to parse as one.
-plist_t valueFromArgument(const std::string& argument)
+// list; then it has to parse as one. `levels`: how deep its collections may nest. Reports a value
+// it cannot take and returns null.
+plist_t valueFromArgument(const std::string& argument, int levels)
 {
     if (argument.find_first_of("\"()[]{}<>") == std::string::npos)
         return plist_new_string(validUtf8(argument).c_str());
-    return defaults_tool::parseOldStylePlist(argument);
+    std::string problem;
+    plist_t value = defaults_tool::parseOldStylePlist(argument, levels, problem);
+    if (!value && problem.empty())
+        message("Could not parse: " + argument + ".  Try single-quoting it.\n");
+    else if (!value)
+        message("Could not write " + argument + ": " + problem + ".\nDefaults have not been changed.\n");
+    return value;
+}
+
+// -array and -array-add: each item is read like a plain value, one level further down.
+plist_t arrayFromArguments(std::vector<std::string>::const_iterator first, std::vector<std::string>::const_iterator last)
+{
+    plist_store::PlistPtr array(plist_new_array());
+    for (auto item = first; item != last; ++item) {
+        plist_t value = valueFromArgument(*item, plist_store::kMaxNesting - 2);
+        if (!value)
+            return nullptr;
+        plist_array_append_item(array.get(), value);
+    }
+    return array.release();
 }
 
 int deleteCommand(const std::string& domain, const std::string* key)
@@ -179,7 +220,7 @@ int deleteCommand(const std::string& domain, const std::string* key)
     if (loaded.status == plist_store::LoadStatus::Missing)
         return notFound();
     if (loaded.status == plist_store::LoadStatus::Unparsable)
-        return unreadableDomain(domain, path, true);
+        return unreadableDomain(domain, path, loaded.reason, true);
     if (!plist_dict_get_item(loaded.dict.get(), validUtf8(*key).c_str()))
         return pairMissing(domain, *key);
     return writeCommand(domain, *key, nullptr);
@@ -209,14 +250,19 @@ int main(int argc, char** argv)
         return writeCommand(args[1], args[2], plist_new_bool(value ? 1 : 0));
     }
 
+    if (verb == "write" && args.size() >= 4 && (args[3] == "-array" || args[3] == "-array-add")) {
+        plist_t array = arrayFromArguments(args.begin() + 4, args.end());
+        if (!array)
+            return 1;
+        return writeCommand(args[1], args[2], array, args[3] == "-array" ? Mode::Set : Mode::Append);
+    }
+
     if (verb == "write" && args.size() == 4) {
         if (args[3] == "-bool" || args[3] == "-boolean")
             return usage(); // the option without its value
-        plist_t value = valueFromArgument(args[3]);
-        if (!value) {
-            message("Could not parse: " + args[3] + ".  Try single-quoting it.\n");
+        plist_t value = valueFromArgument(args[3], plist_store::kMaxNesting - 1);
+        if (!value)
             return 1;
-        }
         return writeCommand(args[1], args[2], value);
     }
 

@@ -1,0 +1,132 @@
+// `defaults write` and `defaults read` of long arrays: the stand-in started as a child process in
+// a temporary HOME, the way the program starts it. Doubling the list should at most double the
+// time (plus a little): every walk over an array is linear.
+//
+//   bench_defaults                                   all of them
+//   bench_defaults --benchmark_filter=Read           the reads only
+#include "ChildProcess.h"
+
+#include "platform/PlistStore.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+constexpr std::chrono::milliseconds kLimit{60000};
+const char kDomain[] = "com.example.bench";
+const char kKey[] = "list";
+
+std::string toolPath()
+{
+    return QCoreApplication::applicationDirPath().toStdString() + "/defaults";
+}
+
+// A temporary HOME for the whole run.
+struct Home {
+    Home() { qputenv("HOME", QFile::encodeName(dir.path())); }
+    QTemporaryDir dir;
+};
+
+Home& home()
+{
+    static Home instance;
+    return instance;
+}
+
+std::vector<std::string> items(int64_t count)
+{
+    std::vector<std::string> out;
+    out.reserve(static_cast<size_t>(count));
+    for (int64_t i = 0; i < count; ++i)
+        out.push_back("l" + std::to_string(i));
+    return out;
+}
+
+size_t storedCount()
+{
+    const plist_store::Loaded loaded = plist_store::load(plist_store::domainPath(kDomain));
+    plist_t list = loaded.dict ? plist_dict_get_item(loaded.dict.get(), kKey) : nullptr;
+    return list ? plist_array_get_size(list) : 0;
+}
+
+// One `defaults write DOMAIN list -array l0 l1 ...` per iteration; the value is replaced each time.
+void BM_DefaultsWriteArray(benchmark::State& state)
+{
+    home();
+    std::vector<std::string> arguments{"write", kDomain, kKey, "-array"};
+    for (std::string& item : items(state.range(0)))
+        arguments.push_back(std::move(item));
+    for (auto _ : state) {
+        const child_process::ReadResult result = child_process::runAndRead(toolPath(), arguments, kLimit, kLimit);
+        if (!result.started || result.timedOut) {
+            state.SkipWithError("defaults write did not run to its end");
+            break;
+        }
+    }
+    if (storedCount() != static_cast<size_t>(state.range(0)))
+        state.SkipWithError("the array was not stored whole");
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_DefaultsWriteArray)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One `defaults read DOMAIN list` per iteration, of an array of binary-file strings.
+void BM_DefaultsReadArray(benchmark::State& state)
+{
+    home();
+    plist_t list = plist_new_array();
+    for (const std::string& item : items(state.range(0)))
+        plist_array_append_item(list, plist_new_string(item.c_str()));
+    if (plist_store::writeKey(plist_store::domainPath(kDomain), kKey, list) != plist_store::WriteStatus::Ok) {
+        state.SkipWithError("could not store the array");
+        return;
+    }
+    const std::vector<std::string> arguments{"read", kDomain, kKey};
+    const size_t lines = static_cast<size_t>(state.range(0)) + 2;
+    for (auto _ : state) {
+        const child_process::ReadResult result = child_process::runAndRead(toolPath(), arguments, kLimit, kLimit);
+        if (!result.started || result.timedOut
+            || static_cast<size_t>(std::count(result.output.begin(), result.output.end(), '\n')) != lines) {
+            state.SkipWithError("defaults read did not print the whole array");
+            break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_DefaultsReadArray)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Linux caps the arguments of a new program at a quarter of the stack limit (8 MiB gives 2 MiB);
+// 200,000 items with their pointers need about 3.2 MiB.
+void allowLargeArgumentLists()
+{
+    constexpr rlim_t kWanted = rlim_t(64) << 20;
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= kWanted)
+        return;
+    limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? kWanted : std::min(kWanted, limit.rlim_max);
+    ::setrlimit(RLIMIT_STACK, &limit);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    allowLargeArgumentLists();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,31 @@
+// The printer of `defaults read`: load, then print. What prints must print the same after the
+// store has written the file back, or a write would have changed a value.
+#include "Describe.h"
+#include "FuzzSupport.h"
+
+#include "platform/PlistStore.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const plist_store::Loaded loaded = plist_store::parse(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (loaded.status != plist_store::LoadStatus::Ok)
+        return 0;
+    const std::string printed = defaults_tool::describe(loaded.dict.get());
+    FUZZ_CHECK(!printed.empty() && printed.front() == '{' && printed.back() == '}', "a domain prints as a dictionary");
+    for (const char c : printed)
+        FUZZ_CHECK(static_cast<unsigned char>(c) < 0x80, "the printout is 7-bit");
+
+    char* bytes = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(loaded.dict.get(), &bytes, &length);
+    FUZZ_CHECK(bytes, "libplist writes the file back");
+    const plist_store::Loaded again = plist_store::parse(std::string_view(bytes, length));
+    plist_to_bin_free(bytes);
+    FUZZ_CHECK(again.status == plist_store::LoadStatus::Ok, "a file the store loads, it can write back");
+    FUZZ_CHECK(defaults_tool::describe(again.dict.get()) == printed, "writing back changes nothing that prints");
+    return 0;
+}

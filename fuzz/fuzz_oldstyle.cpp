@@ -1,0 +1,34 @@
+// The old-style value parser of `defaults write`. A value it accepts must be one the store keeps:
+// written into a domain, the file reads back.
+#include "FuzzSupport.h"
+#include "OldStylePlist.h"
+
+#include "platform/PlistCheck.h"
+#include "platform/PlistStore.h"
+
+#include <cstdint>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::string problem;
+    plist_t value = defaults_tool::parseOldStylePlist(text, plist_store::kMaxNesting - 1, problem);
+    if (!value)
+        return 0;
+    FUZZ_CHECK(problem.empty(), "a parsed value comes with no problem");
+    FUZZ_CHECK(plist_check::value(value, plist_store::kMaxNesting - 1).empty(), "a parsed value is storable");
+
+    plist_store::PlistPtr domain(plist_new_dict());
+    plist_dict_set_item(domain.get(), "k", value);
+    char* bytes = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(domain.get(), &bytes, &length);
+    FUZZ_CHECK(bytes, "libplist writes the domain");
+    const plist_store::Loaded loaded = plist_store::parse(std::string_view(bytes, length));
+    plist_to_bin_free(bytes);
+    if (loaded.status != plist_store::LoadStatus::Ok)
+        std::fprintf(stderr, "refused: %s\n", loaded.reason.c_str());
+    FUZZ_CHECK(loaded.status == plist_store::LoadStatus::Ok, "the written domain reads back");
+    return 0;
+}

@@ -1,0 +1,292 @@
+// The bplist00 format: "bplist00", the objects, a table of their offsets, and a 32-byte trailer
+// (offset size, reference size, object count, top object, table offset). Collections refer to
+// their items by index, so a file can share one object in many places; libplist copies a shared
+// object at every use, which is what lets 146 bytes expand into millions of nodes.
+#include "platform/PlistCheck.h"
+
+#include "platform/PlistStore.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace plist_check {
+
+namespace {
+
+constexpr size_t kHeaderSize = 8;
+constexpr size_t kTrailerSize = 32;
+
+const char kDamaged[] = "it is a damaged binary property list";
+
+uint64_t saturatingAdd(uint64_t a, uint64_t b)
+{
+    return a > UINT64_MAX - b ? UINT64_MAX : a + b;
+}
+
+// Apple's writer uses 1, 2, 4 or 8 bytes; libplist also writes 3.
+bool isValidSize(unsigned size)
+{
+    return size >= 1 && size <= 8;
+}
+
+class BinaryChecker {
+public:
+    explicit BinaryChecker(std::string_view bytes) : bytes_(bytes) {}
+
+    std::string run()
+    {
+        if (bytes_.size() < kHeaderSize + 1 + 1 + kTrailerSize)
+            return kDamaged;
+        const size_t trailer = bytes_.size() - kTrailerSize;
+        offsetSize_ = byte(trailer + 6);
+        refSize_ = byte(trailer + 7);
+        objects_ = bigEndian(trailer + 8, 8);
+        top_ = bigEndian(trailer + 16, 8);
+        table_ = bigEndian(trailer + 24, 8);
+        if (!isValidSize(offsetSize_) || !isValidSize(refSize_) || objects_ == 0 || top_ >= objects_
+            || table_ <= kHeaderSize || table_ > trailer || objects_ > (trailer - table_) / offsetSize_)
+            return kDamaged;
+
+        state_.assign(objects_, State::New);
+        height_.assign(objects_, 0);
+        nodes_.assign(objects_, 0);
+        payload_.assign(objects_, 0);
+        // Without shared collections a file expands to at most one node per reference, so to fewer
+        // nodes than it has bytes; shared texts (Apple's writer stores equal texts once) repeat
+        // their bytes, within a generous multiple.
+        nodeBudget_ = bytes_.size();
+        payloadBudget_ = (uint64_t(16) << 20) + 16 * uint64_t(bytes_.size());
+        return visit(top_, 0);
+    }
+
+private:
+    enum class State : uint8_t { New, OnPath, Done };
+
+    unsigned byte(size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
+
+    uint64_t bigEndian(size_t at, unsigned size) const
+    {
+        uint64_t value = 0;
+        for (unsigned i = 0; i < size; ++i)
+            value = (value << 8) | byte(at + i);
+        return value;
+    }
+
+    // Where an object starts; 0 when its offset is outside the object area.
+    size_t offsetOf(uint64_t object) const
+    {
+        const uint64_t offset = bigEndian(table_ + object * offsetSize_, offsetSize_);
+        return offset >= kHeaderSize && offset < table_ ? static_cast<size_t>(offset) : 0;
+    }
+
+    // `count` bytes from `at` lie inside the object area.
+    bool fits(size_t at, uint64_t count) const { return at <= table_ && count <= table_ - at; }
+
+    // The count in a marker's low nibble, or in the int object after it when the nibble is 0xF.
+    bool readCount(size_t& at, uint64_t& count) const
+    {
+        const unsigned info = byte(at) & 0xF;
+        ++at;
+        if (info != 0xF) {
+            count = info;
+            return true;
+        }
+        if (!fits(at, 1) || (byte(at) & 0xF0) != 0x10 || (byte(at) & 0xF) > 3)
+            return false;
+        const unsigned size = 1u << (byte(at) & 0xF);
+        if (!fits(at + 1, size))
+            return false;
+        count = bigEndian(at + 1, size);
+        at += 1 + size;
+        return true;
+    }
+
+    std::string tooDeep() const
+    {
+        return "it nests collections deeper than " + std::to_string(plist_store::kMaxNesting) + " levels";
+    }
+
+    // Checks a leaf object; `payload` receives the bytes libplist will hold for it.
+    std::string leaf(size_t at, uint64_t& payload) const
+    {
+        const unsigned marker = byte(at);
+        const unsigned info = marker & 0xF;
+        payload = 0;
+        switch (marker >> 4) {
+        case 0x0:
+            if (marker == 0x08 || marker == 0x09)
+                return {};
+            if (marker == 0x00)
+                return "it holds a null object, which a preference file cannot hold";
+            break;
+        case 0x1:
+            if (info <= 3)
+                return fits(at + 1, 1u << info) ? std::string() : kDamaged;
+            if (info == 4)
+                return "it holds an integer wider than 64 bits, which the store cannot keep";
+            break;
+        case 0x2:
+            if (info == 2 || info == 3)
+                return fits(at + 1, 1u << info) ? std::string() : kDamaged;
+            break;
+        case 0x3: {
+            if (marker != 0x33)
+                break;
+            if (!fits(at + 1, 8))
+                return kDamaged;
+            const uint64_t bits = bigEndian(at + 1, 8);
+            double seconds = 0;
+            static_assert(sizeof seconds == sizeof bits, "IEEE double");
+            std::memcpy(&seconds, &bits, sizeof seconds);
+            // libplist 2.2 holds dates as 32-bit seconds from 2001.
+            if (!(seconds > -2147483649.0 && seconds < 2147483648.0))
+                return "it holds a date outside 1932-12-13 to 2069-01-19, which the store cannot keep";
+            return {};
+        }
+        case 0x4: {
+            uint64_t count = 0;
+            size_t payloadAt = at;
+            if (!readCount(payloadAt, count) || !fits(payloadAt, count))
+                return kDamaged;
+            payload = count;
+            return {};
+        }
+        case 0x5: {
+            uint64_t count = 0;
+            size_t text = at;
+            if (!readCount(text, count) || !fits(text, count))
+                return kDamaged;
+            for (uint64_t i = 0; i < count; ++i) {
+                const unsigned c = byte(text + i);
+                if (c == 0)
+                    return "a text in it holds a NUL character, which the store cannot keep";
+                if (c >= 0x80)
+                    return "a text in it is marked as ASCII but holds a byte above 127";
+            }
+            payload = count;
+            return {};
+        }
+        case 0x6: {
+            uint64_t count = 0;
+            size_t text = at;
+            if (!readCount(text, count) || count > (table_ - std::min<size_t>(text, table_)) / 2)
+                return kDamaged;
+            bool high = false; // the last unit opened a surrogate pair
+            for (uint64_t i = 0; i < count; ++i) {
+                const uint64_t unit = bigEndian(text + 2 * i, 2);
+                if (unit == 0)
+                    return "a text in it holds a NUL character, which the store cannot keep";
+                const bool isHigh = unit >= 0xD800 && unit <= 0xDBFF;
+                const bool isLow = unit >= 0xDC00 && unit <= 0xDFFF;
+                if (high != isLow)
+                    return "a UTF-16 text in it holds half a surrogate pair";
+                high = isHigh;
+            }
+            if (high)
+                return "a UTF-16 text in it holds half a surrogate pair";
+            payload = 3 * count; // at most three UTF-8 bytes per unit
+            return {};
+        }
+        case 0x8:
+            if (info <= 7)
+                return fits(at + 1, info + 1) ? std::string() : kDamaged;
+            break;
+        case 0xB:
+        case 0xC:
+            return "it holds a set, which a preference file cannot hold";
+        default:
+            break;
+        }
+        return "it holds an object of a kind a preference file cannot hold";
+    }
+
+    bool isText(uint64_t object) const
+    {
+        const size_t at = offsetOf(object);
+        return at != 0 && ((byte(at) >> 4) == 0x5 || (byte(at) >> 4) == 0x6);
+    }
+
+    // Checks `object` and everything below it; `above` collections enclose it. Recursion stops
+    // at the nesting limit, so it is bounded whatever the file holds.
+    std::string visit(uint64_t object, int above)
+    {
+        if (state_[object] == State::Done)
+            return above + height_[object] <= plist_store::kMaxNesting ? std::string() : tooDeep();
+        if (state_[object] == State::OnPath)
+            return "a collection in it contains itself";
+        const size_t at = offsetOf(object);
+        if (at == 0)
+            return kDamaged;
+
+        const unsigned type = byte(at) >> 4;
+        if (type != 0xA && type != 0xD) {
+            uint64_t payload = 0;
+            std::string why = leaf(at, payload);
+            if (!why.empty())
+                return why;
+            state_[object] = State::Done;
+            nodes_[object] = 1;
+            payload_[object] = payload;
+            return {};
+        }
+
+        if (above + 1 > plist_store::kMaxNesting)
+            return tooDeep();
+        size_t refs = at;
+        uint64_t count = 0;
+        if (!readCount(refs, count))
+            return kDamaged;
+        const uint64_t refCount = type == 0xD ? 2 * count : count;
+        if (count > UINT64_MAX / 2 || refCount > (table_ - std::min<size_t>(refs, table_)) / refSize_)
+            return kDamaged;
+
+        state_[object] = State::OnPath;
+        uint64_t nodes = 1;
+        uint64_t payload = 0;
+        int height = 0;
+        for (uint64_t i = 0; i < refCount; ++i) {
+            const uint64_t child = bigEndian(refs + i * refSize_, refSize_);
+            if (child >= objects_)
+                return kDamaged;
+            if (type == 0xD && i < count && !isText(child))
+                return "a dictionary key in it is not a text";
+            std::string why = visit(child, above + 1);
+            if (!why.empty())
+                return why;
+            nodes = saturatingAdd(nodes, nodes_[child]);
+            payload = saturatingAdd(payload, payload_[child]);
+            if (nodes > nodeBudget_ || payload > payloadBudget_)
+                return "its shared objects expand to far more than a file of its size holds";
+            height = std::max(height, height_[child]);
+        }
+        state_[object] = State::Done;
+        nodes_[object] = nodes;
+        payload_[object] = payload;
+        height_[object] = height + 1;
+        return {};
+    }
+
+    std::string_view bytes_;
+    unsigned offsetSize_ = 0;
+    unsigned refSize_ = 0;
+    uint64_t objects_ = 0;
+    uint64_t top_ = 0;
+    uint64_t table_ = 0;
+    uint64_t nodeBudget_ = 0;
+    uint64_t payloadBudget_ = 0;
+    std::vector<State> state_;
+    std::vector<int> height_;
+    std::vector<uint64_t> nodes_;
+    std::vector<uint64_t> payload_;
+};
+
+} // namespace
+
+std::string binary(std::string_view bytes)
+{
+    return BinaryChecker(bytes).run();
+}
+
+} // namespace plist_check

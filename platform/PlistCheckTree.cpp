@@ -1,0 +1,116 @@
+// Checks of parsed and of newly made nodes. Both walk at most plist_store::kMaxNesting levels:
+// a loaded file was measured before it was parsed, and a new value is measured here.
+#include "platform/PlistCheck.h"
+
+#include "platform/PlistStore.h"
+
+#include <cstring>
+#include <unordered_set>
+
+namespace plist_check {
+
+namespace {
+
+const char kNul[] = "a text in it holds a NUL character, which the store cannot keep";
+
+std::string tooDeep(int levels)
+{
+    return "it nests collections deeper than " + std::to_string(levels) + " levels";
+}
+
+std::string textProblem(std::string_view text)
+{
+    if (std::memchr(text.data(), '\0', text.size()))
+        return kNul;
+    if (!isValidUtf8(text))
+        return "a text in it is not valid UTF-8";
+    return {};
+}
+
+// `keysOnce`: a loaded file may repeat a key in one dictionary (a binary file can), which libplist
+// keeps twice; the store could not write that back as it was read.
+std::string walk(plist_t node, int above, int levels, bool keysOnce)
+{
+    switch (plist_get_node_type(node)) {
+    case PLIST_STRING:
+        return textProblem(plist_store::stringValue(node));
+    case PLIST_ARRAY: {
+        if (above + 1 > levels)
+            return tooDeep(levels);
+        std::string why;
+        plist_store::forEachArrayItem(node, [&](plist_t item) {
+            if (why.empty())
+                why = walk(item, above + 1, levels, keysOnce);
+        });
+        return why;
+    }
+    case PLIST_DICT: {
+        if (above + 1 > levels)
+            return tooDeep(levels);
+        std::string why;
+        std::unordered_set<std::string> keys;
+        plist_store::forEachDictEntry(node, [&](const std::string& key, plist_t item) {
+            if (!why.empty())
+                return;
+            why = textProblem(key);
+            if (why.empty() && keysOnce && !keys.insert(key).second)
+                why = "a dictionary in it holds the same key twice";
+            if (why.empty())
+                why = walk(item, above + 1, levels, keysOnce);
+        });
+        return why;
+    }
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::string tree(plist_t root)
+{
+    if (!root || plist_get_node_type(root) != PLIST_DICT)
+        return "its top level is not a dictionary";
+    return walk(root, 0, plist_store::kMaxNesting, true);
+}
+
+std::string value(plist_t node, int levels)
+{
+    return walk(node, 0, levels, false);
+}
+
+bool isValidUtf8(std::string_view text)
+{
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    for (size_t i = 0; i < text.size();) {
+        const unsigned lead = byte(i);
+        size_t length = 0;
+        char32_t cp = 0;
+        char32_t minimum = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((lead & 0xE0) == 0xC0)
+            length = 2, cp = lead & 0x1F, minimum = 0x80;
+        else if ((lead & 0xF0) == 0xE0)
+            length = 3, cp = lead & 0x0F, minimum = 0x800;
+        else if ((lead & 0xF8) == 0xF0)
+            length = 4, cp = lead & 0x07, minimum = 0x10000;
+        else
+            return false;
+        if (i + length > text.size())
+            return false;
+        for (size_t k = 1; k < length; ++k) {
+            if ((byte(i + k) & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (byte(i + k) & 0x3F);
+        }
+        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+} // namespace plist_check

@@ -1,0 +1,398 @@
+// Preference files that are odd but possible, domain names that point elsewhere, writers that die
+// half-way and values the store cannot keep: the `defaults` stand-in as a real child process in a
+// temporary HOME, and the store read in-process the way the program reads its own settings.
+#include "DefaultsTool.h"
+#include "HostileFiles.h"
+#include "TestHome.h"
+
+#include "platform/PlistStore.h"
+#include "platform/PlistVariant.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QThread>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray bytes(const std::string& text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+class StoreFiles : public ::testing::Test {
+protected:
+    QString preferences() const { return home_.path(QStringLiteral("Library/Preferences")); }
+    QString plistPath(const QString& domain) const { return preferences() + '/' + domain + QStringLiteral(".plist"); }
+
+    QStringList preferenceFiles() const
+    {
+        return QDir(preferences()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+
+    // The file is refused by every command and by the in-process loader, with `reason` in the
+    // message, and is still byte for byte what it was.
+    void expectRefusedEverywhere(const std::string& file, const std::string& reason)
+    {
+        SCOPED_TRACE(reason);
+        const QString domain = QStringLiteral("com.example.odd");
+        const QString path = plistPath(domain);
+        writeFile(path, bytes(file));
+
+        for (const QStringList& args : std::vector<QStringList>{{"read", domain},
+                                                                {"read", domain, "k"},
+                                                                {"write", domain, "other", "x"},
+                                                                {"write", domain, "other", "-array", "x"},
+                                                                {"write", domain, "other", "-array-add", "x"},
+                                                                {"write", domain, "other", "-bool", "yes"},
+                                                                {"delete", domain, "k"}}) {
+            const Result r = defaults(args);
+            EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+            EXPECT_EQ(r.out, "") << args.join(' ').toStdString();
+            EXPECT_TRUE(contains(r.err, reason)) << args.join(' ').toStdString() << ": " << r.err;
+            EXPECT_TRUE(contains(r.err, path.toStdString())) << r.err;
+        }
+
+        const plist_store::Loaded loaded = plist_store::load(path.toStdString());
+        EXPECT_EQ(loaded.status, plist_store::LoadStatus::Unparsable);
+        EXPECT_EQ(loaded.dict, nullptr);
+        EXPECT_TRUE(contains(loaded.reason, reason)) << loaded.reason;
+        std::string why;
+        EXPECT_EQ(plist_store::writeKey(path.toStdString(), "other", plist_new_string("x"), &why),
+                  plist_store::WriteStatus::Unparsable);
+        EXPECT_TRUE(contains(why, reason)) << why;
+
+        EXPECT_EQ(fileBytes(path), bytes(file));
+    }
+
+    TestHome home_;
+};
+
+using HostileFiles = StoreFiles;
+
+TEST_F(HostileFiles, TextsHoldingNulAreRefusedAndLeftByteForByte)
+{
+    // libplist would abort in an assertion on the first read of either.
+    expectRefusedEverywhere(hostile::utf16NulValue(), "NUL");
+    expectRefusedEverywhere(hostile::utf16NulKey(), "NUL");
+}
+
+TEST_F(HostileFiles, TextsThatAreNotValidUnicodeAreRefused)
+{
+    // Each of these reads, but the next write would lose or garble the text, or the whole file.
+    expectRefusedEverywhere(hostile::asciiHighByte(), "marked as ASCII");
+    expectRefusedEverywhere(hostile::utf16LoneSurrogate(), "surrogate");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>a&#xD800;b</string>\n"), "surrogate");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>Ren\xE9</string>\n"), "UTF-8");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>x</string>\n", "Shift_JIS"), "Shift_JIS");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>a&;b</string>\n"), "entity");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>a&#0;b</string>\n"), "NUL");
+}
+
+TEST_F(HostileFiles, Latin1XmlKeepsItsAccentsAcrossAnUnrelatedWrite)
+{
+    const QString path = plistPath("com.example.latin1");
+    writeFile(path, bytes(hostile::latin1Xml()));
+    EXPECT_EQ(defaults({"read", "com.example.latin1", "k"}).out, "Ren\\351\n");
+
+    const Result write = defaults({"write", "com.example.latin1", "other", "x"});
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(defaults({"read", "com.example.latin1", "k"}).out, "Ren\\351\n");
+    const plist_store::Loaded loaded = plist_store::load(path.toStdString());
+    ASSERT_EQ(loaded.status, plist_store::LoadStatus::Ok) << loaded.reason;
+    EXPECT_EQ(plist_variant::toVariant(loaded.dict.get()).toMap().value("k").toString(), QString::fromUtf8("René"));
+}
+
+// Caps a child's address space so that a file which expands without bound ends the child instead
+// of exhausting the machine. Not under AddressSanitizer, which reserves far more address space.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kCanCapMemory = false;
+#else
+constexpr bool kCanCapMemory = true;
+#endif
+
+Result defaultsWithin1GiB(const QStringList& arguments)
+{
+    QProcess process;
+    process.setChildProcessModifier([] {
+        if (kCanCapMemory) {
+            const rlimit limit{1UL << 30, 1UL << 30};
+            ::setrlimit(RLIMIT_AS, &limit);
+        }
+    });
+    process.start(buildPath(QStringLiteral("defaults")), arguments);
+    if (!process.waitForStarted(kChildLimitMs)) {
+        ADD_FAILURE() << "defaults could not be started";
+        return {};
+    }
+    return finish(process);
+}
+
+TEST_F(HostileFiles, SharedCollectionsThatExpandBeyondTheFileAndCyclesAreRefused)
+{
+    // 146 bytes that libplist would expand into 2^24 leaves (14 s and 4 GiB).
+    const std::string dag = hostile::sharedDag(24);
+    EXPECT_EQ(dag.size(), 146u);
+    writeFile(plistPath("com.example.dag"), bytes(dag));
+    const Result read = defaultsWithin1GiB({"read", "com.example.dag"});
+    EXPECT_EQ(read.status, 1);
+    // Stop here otherwise: the uncapped reads below would take the machine's memory.
+    ASSERT_TRUE(contains(read.err, "expand")) << read.err;
+
+    expectRefusedEverywhere(dag, "expand");
+    expectRefusedEverywhere(hostile::selfReference(), "contains itself");
+}
+
+TEST_F(HostileFiles, SharedTextsAndSmallSharedCollectionsReadAsUsual)
+{
+    // Apple's writer stores equal texts once; a small shared collection stays within the file's size.
+    hostile::BinaryPlist file;
+    const size_t en = file.ascii("en");
+    std::vector<size_t> many(1000, en);
+    writeFile(plistPath("com.example.shared"),
+              bytes(file.bytes(file.dict({{file.ascii("k"), file.array(many)}}))));
+    const Result shared = defaults({"read", "com.example.shared", "k"});
+    EXPECT_EQ(shared.status, 0) << shared.err;
+    EXPECT_EQ(std::count(shared.out.begin(), shared.out.end(), '\n'), 1002);
+
+    writeFile(plistPath("com.example.small"), bytes(hostile::sharedDag(3)));
+    const Result small = defaults({"read", "com.example.small", "k"});
+    EXPECT_EQ(small.status, 0) << small.err;
+    EXPECT_EQ(std::count(small.out.begin(), small.out.end(), 'x'), 8);
+}
+
+TEST_F(HostileFiles, NestingDeeperThanTheLimitIsRefusedBeforeAnythingRecurses)
+{
+    static_assert(plist_store::kMaxNesting == 256, "the tests below count on it");
+    // The domain's own dictionary is the first level.
+    expectRefusedEverywhere(hostile::deepXml(100000), "nests collections deeper than 256 levels");
+    expectRefusedEverywhere(hostile::deepBinary(100000), "nests collections deeper than 256 levels");
+    expectRefusedEverywhere(hostile::deepXml(256), "nests collections deeper than 256 levels");
+    expectRefusedEverywhere(hostile::deepBinary(256), "nests collections deeper than 256 levels");
+
+    for (const std::string& file : {hostile::deepXml(255), hostile::deepBinary(255)}) {
+        writeFile(plistPath("com.example.deep"), bytes(file));
+        const Result read = defaults({"read", "com.example.deep", "k"});
+        EXPECT_EQ(read.status, 0) << read.err;
+        EXPECT_EQ(std::count(read.out.begin(), read.out.end(), '('), 255);
+        const Result write = defaults({"write", "com.example.deep", "other", "x"});
+        EXPECT_EQ(write.status, 0) << write.err;
+        const plist_store::Loaded loaded = plist_store::load(plistPath("com.example.deep").toStdString());
+        ASSERT_EQ(loaded.status, plist_store::LoadStatus::Ok) << loaded.reason;
+        EXPECT_TRUE(plist_variant::toVariant(loaded.dict.get()).toMap().contains("k"));
+    }
+}
+
+TEST_F(HostileFiles, ValuesTheStoreCannotKeepExactlyAreRefused)
+{
+    // libplist 2.2 keeps dates as 32-bit seconds from 2001 and integers in 64 bits: anything else
+    // would silently change at the next write.
+    for (const hostile::Seed& seed : hostile::fileSeeds()) {
+        if (seed.name == "date-2100.plist" || seed.name == "xml-date-2100.xml.plist")
+            expectRefusedEverywhere(seed.bytes, "date");
+        if (seed.name == "integer-128-bit.plist" || seed.name == "xml-integer-overflow.xml.plist")
+            expectRefusedEverywhere(seed.bytes, "integer");
+        if (seed.name == "xml-bad-base64.xml.plist")
+            expectRefusedEverywhere(seed.bytes, "base64");
+        if (seed.name == "set.plist")
+            expectRefusedEverywhere(seed.bytes, "set");
+        if (seed.name == "null.plist")
+            expectRefusedEverywhere(seed.bytes, "null");
+        if (seed.name == "duplicate-keys.plist")
+            expectRefusedEverywhere(seed.bytes, "twice");
+    }
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<integer>010</integer>\n"), "integer");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<real>1.5abc</real>\n"), "real");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<date>2024-01-02</date>\n"), "date");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<integer/>\n"), "empty");
+
+    // A key twice in XML reads as its last value, as on a Mac; libplist keeps only that one.
+    writeFile(plistPath("com.example.twice"),
+              bytes(hostile::xmlPlist("\t<key>k</key>\n\t<string>a</string>\n\t<key>k</key>\n\t<true/>\n")));
+    EXPECT_EQ(defaults({"read", "com.example.twice"}).out, "{\n    k = 1;\n}\n");
+}
+
+TEST_F(HostileFiles, TheProgramLoadsEveryOddFileWithoutAborting)
+{
+    // What the program does with its own domain at start-up: load, then convert to Qt values.
+    const QSet<QString> readable{"ordinary.plist", "ordinary.xml.plist", "latin1.xml.plist"};
+    for (const hostile::Seed& seed : hostile::fileSeeds()) {
+        SCOPED_TRACE(seed.name);
+        const QString path = plistPath("org.quorrel.Quorrel");
+        writeFile(path, bytes(seed.bytes));
+        const plist_store::Loaded loaded = plist_store::load(path.toStdString());
+        if (readable.contains(QString::fromStdString(seed.name))) {
+            ASSERT_EQ(loaded.status, plist_store::LoadStatus::Ok) << loaded.reason;
+            EXPECT_FALSE(plist_variant::toVariant(loaded.dict.get()).toMap().isEmpty());
+        } else {
+            EXPECT_EQ(loaded.status, plist_store::LoadStatus::Unparsable);
+            EXPECT_NE(loaded.reason, "");
+        }
+        EXPECT_EQ(fileBytes(path), bytes(seed.bytes));
+    }
+}
+
+// ---- Domain names ----
+
+using DomainNames = StoreFiles;
+
+TEST_F(DomainNames, ThoseThatLeaveThePreferencesFolderAreRefusedAndCreateNothing)
+{
+    // HOME one level down, so that what a name climbs to is still inside this test's folder.
+    home_.env().set("HOME", QFile::encodeName(home_.path("inner")));
+    const QString outside = home_.path("outside.plist");
+    const QString absolute = home_.path("absolute");
+    const std::vector<QString> names{"../../../outside", "../x", "a/b", "..", ".", "com..example", absolute,
+                                     absolute + ".plist"};
+    for (const QString& name : names) {
+        for (const QStringList& args : std::vector<QStringList>{{"write", name, "k", "v"},
+                                                                {"write", name, "k", "-array", "v"},
+                                                                {"write", name, "k", "-bool", "yes"},
+                                                                {"read", name},
+                                                                {"read", name, "k"},
+                                                                {"delete", name},
+                                                                {"delete", name, "k"}}) {
+            const Result r = defaults(args);
+            EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+            EXPECT_EQ(r.out, "");
+            EXPECT_TRUE(contains(r.err, "not a valid domain name")) << r.err;
+        }
+    }
+    EXPECT_FALSE(QFile::exists(outside));
+    EXPECT_FALSE(QFile::exists(absolute + ".plist"));
+    EXPECT_EQ(QDir(home_.home()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"Library"}));
+    EXPECT_FALSE(QFile::exists(home_.path("inner")));
+
+    // The spellings of the global domain stay.
+    home_.env().set("HOME", QFile::encodeName(home_.home()));
+    for (const QString name : {"-g", "-globalDomain", "NSGlobalDomain", ".GlobalPreferences"}) {
+        EXPECT_EQ(defaults({"write", name, "k", name}).status, 0);
+        EXPECT_EQ(defaults({"read", ".GlobalPreferences", "k"}).out, name.toStdString() + "\n");
+    }
+}
+
+// ---- Writers that die half-way ----
+
+using KilledWriters = StoreFiles;
+
+TEST_F(KilledWriters, LeaveAtMostOneTemporaryFileAndNoOneElsesFileIsRemoved)
+{
+    const QString domain = QStringLiteral("com.example.killed");
+    // A large value makes every write take long enough to be caught in the middle.
+    ASSERT_EQ(plist_store::writeKey(plistPath(domain).toStdString(), "ballast",
+                                    plist_new_data(std::string(1 << 20, 'x').data(), 1 << 20)),
+              plist_store::WriteStatus::Ok);
+    // Names like a temporary file's, that the store did not make.
+    const QStringList decoys{domain + ".plist.AbC123", domain + ".plist~", "." + domain + ".plist.swp", "notes.txt"};
+    for (const QString& decoy : decoys)
+        writeFile(preferences() + '/' + decoy, "mine");
+    const QStringList before = preferenceFiles();
+
+    int caught = 0;
+    for (int i = 0; i < 40; ++i) {
+        QProcess writer;
+        writer.start(buildPath("defaults"), {"write", domain, "k" + QString::number(i), "v"});
+        ASSERT_TRUE(writer.waitForStarted(kChildLimitMs));
+        // Kill it as soon as some new file shows, which is the write under way.
+        QElapsedTimer clock;
+        clock.start();
+        bool seen = false;
+        while (!seen && writer.state() != QProcess::NotRunning && clock.elapsed() < kChildLimitMs) {
+            for (const QString& name : preferenceFiles())
+                seen = seen || !before.contains(name);
+            if (!seen)
+                writer.waitForFinished(0);
+        }
+        if (seen && writer.state() != QProcess::NotRunning) {
+            writer.kill();
+            ++caught;
+        }
+        writer.waitForFinished(kChildLimitMs);
+    }
+    EXPECT_GT(caught, 0);
+
+    QStringList leftovers = preferenceFiles();
+    for (const QString& name : before)
+        leftovers.removeOne(name);
+    EXPECT_LE(leftovers.size(), 1) << leftovers.join(' ').toStdString();
+
+    // The next write finishes what is left over; the domain was never half-written.
+    EXPECT_EQ(defaults({"write", domain, "last", "v"}).status, 0);
+    EXPECT_EQ(preferenceFiles(), before);
+    for (const QString& decoy : decoys)
+        EXPECT_EQ(fileBytes(preferences() + '/' + decoy), "mine");
+    const plist_store::Loaded loaded = plist_store::load(plistPath(domain).toStdString());
+    ASSERT_EQ(loaded.status, plist_store::LoadStatus::Ok) << loaded.reason;
+    EXPECT_NE(plist_dict_get_item(loaded.dict.get(), "last"), nullptr);
+}
+
+// ---- Values the store cannot keep ----
+
+using StoredValues = StoreFiles;
+
+TEST_F(StoredValues, HoldingNulAreRefusedAndTheDomainIsUntouched)
+{
+    const QString domain = QStringLiteral("com.example.nul");
+    const std::vector<QStringList> writes{
+        {"write", domain, "k", R"("a\000b")"},
+        {"write", domain, "k", R"(("a", "b\0"))"},
+        {"write", domain, "k", R"({ "k\000" = v; })"},
+        {"write", domain, "k", R"("\U0000")"},
+        {"write", domain, "k", "-array", "a", R"("b\000")"},
+        {"write", domain, "k", "-array-add", R"("\000")"},
+    };
+    for (const QStringList& args : writes) {
+        const Result r = defaults(args);
+        EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(contains(r.err, "NUL")) << r.err;
+    }
+    EXPECT_FALSE(QFile::exists(plistPath(domain)));
+
+    ASSERT_EQ(defaults({"write", domain, "k", "before"}).status, 0);
+    const QByteArray before = fileBytes(plistPath(domain));
+    for (const QStringList& args : writes)
+        EXPECT_EQ(defaults(args).status, 1);
+    EXPECT_EQ(fileBytes(plistPath(domain)), before);
+    EXPECT_EQ(defaults({"read", domain, "k"}).out, "before\n");
+}
+
+TEST_F(StoredValues, NestedBeyondTheLimitAreRefusedAndOneLessIsKept)
+{
+    // The domain's dictionary is the first of the 256 levels a file may have.
+    const QString domain = QStringLiteral("com.example.nesting");
+    const auto nested = [](int levels) {
+        return QString(levels, '(') + QString(levels, ')');
+    };
+    const Result deep = defaults({"write", domain, "k", nested(256)});
+    EXPECT_EQ(deep.status, 1);
+    EXPECT_TRUE(contains(deep.err, "256 levels")) << deep.err;
+    const Result deepItem = defaults({"write", domain, "k", "-array", nested(255)});
+    EXPECT_EQ(deepItem.status, 1);
+    EXPECT_TRUE(contains(deepItem.err, "256 levels")) << deepItem.err;
+    EXPECT_FALSE(QFile::exists(plistPath(domain)));
+
+    const Result ok = defaults({"write", domain, "k", nested(255)});
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    const Result read = defaults({"read", domain, "k"});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(std::count(read.out.begin(), read.out.end(), '('), 255);
+}
+
+} // namespace
