@@ -23,7 +23,8 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds kLimit{60000};
+// Generous: a benchmark that stalls should say so, not hang.
+const child_process::ReadLimits kLimits{std::chrono::milliseconds(60000), std::chrono::milliseconds(60000), 64 << 20};
 const char kDomain[] = "com.example.bench";
 const char kKey[] = "list";
 
@@ -68,8 +69,8 @@ void BM_DefaultsWriteArray(benchmark::State& state)
     for (std::string& item : items(state.range(0)))
         arguments.push_back(std::move(item));
     for (auto _ : state) {
-        const child_process::ReadResult result = child_process::runAndRead(toolPath(), arguments, kLimit, kLimit);
-        if (!result.started || result.timedOut) {
+        const child_process::ReadResult result = child_process::runAndRead(toolPath(), arguments, kLimits);
+        if (!result.complete()) {
             state.SkipWithError("defaults write did not run to its end");
             break;
         }
@@ -94,8 +95,8 @@ void BM_DefaultsReadArray(benchmark::State& state)
     const std::vector<std::string> arguments{"read", kDomain, kKey};
     const size_t lines = static_cast<size_t>(state.range(0)) + 2;
     for (auto _ : state) {
-        const child_process::ReadResult result = child_process::runAndRead(toolPath(), arguments, kLimit, kLimit);
-        if (!result.started || result.timedOut
+        const child_process::ReadResult result = child_process::runAndRead(toolPath(), arguments, kLimits);
+        if (!result.complete()
             || static_cast<size_t>(std::count(result.output.begin(), result.output.end(), '\n')) != lines) {
             state.SkipWithError("defaults read did not print the whole array");
             break;
