@@ -49,7 +49,7 @@ Result finish(QProcess& process)
 Result defaults(const QStringList& arguments)
 {
     QProcess process;
-    process.start(buildPath(QStringLiteral("defaults")), arguments);
+    process.start(defaultsUnderTest(), arguments);
     if (!process.waitForStarted(kChildLimitMs)) {
         ADD_FAILURE() << "defaults could not be started";
         return {};
@@ -444,7 +444,7 @@ std::vector<std::unique_ptr<QProcess>> startWriters(const QString& domain, const
     for (int i = 0; i < perPrefix; ++i) {
         for (const QString& prefix : prefixes) {
             auto process = std::make_unique<QProcess>();
-            process->start(buildPath("defaults"),
+            process->start(defaultsUnderTest(),
                            {"write", domain, prefix + QString::number(i), "value " + prefix + QString::number(i)});
             writers.push_back(std::move(process));
         }
