@@ -32,7 +32,7 @@ struct Sandbox {
         QDir(root.path()).mkpath(QStringLiteral("usr/bin"));
         QDir(root.path()).mkpath(QStringLiteral("bin"));
         QFile::link(defaults, root.filePath(QStringLiteral("usr/bin/defaults")));
-        QFile::link(QStringLiteral("/bin/true"), root.filePath(QStringLiteral("bin/ps")));
+        QFile::link(QStringLiteral("/usr/bin/true"), root.filePath(QStringLiteral("bin/ps"))); // where a Mac has it too
         QProcess::execute(defaults, {"write", "-g", "AppleLanguages", "(en,de,fr)"});
         QProcess::execute(defaults, {"write", "-g", "AppleLocale", "en_US"});
     }

@@ -6,6 +6,7 @@
 //   bench_runner --benchmark_filter=Soak          20,000 reads with resources before and after
 #include "ChildProcess.h"
 #include "MyRunUsrCommands.h"
+#include "Pipes.h"
 #include "ProcessStats.h"
 
 #include <benchmark/benchmark.h>
@@ -47,8 +48,8 @@ void BM_EchoThroughBareForkExecRead(benchmark::State& state)
 {
     for (auto _ : state) {
         int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0) {
-            state.SkipWithError("pipe2 failed");
+        if (!closeOnExecPipe(fds)) {
+            state.SkipWithError("pipe failed");
             break;
         }
         const pid_t pid = ::fork();

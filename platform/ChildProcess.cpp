@@ -13,10 +13,25 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#ifdef __APPLE__
+#include <crt_externs.h>
+#else
 extern char** environ;
+#endif
 
 namespace child_process {
 namespace {
+
+char** currentEnvironment()
+{
+#ifdef __APPLE__
+    // Apple's environ(7): only a complete program's own code may use environ directly; library
+    // code, which this is, asks _NSGetEnviron() for it.
+    return *_NSGetEnviron();
+#else
+    return environ;
+#endif
+}
 
 using Clock = std::chrono::steady_clock;
 
@@ -61,8 +76,9 @@ bool makePipe(UniqueFd& readEnd, UniqueFd& writeEnd)
 {
     int fds[2];
 #ifdef __APPLE__
-    // macOS has no pipe2; tools are started from the main thread only, so no other thread can
-    // spawn between pipe() and the flags being set.
+    // macOS has no pipe2. Our own children cannot inherit these ends anyway (they get only what
+    // POSIX_SPAWN_CLOEXEC_DEFAULT lets through, below); the flags are for children that others,
+    // such as QProcess, start between pipe() and fcntl().
     if (::pipe(fds) != 0)
         return false;
     ::fcntl(fds[0], F_SETFD, FD_CLOEXEC);
@@ -108,7 +124,9 @@ public:
             return false;
         short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
 #ifdef __APPLE__
-        // Apple's way to close everything above 2: close all that no action names, and name stderr.
+        // macOS has no addclosefrom_np. POSIX_SPAWN_CLOEXEC_DEFAULT closes every descriptor that no
+        // file action describes (posix_spawnattr_setflags(3)): 0 and 1 are the dup2 and open
+        // above, and stderr is named by an inherit action (posix_spawn_file_actions_addinherit_np).
         if (::posix_spawn_file_actions_addinherit_np(&actions_, STDERR_FILENO) != 0)
             return false;
         flags |= POSIX_SPAWN_CLOEXEC_DEFAULT;
@@ -165,7 +183,8 @@ bool spawn(const std::string& path, const std::vector<std::string>& arguments, i
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
 
-    return ::posix_spawn(&pid, path.c_str(), settings.actions(), settings.attributes(), argv.data(), environ) == 0;
+    return ::posix_spawn(&pid, path.c_str(), settings.actions(), settings.attributes(), argv.data(),
+                         currentEnvironment()) == 0;
 }
 
 // True once `pid` is reaped (or was reaped by someone else); never blocks. `status` gets its wait

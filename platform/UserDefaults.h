@@ -5,9 +5,11 @@
 
 #include <optional>
 
-// The stand-in for NSUserDefaults: the program's own settings in its own domain. On Linux the
-// domain is a property-list file in ~/Library/Preferences, shared with the `defaults` stand-in;
-// on macOS it is the real preferences system, through QSettings.
+// The stand-in for NSUserDefaults: the program's own settings in its own domain. On Linux (and in
+// the tests everywhere) the domain is a property-list file in ~/Library/Preferences, shared with
+// the `defaults` stand-in (UserDefaultsStandIn.cpp); in the Mac app it is the real preferences
+// system, through CFPreferences (UserDefaultsMac.cpp). Both see other processes' writes at the
+// next read and keep a value that could not be stored for the session.
 class UserDefaults {
 public:
     static inline const QString kDomain = QStringLiteral("org.quorrel.Quorrel");
@@ -33,14 +35,16 @@ public:
 
 private:
     UserDefaults() = default;
-    // What is stored, re-read when another process has changed it, with the values not yet
-    // stored over it.
-    QVariantMap& values();
-    void reload();
+    // Stores one key where the settings live; false when that failed.
     bool store(const QString& key, const QVariant& value);
 
+    QVariantMap unsaved_; // set this session but not stored yet
+
+    // The property-list file only: what is stored, re-read when another process has changed it,
+    // with the values not yet stored over it.
+    QVariantMap& values();
+    void reload();
     QString loadedFrom_;
     QByteArray loadedStamp_; // identity and times of the file last read
     QVariantMap values_;
-    QVariantMap unsaved_;
 };

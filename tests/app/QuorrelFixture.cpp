@@ -122,8 +122,12 @@ QList<ToolCall> QuorrelFixture::calls()
     // the sequence after the widest gap between neighbouring ids on the circle.
     std::stable_sort(result.begin(), result.end(), [](const ToolCall& a, const ToolCall& b) { return a.pid < b.pid; });
     if (result.size() > 1) {
+#ifdef __APPLE__
+        const qint64 pidMax = 99999; // XNU's PID_MAX; a Mac has no setting for it
+#else
         QFile pidMaxFile(QStringLiteral("/proc/sys/kernel/pid_max"));
         const qint64 pidMax = pidMaxFile.open(QIODevice::ReadOnly) ? pidMaxFile.readAll().trimmed().toLongLong() : 4194304;
+#endif
         qsizetype startAt = 0;
         qint64 widest = result.first().pid + pidMax - result.last().pid;
         for (qsizetype i = 1; i < result.size(); ++i) {

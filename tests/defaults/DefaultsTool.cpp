@@ -24,7 +24,7 @@ Result finish(QProcess& process)
 Result defaults(const QStringList& arguments)
 {
     QProcess process;
-    process.start(buildPath(QStringLiteral("defaults")), arguments);
+    process.start(defaultsUnderTest(), arguments);
     if (!process.waitForStarted(kChildLimitMs)) {
         ADD_FAILURE() << "defaults could not be started";
         return {};

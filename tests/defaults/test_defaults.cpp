@@ -456,7 +456,7 @@ std::vector<std::unique_ptr<QProcess>> startWriters(const QString& domain, const
     for (int i = 0; i < perPrefix; ++i) {
         for (const QString& prefix : prefixes) {
             auto process = std::make_unique<QProcess>();
-            process->start(buildPath("defaults"),
+            process->start(defaultsUnderTest(),
                            {"write", domain, prefix + QString::number(i), "value " + prefix + QString::number(i)});
             writers.push_back(std::move(process));
         }

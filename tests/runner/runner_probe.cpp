@@ -53,7 +53,11 @@ void sleepMs(int ms) { ::poll(nullptr, 0, ms); }
 std::string describeDescriptors()
 {
     std::vector<int> fds;
+#ifdef __APPLE__
+    DIR* dir = ::opendir("/dev/fd"); // a Mac lists the caller's own descriptors there
+#else
     DIR* dir = ::opendir("/proc/self/fd");
+#endif
     if (!dir)
         return "cannot list\n";
     while (const dirent* entry = ::readdir(dir)) {

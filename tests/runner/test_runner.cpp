@@ -2,6 +2,7 @@
 // and how fire-and-forget children are reaped.
 #include "ChildProcess.h"
 #include "MyRunUsrCommands.h"
+#include "Pipes.h"
 #include "RunnerSupport.h"
 #include "support/TestHome.h"
 
@@ -167,7 +168,7 @@ TEST_F(ChildSetup, ReadingStdinSeesEndOfFileAtOnce)
     // Our own stdin is a pipe nobody will ever write to or close: a child inheriting it would sit
     // there until the time limit and return nothing.
     int ours[2];
-    ASSERT_EQ(::pipe2(ours, O_CLOEXEC), 0);
+    ASSERT_TRUE(closeOnExecPipe(ours));
     std::optional<QString> read;
     {
         RedirectedDescriptor stdinRedirect(STDIN_FILENO, ours[0]);

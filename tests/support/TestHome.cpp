@@ -49,3 +49,9 @@ void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
 }
+
+QString defaultsUnderTest()
+{
+    const QString chosen = qEnvironmentVariable("QUORREL_DEFAULTS_UNDER_TEST");
+    return chosen.isEmpty() ? buildPath(QStringLiteral("defaults")) : chosen;
+}
