@@ -10,7 +10,7 @@ namespace bundle {
 
 static const QString kTranslations = QStringLiteral(":/i18n");
 static const QString kFilePrefix = QStringLiteral("quorrel_");
-static QString chosenLocalization = kDevelopmentLocalization;
+static QString chosenLocalization = QString::fromLatin1(kDevelopmentLocalization);
 
 // The names under which a preferred language may find its localization, best first: itself and
 // its likely full forms (Qt's, e.g. zh-CN as zh-Hans-CN, pt as pt-BR), each cut back from the end
@@ -35,7 +35,7 @@ QString preferredLocalization(const QStringList& localizations, const QStringLis
             for (const QString& localization : localizations)
                 if (name.compare(localization, Qt::CaseInsensitive) == 0)
                     return localization;
-    return kDevelopmentLocalization;
+    return QString::fromLatin1(kDevelopmentLocalization);
 }
 
 QStringList localizations()
@@ -52,7 +52,7 @@ void installStringTables(QCoreApplication& app)
     chosenLocalization = preferredLocalization(localizations(), QLocale::system().uiLanguages());
     auto* own = new QTranslator(&app);
     if (!own->load(kFilePrefix + chosenLocalization, kTranslations)) {
-        chosenLocalization = kDevelopmentLocalization;
+        chosenLocalization = QString::fromLatin1(kDevelopmentLocalization);
         if (!own->load(kFilePrefix + chosenLocalization, kTranslations))
             return;
     }

@@ -10,7 +10,7 @@ class QCoreApplication;
 namespace bundle {
 
 // The development localization: the one used when none of the user's languages is translated.
-inline const QString kDevelopmentLocalization = QStringLiteral("en");
+inline constexpr char kDevelopmentLocalization[] = "en";
 
 // NSBundle's preferredLocalizationsFromArray:forPreferences:, first entry: the localization, out of
 // `localizations`, for a user who prefers `preferredLanguages` (most preferred first). The first

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -83,8 +84,15 @@ TEST(LanguageChoice, ThePlatformsOwnListsFindTheShippedFiles)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(bundle::preferredLocalization(carried, QLocale(QString::fromLatin1(c.name)).uiLanguages()),
-                  QString::fromLatin1(c.localization));
+        const QLocale locale(QString::fromLatin1(c.name));
+        EXPECT_EQ(bundle::preferredLocalization(carried, locale.uiLanguages()), QString::fromLatin1(c.localization));
+        // QTranslator's own lookup from the same name finds the same file, where there is one.
+        QTranslator translator;
+        if (translator.load(locale, QStringLiteral("quorrel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+            EXPECT_TRUE(translator.filePath().endsWith(QStringLiteral("/quorrel_%1.qm").arg(QString::fromLatin1(c.localization))))
+                << translator.filePath().toStdString();
+        else
+            EXPECT_STREQ(c.localization, "en") << "QTranslator finds no file";
     }
 }
 
