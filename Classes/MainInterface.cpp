@@ -1,6 +1,7 @@
 #include "MainInterface.h"
 
 #include "QuorrelAppDelegate.h"
+#include "WrappedLabels.h"
 #include "ui_MainWindow.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     auto window = std::make_unique<QMainWindow>();
     Ui::MainWindow ui;
     ui.setupUi(window.get());
+    keepWrappedLabelsWhole(window.get());
 
     MainWindowOutlets outlets;
     outlets.window = Window(window.get());

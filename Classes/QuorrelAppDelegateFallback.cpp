@@ -7,7 +7,9 @@
 
 static QString noFallbackTitle()
 {
-    return bundle::localizedStringForKey(QStringLiteral("NoFallbackLanguage"), QString(), QStringLiteral("Localizable"));
+    // QT_TRANSLATE_NOOP shows lupdate the key of the string table "Localizable".
+    return bundle::localizedStringForKey(QStringLiteral(QT_TRANSLATE_NOOP("Localizable", "NoFallbackLanguage")),
+                                         QString(), QStringLiteral("Localizable"));
 }
 
 void QuorrelAppDelegate::updateFallbackLanguages()

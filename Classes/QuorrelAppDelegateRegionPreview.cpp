@@ -8,16 +8,19 @@
 
 static QString measurementName(RegionFormats::Measurement measurement)
 {
-    const QString table = QStringLiteral("Localizable");
+    // QT_TRANSLATE_NOOP shows lupdate the keys of the string table "Localizable".
+    const auto text = [](const char* key, const char* value) {
+        return bundle::localizedStringForKey(QString::fromLatin1(key), QString::fromUtf8(value), QStringLiteral("Localizable"));
+    };
     switch (measurement) {
     case RegionFormats::Measurement::US:
-        return bundle::localizedStringForKey(QStringLiteral("MeasurementUS"), QStringLiteral("US customary"), table);
+        return text(QT_TRANSLATE_NOOP("Localizable", "MeasurementUS"), "US customary");
     case RegionFormats::Measurement::UK:
-        return bundle::localizedStringForKey(QStringLiteral("MeasurementUK"), QStringLiteral("Metric and imperial (UK)"), table);
+        return text(QT_TRANSLATE_NOOP("Localizable", "MeasurementUK"), "Metric and imperial (UK)");
     case RegionFormats::Measurement::Metric:
         break;
     }
-    return bundle::localizedStringForKey(QStringLiteral("MeasurementMetric"), QStringLiteral("Metric"), table);
+    return text(QT_TRANSLATE_NOOP("Localizable", "MeasurementMetric"), "Metric");
 }
 
 static void show(QLabel* label, const QString& text)

@@ -19,8 +19,8 @@ function(quorrel_make_mac_bundle target)
   # Without CFBundleLocalizations macOS offers an app only its development language: QLocale,
   # and with it the choice of string table, would always say English.
   set(localizations "")
-  foreach(table IN LISTS QUORREL_STRING_TABLES)
-    string(REGEX REPLACE ".*_([A-Za-z-]+)\\.ts$" "\\1" language "${table}")
+  foreach(localization IN LISTS QUORREL_LOCALIZATIONS)
+    string(REPLACE "_" "-" language "${localization}")
     string(APPEND localizations "\t\t<string>${language}</string>\n")
   endforeach()
 

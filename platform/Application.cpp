@@ -1,9 +1,11 @@
 #include "Application.h"
 
 #include "Bundle.h"
+#include "HelpPage.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QIcon>
 #include <QTextBrowser>
 
@@ -75,9 +77,13 @@ void Application::showHelp(QObject*)
     if (!helpWindow_) {
         helpWindow_ = new QTextBrowser;
         helpWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        helpWindow_->setWindowTitle(QCoreApplication::translate("Help", "Quorrel Help"));
         helpWindow_->setOpenExternalLinks(true);
-        helpWindow_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+        // The English page, translated into the localization the string tables speak.
+        QFile page(QStringLiteral(":/help/index.html"));
+        const QString html = page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+        const QString language = bundle::currentLocalization().replace(QLatin1Char('_'), QLatin1Char('-'));
+        helpWindow_->setHtml(help_page::translated(html, language));
+        helpWindow_->setWindowTitle(helpWindow_->documentTitle());
         helpWindow_->resize(560, 620);
     }
     helpWindow_->show();

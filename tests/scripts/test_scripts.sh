@@ -244,6 +244,12 @@ for ((i = 0; i < 3000; i++)); do
     sleep 0.1
 done
 check "scripts/run shows Quorrel's window on a virtual display" $up
+# Quorrel's language comes from the sandbox's AppleLanguages (seeded en, de, fr), as on a Mac.
+quorrel_language=none
+if $up && { read -r launcher_pid; } <"$launch" && quorrel_pid=$(pgrep -P "$launcher_pid" | head -n 1); then
+    quorrel_language=$(tr '\0' '\n' <"/proc/$quorrel_pid/environ" | sed -n 's/^LANGUAGE=//p')
+fi
+check "with LANGUAGE taken from the sandbox's preferred languages" equals "$quorrel_language" en:de:fr
 kill -s INT -- "-$background" 2>/dev/null || true
 status=0
 wait "$background" || status=$?

@@ -1,5 +1,7 @@
 // Renders Quorrel's windows to PNG files on the offscreen platform, for the README and for
 // looking at the layout without a display. Usage: quorrel-screenshot OUTPUT_FOLDER
+// The windows speak the language the program would choose: on Linux the first translated one in
+// LANGUAGE (scripts/screenshots sets it for each language).
 #include "Application.h"
 #include "Bundle.h"
 #include "MainInterface.h"

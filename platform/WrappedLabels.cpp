@@ -1,0 +1,30 @@
+#include "WrappedLabels.h"
+
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+
+class WrappedHeight : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            if (auto* label = qobject_cast<QLabel*>(watched))
+                label->setMinimumHeight(label->heightForWidth(label->width()));
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void keepWrappedLabelsWhole(QWidget* window)
+{
+    auto* filter = new WrappedHeight(window);
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->wordWrap())
+            label->installEventFilter(filter);
+}

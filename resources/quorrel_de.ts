@@ -1,0 +1,388 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Quorrel-Hilfe</translation>
+    </message>
+    <message>
+        <source>Quorrel reaches a few per-user settings that the system screens hide. It edits no file itself: every change is made by the system&apos;s own tools (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</source>
+        <translation>Quorrel macht einige benutzerbezogene Einstellungen zugänglich, die in den Einstellungen des Systems verborgen sind. Quorrel bearbeitet selbst keine Datei: Jede Änderung nehmen die Werkzeuge des Systems vor (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</translation>
+    </message>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Bevorzugte Sprachen</translation>
+    </message>
+    <message>
+        <source>The table lists your preferred languages, most preferred first, named in the first language. Drag a row to another place to change the order; the new order is saved at once and the table is read back from the system.</source>
+        <translation>Die Tabelle zeigt Ihre bevorzugten Sprachen, die wichtigste zuerst, benannt in der ersten Sprache. Ziehen Sie eine Zeile an eine andere Stelle, um die Reihenfolge zu ändern; die neue Reihenfolge wird sofort gesichert und die Tabelle neu aus dem System gelesen.</translation>
+    </message>
+    <message>
+        <source>From the keyboard, select a language and press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; or &lt;b&gt;Option+Command+Down&lt;/b&gt; on a Mac) to move it one place up or down, exactly as dragging it there would.</source>
+        <translation>Mit der Tastatur: Wählen Sie eine Sprache aus und drücken Sie &lt;b&gt;Alt+Pfeil nach oben&lt;/b&gt; oder &lt;b&gt;Alt+Pfeil nach unten&lt;/b&gt; (auf dem Mac &lt;b&gt;Wahl+Befehl+Pfeil nach oben&lt;/b&gt; oder &lt;b&gt;Wahl+Befehl+Pfeil nach unten&lt;/b&gt;), um sie um eine Stelle nach oben oder unten zu verschieben – genau so, als würden Sie sie dorthin ziehen.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>The first row is the current region; below it are the other regions of your first language. Drag a region to the top to make it the current one, or select it and press &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Alt+Up&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; on a Mac). After a refresh the region that best fits the first language is highlighted as a hint.</source>
+        <translation>Die erste Zeile ist die aktuelle Region, darunter folgen die anderen Regionen Ihrer ersten Sprache. Ziehen Sie eine Region nach oben, um sie zur aktuellen zu machen, oder wählen Sie sie aus und drücken Sie die &lt;b&gt;Eingabetaste&lt;/b&gt; oder &lt;b&gt;Alt+Pfeil nach oben&lt;/b&gt; (auf dem Mac &lt;b&gt;Wahl+Befehl+Pfeil nach oben&lt;/b&gt;). Nach einer Aktualisierung ist als Vorschlag die Region hervorgehoben, die am besten zur ersten Sprache passt.</translation>
+    </message>
+    <message>
+        <source>Below the table, &lt;b&gt;Formats&lt;/b&gt; shows how the selected region, or the current one when none is selected, writes a long and a short date, the time, a number, an amount of its currency, which day its weeks begin with and which measurement system it uses. Selecting a region changes nothing until you move it to the top.</source>
+        <translation>Unter der Tabelle zeigt &lt;b&gt;Formate&lt;/b&gt;, wie die ausgewählte Region – oder die aktuelle, wenn keine ausgewählt ist – ein langes und ein kurzes Datum, die Uhrzeit, eine Zahl und einen Betrag in ihrer Währung schreibt, mit welchem Tag ihre Wochen beginnen und welches Maßsystem sie verwendet. Das Auswählen einer Region ändert nichts, solange Sie sie nicht nach oben verschieben.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Gesicherte Kombinationen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Aktuelle sichern&lt;/b&gt; sichert die aktuelle Region als Kombination. Das ist möglich, solange die Sprache der Region Ihre erste Sprache ist.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
+        <translation>&lt;b&gt;Entfernen&lt;/b&gt; löscht die ausgewählte Kombination.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Wählen Sie eine Kombination im Einblendmenü oder springen Sie mit &lt;b&gt;« ‹ › »&lt;/b&gt; zur ersten, vorherigen, nächsten oder letzten, um zu ihr zu wechseln: Die Sprache der Kombination wird zur ersten Sprache, ihre Ersatzsprache zur zweiten und ihre Region zur aktuellen Region. Während des Wechsels dreht sich eine Fortschrittsanzeige.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Ersatzsprache&lt;/b&gt; legt fest, welche Sprache beim Wechsel zur ausgewählten Kombination an zweiter Stelle steht. Die Sprachtabelle zeigt sie sofort an zweiter Stelle; die Reihenfolge im System ändert sich beim nächsten Wechsel.</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder und Dock</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
+        <translation>&lt;b&gt;Versteckte Dateien einblenden&lt;/b&gt; und &lt;b&gt;Versteckte Dateien ausblenden&lt;/b&gt; legen fest, ob der Finder versteckte Dateien zeigt, und starten den Finder dann neu. &lt;b&gt;Finder neu starten&lt;/b&gt; und &lt;b&gt;Dock neu starten&lt;/b&gt; beenden das jeweilige Programm; das System startet es wieder.</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Hilfe-Viewer</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Clear Help Caches&lt;/b&gt; ends the help daemon and removes the help viewer&apos;s caches from your Library folder. It is enabled while the help daemon runs.</source>
+        <translation>&lt;b&gt;Hilfe-Caches leeren&lt;/b&gt; beendet den Hilfe-Daemon und entfernt die Caches des Hilfe-Viewers aus Ihrem Ordner „Library“. Die Taste ist aktiv, solange der Hilfe-Daemon läuft.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Einstellungen …&lt;/b&gt; (Strg+, oder ⌘,) legt fest, ob das Hauptfenster auf dem Bildschirm bleibt, während Quorrel im Hintergrund ist.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
+        <translation>Quorrel verwendet die erste Ihrer bevorzugten Sprachen, in die es übersetzt ist, so wie das System sie beim Start von Quorrel meldet: Englisch, Deutsch, Französisch, Spanisch, Italienisch, Portugiesisch (Brasilien), Japanisch, vereinfachtes Chinesisch oder Russisch – und Englisch, wenn keine davon zu Ihren Sprachen gehört. Beenden Sie Quorrel nach dem Ändern der Reihenfolge und öffnen Sie es erneut, um es in der neuen ersten Sprache zu sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>NoFallbackLanguage</source>
+        <translation>Keine Ersatzsprache</translation>
+    </message>
+    <message>
+        <source>MeasurementUS</source>
+        <translation>US-amerikanisch</translation>
+    </message>
+    <message>
+        <source>MeasurementUK</source>
+        <translation>Metrisch und imperial (UK)</translation>
+    </message>
+    <message>
+        <source>MeasurementMetric</source>
+        <translation>Metrisch</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Bevorzugte Sprachen</translation>
+    </message>
+    <message>
+        <source>Drag a language to another place to change the order in which applications choose their language. With a language selected, Alt+Up and Alt+Down (Option+Command+Up and Down on a Mac) move it.</source>
+        <translation>Ziehen Sie eine Sprache an eine andere Stelle, um die Reihenfolge zu ändern, in der Apps ihre Sprache wählen. Ist eine Sprache ausgewählt, verschieben Alt+Pfeil nach oben und Alt+Pfeil nach unten (auf dem Mac Wahl+Befehl+Pfeil nach oben und nach unten) sie.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder. The first language names the others.</source>
+        <translation>Ziehen Sie eine Zeile, um die Reihenfolge zu ändern. Die Namen stehen in der ersten Sprache.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Regions</source>
+        <translation>Regionen</translation>
+    </message>
+    <message>
+        <source>The current region comes first, then the other regions of the first language. Drag one to the top, or select it and press Return or Alt+Up (Option+Command+Up on a Mac), to make it current.</source>
+        <translation>Zuerst kommt die aktuelle Region, dann die anderen Regionen der ersten Sprache. Ziehen Sie eine nach oben oder wählen Sie sie aus und drücken Sie die Eingabetaste oder Alt+Pfeil nach oben (auf dem Mac Wahl+Befehl+Pfeil nach oben), um sie zur aktuellen zu machen.</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>Formats of the region</source>
+        <translation>Formate der Region</translation>
+    </message>
+    <message>
+        <source>How the selected region, or the current one when none is selected, writes dates, times, numbers and money</source>
+        <translation>Wie die ausgewählte Region – oder die aktuelle, wenn keine ausgewählt ist – Datum, Uhrzeit, Zahlen und Geldbeträge schreibt</translation>
+    </message>
+    <message>
+        <source>Region:</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>The region whose formats are shown: the selected one, else the current one</source>
+        <translation>Die Region, deren Formate gezeigt werden: die ausgewählte, sonst die aktuelle</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s long form</source>
+        <translation>Das heutige Datum in der langen Form der Region</translation>
+    </message>
+    <message>
+        <source>Short date:</source>
+        <translation>Kurzes Datum:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s short form</source>
+        <translation>Das heutige Datum in der kurzen Form der Region</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>The time now, as the region writes it</source>
+        <translation>Die aktuelle Uhrzeit, wie die Region sie schreibt</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Zahl:</translation>
+    </message>
+    <message>
+        <source>A number with decimals and thousands, as the region writes it</source>
+        <translation>Eine Zahl mit Nachkommastellen und Tausendertrennzeichen, wie die Region sie schreibt</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Währung:</translation>
+    </message>
+    <message>
+        <source>An amount in the region&apos;s currency</source>
+        <translation>Ein Betrag in der Währung der Region</translation>
+    </message>
+    <message>
+        <source>First day of the week:</source>
+        <translation>Erster Wochentag:</translation>
+    </message>
+    <message>
+        <source>The day the region&apos;s weeks begin with</source>
+        <translation>Der Tag, mit dem die Wochen der Region beginnen</translation>
+    </message>
+    <message>
+        <source>Measurement:</source>
+        <translation>Maßsystem:</translation>
+    </message>
+    <message>
+        <source>The region&apos;s system of measurement</source>
+        <translation>Das Maßsystem der Region</translation>
+    </message>
+    <message>
+        <source>Drag a region to the top to make it the current one.</source>
+        <translation>Ziehen Sie eine Region nach oben, um sie zur aktuellen zu machen.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Gesicherte Kombinationen</translation>
+    </message>
+    <message>
+        <source>First saved combination</source>
+        <translation>Erste gesicherte Kombination</translation>
+    </message>
+    <message>
+        <source>Switch to the first saved combination</source>
+        <translation>Zur ersten gesicherten Kombination wechseln</translation>
+    </message>
+    <message>
+        <source>Previous saved combination</source>
+        <translation>Vorherige gesicherte Kombination</translation>
+    </message>
+    <message>
+        <source>Switch to the previous saved combination</source>
+        <translation>Zur vorherigen gesicherten Kombination wechseln</translation>
+    </message>
+    <message>
+        <source>Choose a saved combination to switch the language order and region to it</source>
+        <translation>Wählen Sie eine gesicherte Kombination, um Sprachreihenfolge und Region auf sie umzustellen</translation>
+    </message>
+    <message>
+        <source>Next saved combination</source>
+        <translation>Nächste gesicherte Kombination</translation>
+    </message>
+    <message>
+        <source>Switch to the next saved combination</source>
+        <translation>Zur nächsten gesicherten Kombination wechseln</translation>
+    </message>
+    <message>
+        <source>Last saved combination</source>
+        <translation>Letzte gesicherte Kombination</translation>
+    </message>
+    <message>
+        <source>Switch to the last saved combination</source>
+        <translation>Zur letzten gesicherten Kombination wechseln</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Aktuelle sichern</translation>
+    </message>
+    <message>
+        <source>Save the current region as a combination (possible while its language is the first language)</source>
+        <translation>Die aktuelle Region als Kombination sichern (möglich, solange ihre Sprache die erste Sprache ist)</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected combination</source>
+        <translation>Die ausgewählte Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Fallback:</source>
+        <translation>Ersatzsprache:</translation>
+    </message>
+    <message>
+        <source>Fallback language</source>
+        <translation>Ersatzsprache</translation>
+    </message>
+    <message>
+        <source>The language placed second when switching to the selected combination</source>
+        <translation>Die Sprache, die beim Wechsel zur ausgewählten Kombination an zweiter Stelle steht</translation>
+    </message>
+    <message>
+        <source>Switching</source>
+        <translation>Wechsel läuft</translation>
+    </message>
+    <message>
+        <source>Turns while the language order and region are being written</source>
+        <translation>Dreht sich, während Sprachreihenfolge und Region geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder und Dock</translation>
+    </message>
+    <message>
+        <source>Show Hidden Files</source>
+        <translation>Versteckte Dateien einblenden</translation>
+    </message>
+    <message>
+        <source>Make the Finder show hidden files, then restart it</source>
+        <translation>Den Finder versteckte Dateien einblenden lassen und ihn dann neu starten</translation>
+    </message>
+    <message>
+        <source>Hide Hidden Files</source>
+        <translation>Versteckte Dateien ausblenden</translation>
+    </message>
+    <message>
+        <source>Make the Finder hide hidden files, then restart it</source>
+        <translation>Den Finder versteckte Dateien ausblenden lassen und ihn dann neu starten</translation>
+    </message>
+    <message>
+        <source>Restart Finder</source>
+        <translation>Finder neu starten</translation>
+    </message>
+    <message>
+        <source>Quit the Finder; the system starts it again</source>
+        <translation>Den Finder beenden; das System startet ihn wieder</translation>
+    </message>
+    <message>
+        <source>Restart Dock</source>
+        <translation>Dock neu starten</translation>
+    </message>
+    <message>
+        <source>Quit the Dock; the system starts it again</source>
+        <translation>Das Dock beenden; das System startet es wieder</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Hilfe-Viewer</translation>
+    </message>
+    <message>
+        <source>Clear Help Caches</source>
+        <translation>Hilfe-Caches leeren</translation>
+    </message>
+    <message>
+        <source>End the help daemon and remove the help viewer caches (enabled while the help daemon runs)</source>
+        <translation>Den Hilfe-Daemon beenden und die Caches des Hilfe-Viewers entfernen (aktiv, solange der Hilfe-Daemon läuft)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Quit Quorrel</source>
+        <translation>Quorrel beenden</translation>
+    </message>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Quorrel-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWindow</name>
+    <message>
+        <source>Quorrel Preferences</source>
+        <translation>Quorrel-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Keep the window open while Quorrel is in the background</source>
+        <translation>Fenster geöffnet lassen, während Quorrel im Hintergrund ist</translation>
+    </message>
+    <message>
+        <source>When off, the main window hides while another application is active</source>
+        <translation>Wenn aus, wird das Hauptfenster ausgeblendet, solange eine andere App aktiv ist</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the preferences window</source>
+        <translation>Das Einstellungsfenster schließen</translation>
+    </message>
+</context>
+</TS>

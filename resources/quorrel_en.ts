@@ -1,0 +1,388 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Quorrel Help</translation>
+    </message>
+    <message>
+        <source>Quorrel reaches a few per-user settings that the system screens hide. It edits no file itself: every change is made by the system&apos;s own tools (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</source>
+        <translation>Quorrel reaches a few per-user settings that the system screens hide. It edits no file itself: every change is made by the system&apos;s own tools (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</translation>
+    </message>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Preferred languages</translation>
+    </message>
+    <message>
+        <source>The table lists your preferred languages, most preferred first, named in the first language. Drag a row to another place to change the order; the new order is saved at once and the table is read back from the system.</source>
+        <translation>The table lists your preferred languages, most preferred first, named in the first language. Drag a row to another place to change the order; the new order is saved at once and the table is read back from the system.</translation>
+    </message>
+    <message>
+        <source>From the keyboard, select a language and press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; or &lt;b&gt;Option+Command+Down&lt;/b&gt; on a Mac) to move it one place up or down, exactly as dragging it there would.</source>
+        <translation>From the keyboard, select a language and press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; or &lt;b&gt;Option+Command+Down&lt;/b&gt; on a Mac) to move it one place up or down, exactly as dragging it there would.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>The first row is the current region; below it are the other regions of your first language. Drag a region to the top to make it the current one, or select it and press &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Alt+Up&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; on a Mac). After a refresh the region that best fits the first language is highlighted as a hint.</source>
+        <translation>The first row is the current region; below it are the other regions of your first language. Drag a region to the top to make it the current one, or select it and press &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Alt+Up&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; on a Mac). After a refresh the region that best fits the first language is highlighted as a hint.</translation>
+    </message>
+    <message>
+        <source>Below the table, &lt;b&gt;Formats&lt;/b&gt; shows how the selected region, or the current one when none is selected, writes a long and a short date, the time, a number, an amount of its currency, which day its weeks begin with and which measurement system it uses. Selecting a region changes nothing until you move it to the top.</source>
+        <translation>Below the table, &lt;b&gt;Formats&lt;/b&gt; shows how the selected region, or the current one when none is selected, writes a long and a short date, the time, a number, an amount of its currency, which day its weeks begin with and which measurement system it uses. Selecting a region changes nothing until you move it to the top.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Saved combinations</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
+        <translation>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder and Dock</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
+        <translation>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Help viewer</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Clear Help Caches&lt;/b&gt; ends the help daemon and removes the help viewer&apos;s caches from your Library folder. It is enabled while the help daemon runs.</source>
+        <translation>&lt;b&gt;Clear Help Caches&lt;/b&gt; ends the help daemon and removes the help viewer&apos;s caches from your Library folder. It is enabled while the help daemon runs.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
+        <translation>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>NoFallbackLanguage</source>
+        <translation>No fallback language</translation>
+    </message>
+    <message>
+        <source>MeasurementUS</source>
+        <translation>US customary</translation>
+    </message>
+    <message>
+        <source>MeasurementUK</source>
+        <translation>Metric and imperial (UK)</translation>
+    </message>
+    <message>
+        <source>MeasurementMetric</source>
+        <translation>Metric</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Preferred languages</translation>
+    </message>
+    <message>
+        <source>Drag a language to another place to change the order in which applications choose their language. With a language selected, Alt+Up and Alt+Down (Option+Command+Up and Down on a Mac) move it.</source>
+        <translation>Drag a language to another place to change the order in which applications choose their language. With a language selected, Alt+Up and Alt+Down (Option+Command+Up and Down on a Mac) move it.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder. The first language names the others.</source>
+        <translation>Drag a row to reorder. The first language names the others.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Regions</source>
+        <translation>Regions</translation>
+    </message>
+    <message>
+        <source>The current region comes first, then the other regions of the first language. Drag one to the top, or select it and press Return or Alt+Up (Option+Command+Up on a Mac), to make it current.</source>
+        <translation>The current region comes first, then the other regions of the first language. Drag one to the top, or select it and press Return or Alt+Up (Option+Command+Up on a Mac), to make it current.</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Formats of the region</source>
+        <translation>Formats of the region</translation>
+    </message>
+    <message>
+        <source>How the selected region, or the current one when none is selected, writes dates, times, numbers and money</source>
+        <translation>How the selected region, or the current one when none is selected, writes dates, times, numbers and money</translation>
+    </message>
+    <message>
+        <source>Region:</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>The region whose formats are shown: the selected one, else the current one</source>
+        <translation>The region whose formats are shown: the selected one, else the current one</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s long form</source>
+        <translation>Today&apos;s date in the region&apos;s long form</translation>
+    </message>
+    <message>
+        <source>Short date:</source>
+        <translation>Short date:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s short form</source>
+        <translation>Today&apos;s date in the region&apos;s short form</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>The time now, as the region writes it</source>
+        <translation>The time now, as the region writes it</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>A number with decimals and thousands, as the region writes it</source>
+        <translation>A number with decimals and thousands, as the region writes it</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Currency:</translation>
+    </message>
+    <message>
+        <source>An amount in the region&apos;s currency</source>
+        <translation>An amount in the region&apos;s currency</translation>
+    </message>
+    <message>
+        <source>First day of the week:</source>
+        <translation>First day of the week:</translation>
+    </message>
+    <message>
+        <source>The day the region&apos;s weeks begin with</source>
+        <translation>The day the region&apos;s weeks begin with</translation>
+    </message>
+    <message>
+        <source>Measurement:</source>
+        <translation>Measurement:</translation>
+    </message>
+    <message>
+        <source>The region&apos;s system of measurement</source>
+        <translation>The region&apos;s system of measurement</translation>
+    </message>
+    <message>
+        <source>Drag a region to the top to make it the current one.</source>
+        <translation>Drag a region to the top to make it the current one.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Saved combinations</translation>
+    </message>
+    <message>
+        <source>First saved combination</source>
+        <translation>First saved combination</translation>
+    </message>
+    <message>
+        <source>Switch to the first saved combination</source>
+        <translation>Switch to the first saved combination</translation>
+    </message>
+    <message>
+        <source>Previous saved combination</source>
+        <translation>Previous saved combination</translation>
+    </message>
+    <message>
+        <source>Switch to the previous saved combination</source>
+        <translation>Switch to the previous saved combination</translation>
+    </message>
+    <message>
+        <source>Choose a saved combination to switch the language order and region to it</source>
+        <translation>Choose a saved combination to switch the language order and region to it</translation>
+    </message>
+    <message>
+        <source>Next saved combination</source>
+        <translation>Next saved combination</translation>
+    </message>
+    <message>
+        <source>Switch to the next saved combination</source>
+        <translation>Switch to the next saved combination</translation>
+    </message>
+    <message>
+        <source>Last saved combination</source>
+        <translation>Last saved combination</translation>
+    </message>
+    <message>
+        <source>Switch to the last saved combination</source>
+        <translation>Switch to the last saved combination</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Save Current</translation>
+    </message>
+    <message>
+        <source>Save the current region as a combination (possible while its language is the first language)</source>
+        <translation>Save the current region as a combination (possible while its language is the first language)</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Remove the selected combination</source>
+        <translation>Remove the selected combination</translation>
+    </message>
+    <message>
+        <source>Fallback:</source>
+        <translation>Fallback:</translation>
+    </message>
+    <message>
+        <source>Fallback language</source>
+        <translation>Fallback language</translation>
+    </message>
+    <message>
+        <source>The language placed second when switching to the selected combination</source>
+        <translation>The language placed second when switching to the selected combination</translation>
+    </message>
+    <message>
+        <source>Switching</source>
+        <translation>Switching</translation>
+    </message>
+    <message>
+        <source>Turns while the language order and region are being written</source>
+        <translation>Turns while the language order and region are being written</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder and Dock</translation>
+    </message>
+    <message>
+        <source>Show Hidden Files</source>
+        <translation>Show Hidden Files</translation>
+    </message>
+    <message>
+        <source>Make the Finder show hidden files, then restart it</source>
+        <translation>Make the Finder show hidden files, then restart it</translation>
+    </message>
+    <message>
+        <source>Hide Hidden Files</source>
+        <translation>Hide Hidden Files</translation>
+    </message>
+    <message>
+        <source>Make the Finder hide hidden files, then restart it</source>
+        <translation>Make the Finder hide hidden files, then restart it</translation>
+    </message>
+    <message>
+        <source>Restart Finder</source>
+        <translation>Restart Finder</translation>
+    </message>
+    <message>
+        <source>Quit the Finder; the system starts it again</source>
+        <translation>Quit the Finder; the system starts it again</translation>
+    </message>
+    <message>
+        <source>Restart Dock</source>
+        <translation>Restart Dock</translation>
+    </message>
+    <message>
+        <source>Quit the Dock; the system starts it again</source>
+        <translation>Quit the Dock; the system starts it again</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Help viewer</translation>
+    </message>
+    <message>
+        <source>Clear Help Caches</source>
+        <translation>Clear Help Caches</translation>
+    </message>
+    <message>
+        <source>End the help daemon and remove the help viewer caches (enabled while the help daemon runs)</source>
+        <translation>End the help daemon and remove the help viewer caches (enabled while the help daemon runs)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferences…</translation>
+    </message>
+    <message>
+        <source>Quit Quorrel</source>
+        <translation>Quit Quorrel</translation>
+    </message>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Quorrel Help</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWindow</name>
+    <message>
+        <source>Quorrel Preferences</source>
+        <translation>Quorrel Preferences</translation>
+    </message>
+    <message>
+        <source>Keep the window open while Quorrel is in the background</source>
+        <translation>Keep the window open while Quorrel is in the background</translation>
+    </message>
+    <message>
+        <source>When off, the main window hides while another application is active</source>
+        <translation>When off, the main window hides while another application is active</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Close the preferences window</source>
+        <translation>Close the preferences window</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,388 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Ayuda de Quorrel</translation>
+    </message>
+    <message>
+        <source>Quorrel reaches a few per-user settings that the system screens hide. It edits no file itself: every change is made by the system&apos;s own tools (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</source>
+        <translation>Quorrel da acceso a algunos ajustes de cada usuario que las pantallas del sistema ocultan. No edita ningún archivo por sí mismo: cada cambio lo hacen las propias herramientas del sistema (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</translation>
+    </message>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>The table lists your preferred languages, most preferred first, named in the first language. Drag a row to another place to change the order; the new order is saved at once and the table is read back from the system.</source>
+        <translation>La tabla muestra tus idiomas preferidos, empezando por el principal, con los nombres en el primer idioma. Arrastra una fila a otro lugar para cambiar el orden; el nuevo orden se guarda al instante y la tabla se vuelve a leer del sistema.</translation>
+    </message>
+    <message>
+        <source>From the keyboard, select a language and press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; or &lt;b&gt;Option+Command+Down&lt;/b&gt; on a Mac) to move it one place up or down, exactly as dragging it there would.</source>
+        <translation>Con el teclado, selecciona un idioma y pulsa &lt;b&gt;Alt+Flecha arriba&lt;/b&gt; o &lt;b&gt;Alt+Flecha abajo&lt;/b&gt; (&lt;b&gt;Opción+Comando+Flecha arriba&lt;/b&gt; u &lt;b&gt;Opción+Comando+Flecha abajo&lt;/b&gt; en un Mac) para subirlo o bajarlo un puesto, igual que si lo arrastraras.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>The first row is the current region; below it are the other regions of your first language. Drag a region to the top to make it the current one, or select it and press &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Alt+Up&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; on a Mac). After a refresh the region that best fits the first language is highlighted as a hint.</source>
+        <translation>La primera fila es la región actual; debajo aparecen las demás regiones de tu primer idioma. Arrastra una región al principio para convertirla en la actual, o selecciónala y pulsa &lt;b&gt;Retorno&lt;/b&gt; o &lt;b&gt;Alt+Flecha arriba&lt;/b&gt; (&lt;b&gt;Opción+Comando+Flecha arriba&lt;/b&gt; en un Mac). Tras una actualización se resalta, como sugerencia, la región que mejor encaja con el primer idioma.</translation>
+    </message>
+    <message>
+        <source>Below the table, &lt;b&gt;Formats&lt;/b&gt; shows how the selected region, or the current one when none is selected, writes a long and a short date, the time, a number, an amount of its currency, which day its weeks begin with and which measurement system it uses. Selecting a region changes nothing until you move it to the top.</source>
+        <translation>Debajo de la tabla, &lt;b&gt;Formatos&lt;/b&gt; muestra cómo escribe la región seleccionada (o la actual, si no hay ninguna seleccionada) una fecha larga y una corta, la hora, un número, un importe en su moneda, en qué día empiezan sus semanas y qué sistema de medida usa. Seleccionar una región no cambia nada hasta que la subes al principio.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Combinaciones guardadas</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Guardar actual&lt;/b&gt; guarda la región actual como combinación. Es posible mientras el idioma de la región sea tu primer idioma.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
+        <translation>&lt;b&gt;Eliminar&lt;/b&gt; borra la combinación seleccionada.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Elige una combinación en el menú desplegable, o pasa con &lt;b&gt;« ‹ › »&lt;/b&gt; a la primera, la anterior, la siguiente o la última, para cambiar a ella: su idioma pasa a ser el primero, su idioma alternativo el segundo y su región la región actual. Mientras se hace el cambio gira un indicador.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Idioma alternativo&lt;/b&gt; elige el idioma que queda en segundo lugar al cambiar a la combinación seleccionada. La tabla de idiomas lo muestra enseguida en segundo lugar; el orden del sistema cambia la próxima vez que cambies de combinación.</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder y Dock</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
+        <translation>&lt;b&gt;Mostrar archivos ocultos&lt;/b&gt; y &lt;b&gt;Ocultar archivos ocultos&lt;/b&gt; cambian si el Finder muestra los archivos ocultos y después reinician el Finder. &lt;b&gt;Reiniciar el Finder&lt;/b&gt; y &lt;b&gt;Reiniciar el Dock&lt;/b&gt; los cierran; el sistema los vuelve a abrir.</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Visor de Ayuda</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Clear Help Caches&lt;/b&gt; ends the help daemon and removes the help viewer&apos;s caches from your Library folder. It is enabled while the help daemon runs.</source>
+        <translation>&lt;b&gt;Vaciar cachés de Ayuda&lt;/b&gt; detiene el daemon de la Ayuda y elimina las cachés del Visor de Ayuda de tu carpeta Biblioteca. El botón está activo mientras el daemon de la Ayuda se está ejecutando.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Preferencias…&lt;/b&gt; (Ctrl+, o ⌘,) determina si la ventana principal sigue en pantalla mientras Quorrel está en segundo plano.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
+        <translation>Quorrel usa el primero de tus idiomas preferidos al que está traducido, tal como los indica el sistema al abrir Quorrel: inglés, alemán, francés, español, italiano, portugués (Brasil), japonés, chino simplificado o ruso, e inglés si ninguno de ellos está entre tus idiomas. Después de cambiar el orden, cierra Quorrel y vuelve a abrirlo para verlo en el nuevo primer idioma.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>NoFallbackLanguage</source>
+        <translation>Sin idioma alternativo</translation>
+    </message>
+    <message>
+        <source>MeasurementUS</source>
+        <translation>Anglosajón (EE. UU.)</translation>
+    </message>
+    <message>
+        <source>MeasurementUK</source>
+        <translation>Métrico e imperial (R. U.)</translation>
+    </message>
+    <message>
+        <source>MeasurementMetric</source>
+        <translation>Métrico</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Drag a language to another place to change the order in which applications choose their language. With a language selected, Alt+Up and Alt+Down (Option+Command+Up and Down on a Mac) move it.</source>
+        <translation>Arrastra un idioma a otro lugar para cambiar el orden en que las apps eligen su idioma. Con un idioma seleccionado, Alt+Flecha arriba y Alt+Flecha abajo (Opción+Comando+Flecha arriba y abajo en un Mac) lo mueven.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder. The first language names the others.</source>
+        <translation>Arrastra una fila para cambiar el orden. Los nombres aparecen en el primer idioma.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Regions</source>
+        <translation>Regiones</translation>
+    </message>
+    <message>
+        <source>The current region comes first, then the other regions of the first language. Drag one to the top, or select it and press Return or Alt+Up (Option+Command+Up on a Mac), to make it current.</source>
+        <translation>Primero aparece la región actual y después las demás regiones del primer idioma. Arrastra una al principio, o selecciónala y pulsa Retorno o Alt+Flecha arriba (Opción+Comando+Flecha arriba en un Mac), para convertirla en la actual.</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formatos</translation>
+    </message>
+    <message>
+        <source>Formats of the region</source>
+        <translation>Formatos de la región</translation>
+    </message>
+    <message>
+        <source>How the selected region, or the current one when none is selected, writes dates, times, numbers and money</source>
+        <translation>Cómo escribe la región seleccionada, o la actual si no hay ninguna seleccionada, las fechas, las horas, los números y los importes</translation>
+    </message>
+    <message>
+        <source>Region:</source>
+        <translation>Región:</translation>
+    </message>
+    <message>
+        <source>The region whose formats are shown: the selected one, else the current one</source>
+        <translation>La región cuyos formatos se muestran: la seleccionada o, si no hay ninguna, la actual</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s long form</source>
+        <translation>La fecha de hoy en el formato largo de la región</translation>
+    </message>
+    <message>
+        <source>Short date:</source>
+        <translation>Fecha corta:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s short form</source>
+        <translation>La fecha de hoy en el formato corto de la región</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Hora:</translation>
+    </message>
+    <message>
+        <source>The time now, as the region writes it</source>
+        <translation>La hora actual, tal como la escribe la región</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Número:</translation>
+    </message>
+    <message>
+        <source>A number with decimals and thousands, as the region writes it</source>
+        <translation>Un número con decimales y miles, tal como lo escribe la región</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Moneda:</translation>
+    </message>
+    <message>
+        <source>An amount in the region&apos;s currency</source>
+        <translation>Un importe en la moneda de la región</translation>
+    </message>
+    <message>
+        <source>First day of the week:</source>
+        <translation>Primer día de la semana:</translation>
+    </message>
+    <message>
+        <source>The day the region&apos;s weeks begin with</source>
+        <translation>El día con el que empiezan las semanas de la región</translation>
+    </message>
+    <message>
+        <source>Measurement:</source>
+        <translation>Sistema de medida:</translation>
+    </message>
+    <message>
+        <source>The region&apos;s system of measurement</source>
+        <translation>El sistema de medida de la región</translation>
+    </message>
+    <message>
+        <source>Drag a region to the top to make it the current one.</source>
+        <translation>Arrastra una región al principio para convertirla en la actual.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Combinaciones guardadas</translation>
+    </message>
+    <message>
+        <source>First saved combination</source>
+        <translation>Primera combinación guardada</translation>
+    </message>
+    <message>
+        <source>Switch to the first saved combination</source>
+        <translation>Cambiar a la primera combinación guardada</translation>
+    </message>
+    <message>
+        <source>Previous saved combination</source>
+        <translation>Combinación guardada anterior</translation>
+    </message>
+    <message>
+        <source>Switch to the previous saved combination</source>
+        <translation>Cambiar a la combinación guardada anterior</translation>
+    </message>
+    <message>
+        <source>Choose a saved combination to switch the language order and region to it</source>
+        <translation>Elige una combinación guardada para cambiar a ella el orden de idiomas y la región</translation>
+    </message>
+    <message>
+        <source>Next saved combination</source>
+        <translation>Combinación guardada siguiente</translation>
+    </message>
+    <message>
+        <source>Switch to the next saved combination</source>
+        <translation>Cambiar a la combinación guardada siguiente</translation>
+    </message>
+    <message>
+        <source>Last saved combination</source>
+        <translation>Última combinación guardada</translation>
+    </message>
+    <message>
+        <source>Switch to the last saved combination</source>
+        <translation>Cambiar a la última combinación guardada</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Guardar actual</translation>
+    </message>
+    <message>
+        <source>Save the current region as a combination (possible while its language is the first language)</source>
+        <translation>Guardar la región actual como combinación (posible mientras su idioma sea el primer idioma)</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Remove the selected combination</source>
+        <translation>Eliminar la combinación seleccionada</translation>
+    </message>
+    <message>
+        <source>Fallback:</source>
+        <translation>Idioma alternativo:</translation>
+    </message>
+    <message>
+        <source>Fallback language</source>
+        <translation>Idioma alternativo</translation>
+    </message>
+    <message>
+        <source>The language placed second when switching to the selected combination</source>
+        <translation>El idioma que queda en segundo lugar al cambiar a la combinación seleccionada</translation>
+    </message>
+    <message>
+        <source>Switching</source>
+        <translation>Cambiando</translation>
+    </message>
+    <message>
+        <source>Turns while the language order and region are being written</source>
+        <translation>Gira mientras se escriben el orden de idiomas y la región</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder y Dock</translation>
+    </message>
+    <message>
+        <source>Show Hidden Files</source>
+        <translation>Mostrar archivos ocultos</translation>
+    </message>
+    <message>
+        <source>Make the Finder show hidden files, then restart it</source>
+        <translation>Hacer que el Finder muestre los archivos ocultos y reiniciarlo</translation>
+    </message>
+    <message>
+        <source>Hide Hidden Files</source>
+        <translation>Ocultar archivos ocultos</translation>
+    </message>
+    <message>
+        <source>Make the Finder hide hidden files, then restart it</source>
+        <translation>Hacer que el Finder oculte los archivos ocultos y reiniciarlo</translation>
+    </message>
+    <message>
+        <source>Restart Finder</source>
+        <translation>Reiniciar el Finder</translation>
+    </message>
+    <message>
+        <source>Quit the Finder; the system starts it again</source>
+        <translation>Cerrar el Finder; el sistema lo vuelve a abrir</translation>
+    </message>
+    <message>
+        <source>Restart Dock</source>
+        <translation>Reiniciar el Dock</translation>
+    </message>
+    <message>
+        <source>Quit the Dock; the system starts it again</source>
+        <translation>Cerrar el Dock; el sistema lo vuelve a abrir</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Visor de Ayuda</translation>
+    </message>
+    <message>
+        <source>Clear Help Caches</source>
+        <translation>Vaciar cachés de Ayuda</translation>
+    </message>
+    <message>
+        <source>End the help daemon and remove the help viewer caches (enabled while the help daemon runs)</source>
+        <translation>Detener el daemon de la Ayuda y eliminar las cachés del Visor de Ayuda (activo mientras el daemon de la Ayuda se ejecuta)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferencias…</translation>
+    </message>
+    <message>
+        <source>Quit Quorrel</source>
+        <translation>Salir de Quorrel</translation>
+    </message>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Ayuda de Quorrel</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWindow</name>
+    <message>
+        <source>Quorrel Preferences</source>
+        <translation>Preferencias de Quorrel</translation>
+    </message>
+    <message>
+        <source>Keep the window open while Quorrel is in the background</source>
+        <translation>Mantener la ventana abierta mientras Quorrel está en segundo plano</translation>
+    </message>
+    <message>
+        <source>When off, the main window hides while another application is active</source>
+        <translation>Si está desactivado, la ventana principal se oculta mientras otra app está activa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the preferences window</source>
+        <translation>Cerrar la ventana de preferencias</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,388 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Aide Quorrel</translation>
+    </message>
+    <message>
+        <source>Quorrel reaches a few per-user settings that the system screens hide. It edits no file itself: every change is made by the system&apos;s own tools (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</source>
+        <translation>Quorrel donne accès à quelques réglages propres à chaque utilisateur que les écrans du système cachent. Il ne modifie lui-même aucun fichier : chaque changement est effectué par les outils du système (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</translation>
+    </message>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Langues préférées</translation>
+    </message>
+    <message>
+        <source>The table lists your preferred languages, most preferred first, named in the first language. Drag a row to another place to change the order; the new order is saved at once and the table is read back from the system.</source>
+        <translation>Le tableau présente vos langues préférées, la principale en premier, nommées dans la première langue. Faites glisser une ligne ailleurs pour changer l’ordre ; le nouvel ordre est enregistré aussitôt et le tableau est relu depuis le système.</translation>
+    </message>
+    <message>
+        <source>From the keyboard, select a language and press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; or &lt;b&gt;Option+Command+Down&lt;/b&gt; on a Mac) to move it one place up or down, exactly as dragging it there would.</source>
+        <translation>Au clavier, sélectionnez une langue et appuyez sur &lt;b&gt;Alt+Flèche haut&lt;/b&gt; ou &lt;b&gt;Alt+Flèche bas&lt;/b&gt; (&lt;b&gt;Option+Commande+Flèche haut&lt;/b&gt; ou &lt;b&gt;Option+Commande+Flèche bas&lt;/b&gt; sur un Mac) pour la monter ou la descendre d’une place, exactement comme en la faisant glisser.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>The first row is the current region; below it are the other regions of your first language. Drag a region to the top to make it the current one, or select it and press &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Alt+Up&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; on a Mac). After a refresh the region that best fits the first language is highlighted as a hint.</source>
+        <translation>La première ligne est la région actuelle ; en dessous figurent les autres régions de votre première langue. Faites glisser une région tout en haut pour en faire la région actuelle, ou sélectionnez-la et appuyez sur &lt;b&gt;Retour&lt;/b&gt; ou &lt;b&gt;Alt+Flèche haut&lt;/b&gt; (&lt;b&gt;Option+Commande+Flèche haut&lt;/b&gt; sur un Mac). Après une actualisation, la région qui correspond le mieux à la première langue est mise en évidence à titre de suggestion.</translation>
+    </message>
+    <message>
+        <source>Below the table, &lt;b&gt;Formats&lt;/b&gt; shows how the selected region, or the current one when none is selected, writes a long and a short date, the time, a number, an amount of its currency, which day its weeks begin with and which measurement system it uses. Selecting a region changes nothing until you move it to the top.</source>
+        <translation>Sous le tableau, &lt;b&gt;Formats&lt;/b&gt; montre comment la région sélectionnée, ou la région actuelle si aucune n’est sélectionnée, écrit une date longue et une date courte, l’heure, un nombre, un montant dans sa devise, par quel jour commencent ses semaines et quel système de mesure elle utilise. Sélectionner une région ne change rien tant que vous ne la placez pas tout en haut.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Combinaisons enregistrées</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Enregistrer l’actuelle&lt;/b&gt; enregistre la région actuelle comme combinaison. C’est possible tant que la langue de la région est votre première langue.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
+        <translation>&lt;b&gt;Supprimer&lt;/b&gt; efface la combinaison sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Choisissez une combinaison dans le menu local, ou passez avec &lt;b&gt;« ‹ › »&lt;/b&gt; à la première, la précédente, la suivante ou la dernière, pour l’appliquer : sa langue devient la première langue, sa langue de secours la deuxième et sa région la région actuelle. Un indicateur tourne pendant le changement.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Langue de secours&lt;/b&gt; choisit la langue placée en deuxième position lors du passage à la combinaison sélectionnée. Le tableau des langues l’affiche aussitôt en deuxième ; l’ordre du système change au prochain passage.</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder et Dock</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
+        <translation>&lt;b&gt;Afficher les fichiers cachés&lt;/b&gt; et &lt;b&gt;Masquer les fichiers cachés&lt;/b&gt; indiquent au Finder s’il doit afficher les fichiers cachés, puis relancent le Finder. &lt;b&gt;Relancer le Finder&lt;/b&gt; et &lt;b&gt;Relancer le Dock&lt;/b&gt; les quittent ; le système les relance aussitôt.</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Visualiseur d’aide</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Clear Help Caches&lt;/b&gt; ends the help daemon and removes the help viewer&apos;s caches from your Library folder. It is enabled while the help daemon runs.</source>
+        <translation>&lt;b&gt;Vider les caches de l’aide&lt;/b&gt; arrête le démon de l’aide et supprime les caches du Visualiseur d’aide de votre dossier Bibliothèque. Le bouton est actif tant que le démon de l’aide fonctionne.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Préférences…&lt;/b&gt; (Ctrl+, ou ⌘,) détermine si la fenêtre principale reste à l’écran lorsque Quorrel est en arrière-plan.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
+        <translation>Quorrel s’affiche dans la première de vos langues préférées dans laquelle il est traduit, telles que le système les indique au lancement de Quorrel : anglais, allemand, français, espagnol, italien, portugais (Brésil), japonais, chinois simplifié ou russe, et en anglais si aucune d’elles ne fait partie de vos langues. Après avoir changé l’ordre, quittez Quorrel et rouvrez-le pour le voir dans la nouvelle première langue.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>NoFallbackLanguage</source>
+        <translation>Aucune langue de secours</translation>
+    </message>
+    <message>
+        <source>MeasurementUS</source>
+        <translation>Américain</translation>
+    </message>
+    <message>
+        <source>MeasurementUK</source>
+        <translation>Métrique et impérial (R.-U.)</translation>
+    </message>
+    <message>
+        <source>MeasurementMetric</source>
+        <translation>Métrique</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Langues préférées</translation>
+    </message>
+    <message>
+        <source>Drag a language to another place to change the order in which applications choose their language. With a language selected, Alt+Up and Alt+Down (Option+Command+Up and Down on a Mac) move it.</source>
+        <translation>Faites glisser une langue à un autre endroit pour changer l’ordre dans lequel les apps choisissent leur langue. Lorsqu’une langue est sélectionnée, Alt+Flèche haut et Alt+Flèche bas (Option+Commande+Flèche haut et bas sur un Mac) la déplacent.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder. The first language names the others.</source>
+        <translation>Faites glisser une ligne pour changer l’ordre. Les noms sont dans la première langue.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Regions</source>
+        <translation>Régions</translation>
+    </message>
+    <message>
+        <source>The current region comes first, then the other regions of the first language. Drag one to the top, or select it and press Return or Alt+Up (Option+Command+Up on a Mac), to make it current.</source>
+        <translation>La région actuelle vient en premier, puis les autres régions de la première langue. Faites-en glisser une tout en haut, ou sélectionnez-la et appuyez sur Retour ou Alt+Flèche haut (Option+Commande+Flèche haut sur un Mac), pour en faire la région actuelle.</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Formats of the region</source>
+        <translation>Formats de la région</translation>
+    </message>
+    <message>
+        <source>How the selected region, or the current one when none is selected, writes dates, times, numbers and money</source>
+        <translation>Comment la région sélectionnée, ou la région actuelle si aucune n’est sélectionnée, écrit les dates, les heures, les nombres et les montants</translation>
+    </message>
+    <message>
+        <source>Region:</source>
+        <translation>Région&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The region whose formats are shown: the selected one, else the current one</source>
+        <translation>La région dont les formats sont affichés : la région sélectionnée, sinon la région actuelle</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s long form</source>
+        <translation>La date du jour au format long de la région</translation>
+    </message>
+    <message>
+        <source>Short date:</source>
+        <translation>Date courte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s short form</source>
+        <translation>La date du jour au format court de la région</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Heure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The time now, as the region writes it</source>
+        <translation>L’heure actuelle, telle que la région l’écrit</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Nombre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A number with decimals and thousands, as the region writes it</source>
+        <translation>Un nombre avec décimales et milliers, tel que la région l’écrit</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Devise&#xa0;:</translation>
+    </message>
+    <message>
+        <source>An amount in the region&apos;s currency</source>
+        <translation>Un montant dans la devise de la région</translation>
+    </message>
+    <message>
+        <source>First day of the week:</source>
+        <translation>Premier jour de la semaine&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The day the region&apos;s weeks begin with</source>
+        <translation>Le jour par lequel commencent les semaines de la région</translation>
+    </message>
+    <message>
+        <source>Measurement:</source>
+        <translation>Système de mesure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The region&apos;s system of measurement</source>
+        <translation>Le système de mesure de la région</translation>
+    </message>
+    <message>
+        <source>Drag a region to the top to make it the current one.</source>
+        <translation>Faites glisser une région tout en haut pour en faire la région actuelle.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Combinaisons enregistrées</translation>
+    </message>
+    <message>
+        <source>First saved combination</source>
+        <translation>Première combinaison enregistrée</translation>
+    </message>
+    <message>
+        <source>Switch to the first saved combination</source>
+        <translation>Passer à la première combinaison enregistrée</translation>
+    </message>
+    <message>
+        <source>Previous saved combination</source>
+        <translation>Combinaison enregistrée précédente</translation>
+    </message>
+    <message>
+        <source>Switch to the previous saved combination</source>
+        <translation>Passer à la combinaison enregistrée précédente</translation>
+    </message>
+    <message>
+        <source>Choose a saved combination to switch the language order and region to it</source>
+        <translation>Choisissez une combinaison enregistrée pour appliquer son ordre des langues et sa région</translation>
+    </message>
+    <message>
+        <source>Next saved combination</source>
+        <translation>Combinaison enregistrée suivante</translation>
+    </message>
+    <message>
+        <source>Switch to the next saved combination</source>
+        <translation>Passer à la combinaison enregistrée suivante</translation>
+    </message>
+    <message>
+        <source>Last saved combination</source>
+        <translation>Dernière combinaison enregistrée</translation>
+    </message>
+    <message>
+        <source>Switch to the last saved combination</source>
+        <translation>Passer à la dernière combinaison enregistrée</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Enregistrer l’actuelle</translation>
+    </message>
+    <message>
+        <source>Save the current region as a combination (possible while its language is the first language)</source>
+        <translation>Enregistrer la région actuelle comme combinaison (possible tant que sa langue est la première langue)</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the selected combination</source>
+        <translation>Supprimer la combinaison sélectionnée</translation>
+    </message>
+    <message>
+        <source>Fallback:</source>
+        <translation>Langue de secours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fallback language</source>
+        <translation>Langue de secours</translation>
+    </message>
+    <message>
+        <source>The language placed second when switching to the selected combination</source>
+        <translation>La langue placée en deuxième position lors du passage à la combinaison sélectionnée</translation>
+    </message>
+    <message>
+        <source>Switching</source>
+        <translation>Changement en cours</translation>
+    </message>
+    <message>
+        <source>Turns while the language order and region are being written</source>
+        <translation>Tourne pendant l’écriture de l’ordre des langues et de la région</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder et Dock</translation>
+    </message>
+    <message>
+        <source>Show Hidden Files</source>
+        <translation>Afficher les fichiers cachés</translation>
+    </message>
+    <message>
+        <source>Make the Finder show hidden files, then restart it</source>
+        <translation>Faire afficher les fichiers cachés par le Finder, puis le relancer</translation>
+    </message>
+    <message>
+        <source>Hide Hidden Files</source>
+        <translation>Masquer les fichiers cachés</translation>
+    </message>
+    <message>
+        <source>Make the Finder hide hidden files, then restart it</source>
+        <translation>Faire masquer les fichiers cachés par le Finder, puis le relancer</translation>
+    </message>
+    <message>
+        <source>Restart Finder</source>
+        <translation>Relancer le Finder</translation>
+    </message>
+    <message>
+        <source>Quit the Finder; the system starts it again</source>
+        <translation>Quitter le Finder ; le système le relance</translation>
+    </message>
+    <message>
+        <source>Restart Dock</source>
+        <translation>Relancer le Dock</translation>
+    </message>
+    <message>
+        <source>Quit the Dock; the system starts it again</source>
+        <translation>Quitter le Dock ; le système le relance</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Visualiseur d’aide</translation>
+    </message>
+    <message>
+        <source>Clear Help Caches</source>
+        <translation>Vider les caches de l’aide</translation>
+    </message>
+    <message>
+        <source>End the help daemon and remove the help viewer caches (enabled while the help daemon runs)</source>
+        <translation>Arrêter le démon de l’aide et supprimer les caches du Visualiseur d’aide (actif tant que le démon de l’aide fonctionne)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Préférences…</translation>
+    </message>
+    <message>
+        <source>Quit Quorrel</source>
+        <translation>Quitter Quorrel</translation>
+    </message>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Aide Quorrel</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWindow</name>
+    <message>
+        <source>Quorrel Preferences</source>
+        <translation>Préférences de Quorrel</translation>
+    </message>
+    <message>
+        <source>Keep the window open while Quorrel is in the background</source>
+        <translation>Garder la fenêtre ouverte lorsque Quorrel est en arrière-plan</translation>
+    </message>
+    <message>
+        <source>When off, the main window hides while another application is active</source>
+        <translation>Si cette option est désactivée, la fenêtre principale est masquée lorsqu’une autre app est active</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the preferences window</source>
+        <translation>Fermer la fenêtre des préférences</translation>
+    </message>
+</context>
+</TS>

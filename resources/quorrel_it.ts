@@ -1,0 +1,388 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Aiuto Quorrel</translation>
+    </message>
+    <message>
+        <source>Quorrel reaches a few per-user settings that the system screens hide. It edits no file itself: every change is made by the system&apos;s own tools (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</source>
+        <translation>Quorrel permette di raggiungere alcune impostazioni dell’utente che le schermate di sistema nascondono. Non modifica direttamente alcun file: ogni modifica viene eseguita dagli strumenti del sistema stesso (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</translation>
+    </message>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Lingue preferite</translation>
+    </message>
+    <message>
+        <source>The table lists your preferred languages, most preferred first, named in the first language. Drag a row to another place to change the order; the new order is saved at once and the table is read back from the system.</source>
+        <translation>La tabella elenca le tue lingue preferite, a partire dalla principale, con i nomi nella prima lingua. Trascina una riga in un’altra posizione per cambiare l’ordine; il nuovo ordine viene salvato subito e la tabella viene riletta dal sistema.</translation>
+    </message>
+    <message>
+        <source>From the keyboard, select a language and press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; or &lt;b&gt;Option+Command+Down&lt;/b&gt; on a Mac) to move it one place up or down, exactly as dragging it there would.</source>
+        <translation>Con la tastiera, seleziona una lingua e premi &lt;b&gt;Alt+Freccia su&lt;/b&gt; o &lt;b&gt;Alt+Freccia giù&lt;/b&gt; (&lt;b&gt;Opzione+Comando+Freccia su&lt;/b&gt; o &lt;b&gt;Opzione+Comando+Freccia giù&lt;/b&gt; su un Mac) per spostarla di una posizione in su o in giù, esattamente come trascinandola.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>The first row is the current region; below it are the other regions of your first language. Drag a region to the top to make it the current one, or select it and press &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Alt+Up&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; on a Mac). After a refresh the region that best fits the first language is highlighted as a hint.</source>
+        <translation>La prima riga è la zona attuale; sotto ci sono le altre zone della tua prima lingua. Trascina una zona in cima per renderla attuale, oppure selezionala e premi &lt;b&gt;A capo&lt;/b&gt; o &lt;b&gt;Alt+Freccia su&lt;/b&gt; (&lt;b&gt;Opzione+Comando+Freccia su&lt;/b&gt; su un Mac). Dopo un aggiornamento viene evidenziata, come suggerimento, la zona più adatta alla prima lingua.</translation>
+    </message>
+    <message>
+        <source>Below the table, &lt;b&gt;Formats&lt;/b&gt; shows how the selected region, or the current one when none is selected, writes a long and a short date, the time, a number, an amount of its currency, which day its weeks begin with and which measurement system it uses. Selecting a region changes nothing until you move it to the top.</source>
+        <translation>Sotto la tabella, &lt;b&gt;Formati&lt;/b&gt; mostra come la zona selezionata, o quella attuale se non ne è selezionata nessuna, scrive una data lunga e una breve, l’ora, un numero, un importo nella sua valuta, con quale giorno iniziano le sue settimane e quale sistema di misura usa. Selezionare una zona non cambia nulla finché non la sposti in cima.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Combinazioni salvate</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Salva attuale&lt;/b&gt; salva la zona attuale come combinazione. È possibile finché la lingua della zona è la tua prima lingua.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
+        <translation>&lt;b&gt;Rimuovi&lt;/b&gt; elimina la combinazione selezionata.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Scegli una combinazione nel menu a comparsa, oppure spostati con &lt;b&gt;« ‹ › »&lt;/b&gt; alla prima, alla precedente, alla successiva o all’ultima, per attivarla: la sua lingua diventa la prima lingua, la sua lingua di riserva la seconda e la sua zona la zona attuale. Durante il passaggio gira un indicatore.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Lingua di riserva&lt;/b&gt; sceglie la lingua messa al secondo posto quando si passa alla combinazione selezionata. La tabella delle lingue la mostra subito al secondo posto; l’ordine del sistema cambia al passaggio successivo.</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder e Dock</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
+        <translation>&lt;b&gt;Mostra file nascosti&lt;/b&gt; e &lt;b&gt;Nascondi file nascosti&lt;/b&gt; stabiliscono se il Finder mostra i file nascosti, poi riavviano il Finder. &lt;b&gt;Riavvia il Finder&lt;/b&gt; e &lt;b&gt;Riavvia il Dock&lt;/b&gt; li chiudono; il sistema li riapre da sé.</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Visore Aiuto</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Clear Help Caches&lt;/b&gt; ends the help daemon and removes the help viewer&apos;s caches from your Library folder. It is enabled while the help daemon runs.</source>
+        <translation>&lt;b&gt;Svuota cache Aiuto&lt;/b&gt; termina il daemon dell’Aiuto e rimuove le cache del Visore Aiuto dalla tua cartella Libreria. Il pulsante è attivo finché il daemon dell’Aiuto è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Preferenze…&lt;/b&gt; (Ctrl+, o ⌘,) stabilisce se la finestra principale resta sullo schermo mentre Quorrel è in background.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
+        <translation>Quorrel usa la prima delle tue lingue preferite in cui è tradotto, così come il sistema le indica all’avvio di Quorrel: inglese, tedesco, francese, spagnolo, italiano, portoghese (Brasile), giapponese, cinese semplificato o russo, e l’inglese se nessuna di queste è tra le tue lingue. Dopo aver cambiato l’ordine, esci da Quorrel e riaprilo per vederlo nella nuova prima lingua.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>NoFallbackLanguage</source>
+        <translation>Nessuna lingua di riserva</translation>
+    </message>
+    <message>
+        <source>MeasurementUS</source>
+        <translation>Statunitense</translation>
+    </message>
+    <message>
+        <source>MeasurementUK</source>
+        <translation>Metrico e imperiale (Regno Unito)</translation>
+    </message>
+    <message>
+        <source>MeasurementMetric</source>
+        <translation>Metrico</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Lingue preferite</translation>
+    </message>
+    <message>
+        <source>Drag a language to another place to change the order in which applications choose their language. With a language selected, Alt+Up and Alt+Down (Option+Command+Up and Down on a Mac) move it.</source>
+        <translation>Trascina una lingua in un’altra posizione per cambiare l’ordine in cui le app scelgono la lingua. Con una lingua selezionata, Alt+Freccia su e Alt+Freccia giù (Opzione+Comando+Freccia su e giù su un Mac) la spostano.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder. The first language names the others.</source>
+        <translation>Trascina una riga per cambiare l’ordine. I nomi sono nella prima lingua.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Regions</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>The current region comes first, then the other regions of the first language. Drag one to the top, or select it and press Return or Alt+Up (Option+Command+Up on a Mac), to make it current.</source>
+        <translation>Prima c’è la zona attuale, poi le altre zone della prima lingua. Trascinane una in cima, oppure selezionala e premi A capo o Alt+Freccia su (Opzione+Comando+Freccia su su un Mac), per renderla attuale.</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formati</translation>
+    </message>
+    <message>
+        <source>Formats of the region</source>
+        <translation>Formati della zona</translation>
+    </message>
+    <message>
+        <source>How the selected region, or the current one when none is selected, writes dates, times, numbers and money</source>
+        <translation>Come la zona selezionata, o quella attuale se non ne è selezionata nessuna, scrive date, ore, numeri e importi</translation>
+    </message>
+    <message>
+        <source>Region:</source>
+        <translation>Zona:</translation>
+    </message>
+    <message>
+        <source>The region whose formats are shown: the selected one, else the current one</source>
+        <translation>La zona di cui sono mostrati i formati: quella selezionata, altrimenti quella attuale</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s long form</source>
+        <translation>La data di oggi nel formato lungo della zona</translation>
+    </message>
+    <message>
+        <source>Short date:</source>
+        <translation>Data breve:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s short form</source>
+        <translation>La data di oggi nel formato breve della zona</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Ora:</translation>
+    </message>
+    <message>
+        <source>The time now, as the region writes it</source>
+        <translation>L’ora attuale, come la scrive la zona</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Numero:</translation>
+    </message>
+    <message>
+        <source>A number with decimals and thousands, as the region writes it</source>
+        <translation>Un numero con decimali e migliaia, come lo scrive la zona</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Valuta:</translation>
+    </message>
+    <message>
+        <source>An amount in the region&apos;s currency</source>
+        <translation>Un importo nella valuta della zona</translation>
+    </message>
+    <message>
+        <source>First day of the week:</source>
+        <translation>Primo giorno della settimana:</translation>
+    </message>
+    <message>
+        <source>The day the region&apos;s weeks begin with</source>
+        <translation>Il giorno con cui iniziano le settimane della zona</translation>
+    </message>
+    <message>
+        <source>Measurement:</source>
+        <translation>Sistema di misura:</translation>
+    </message>
+    <message>
+        <source>The region&apos;s system of measurement</source>
+        <translation>Il sistema di misura della zona</translation>
+    </message>
+    <message>
+        <source>Drag a region to the top to make it the current one.</source>
+        <translation>Trascina una zona in cima per renderla attuale.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Combinazioni salvate</translation>
+    </message>
+    <message>
+        <source>First saved combination</source>
+        <translation>Prima combinazione salvata</translation>
+    </message>
+    <message>
+        <source>Switch to the first saved combination</source>
+        <translation>Passa alla prima combinazione salvata</translation>
+    </message>
+    <message>
+        <source>Previous saved combination</source>
+        <translation>Combinazione salvata precedente</translation>
+    </message>
+    <message>
+        <source>Switch to the previous saved combination</source>
+        <translation>Passa alla combinazione salvata precedente</translation>
+    </message>
+    <message>
+        <source>Choose a saved combination to switch the language order and region to it</source>
+        <translation>Scegli una combinazione salvata per passare al suo ordine delle lingue e alla sua zona</translation>
+    </message>
+    <message>
+        <source>Next saved combination</source>
+        <translation>Combinazione salvata successiva</translation>
+    </message>
+    <message>
+        <source>Switch to the next saved combination</source>
+        <translation>Passa alla combinazione salvata successiva</translation>
+    </message>
+    <message>
+        <source>Last saved combination</source>
+        <translation>Ultima combinazione salvata</translation>
+    </message>
+    <message>
+        <source>Switch to the last saved combination</source>
+        <translation>Passa all’ultima combinazione salvata</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Salva attuale</translation>
+    </message>
+    <message>
+        <source>Save the current region as a combination (possible while its language is the first language)</source>
+        <translation>Salva la zona attuale come combinazione (possibile finché la sua lingua è la prima lingua)</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove the selected combination</source>
+        <translation>Rimuovi la combinazione selezionata</translation>
+    </message>
+    <message>
+        <source>Fallback:</source>
+        <translation>Lingua di riserva:</translation>
+    </message>
+    <message>
+        <source>Fallback language</source>
+        <translation>Lingua di riserva</translation>
+    </message>
+    <message>
+        <source>The language placed second when switching to the selected combination</source>
+        <translation>La lingua messa al secondo posto quando si passa alla combinazione selezionata</translation>
+    </message>
+    <message>
+        <source>Switching</source>
+        <translation>Passaggio in corso</translation>
+    </message>
+    <message>
+        <source>Turns while the language order and region are being written</source>
+        <translation>Gira mentre vengono scritti l’ordine delle lingue e la zona</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder e Dock</translation>
+    </message>
+    <message>
+        <source>Show Hidden Files</source>
+        <translation>Mostra file nascosti</translation>
+    </message>
+    <message>
+        <source>Make the Finder show hidden files, then restart it</source>
+        <translation>Fai mostrare al Finder i file nascosti, poi riavvialo</translation>
+    </message>
+    <message>
+        <source>Hide Hidden Files</source>
+        <translation>Nascondi file nascosti</translation>
+    </message>
+    <message>
+        <source>Make the Finder hide hidden files, then restart it</source>
+        <translation>Fai nascondere al Finder i file nascosti, poi riavvialo</translation>
+    </message>
+    <message>
+        <source>Restart Finder</source>
+        <translation>Riavvia il Finder</translation>
+    </message>
+    <message>
+        <source>Quit the Finder; the system starts it again</source>
+        <translation>Chiudi il Finder; il sistema lo riapre</translation>
+    </message>
+    <message>
+        <source>Restart Dock</source>
+        <translation>Riavvia il Dock</translation>
+    </message>
+    <message>
+        <source>Quit the Dock; the system starts it again</source>
+        <translation>Chiudi il Dock; il sistema lo riapre</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Visore Aiuto</translation>
+    </message>
+    <message>
+        <source>Clear Help Caches</source>
+        <translation>Svuota cache Aiuto</translation>
+    </message>
+    <message>
+        <source>End the help daemon and remove the help viewer caches (enabled while the help daemon runs)</source>
+        <translation>Termina il daemon dell’Aiuto e rimuovi le cache del Visore Aiuto (attivo finché il daemon dell’Aiuto è in esecuzione)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferenze…</translation>
+    </message>
+    <message>
+        <source>Quit Quorrel</source>
+        <translation>Esci da Quorrel</translation>
+    </message>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Aiuto Quorrel</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWindow</name>
+    <message>
+        <source>Quorrel Preferences</source>
+        <translation>Preferenze di Quorrel</translation>
+    </message>
+    <message>
+        <source>Keep the window open while Quorrel is in the background</source>
+        <translation>Mantieni la finestra aperta quando Quorrel è in background</translation>
+    </message>
+    <message>
+        <source>When off, the main window hides while another application is active</source>
+        <translation>Se disattivato, la finestra principale si nasconde quando è attiva un’altra app</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close the preferences window</source>
+        <translation>Chiudi la finestra delle preferenze</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,388 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Quorrel ヘルプ</translation>
+    </message>
+    <message>
+        <source>Quorrel reaches a few per-user settings that the system screens hide. It edits no file itself: every change is made by the system&apos;s own tools (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</source>
+        <translation>Quorrel を使うと、システムの設定画面には表示されないユーザごとの設定をいくつか変更できます。Quorrel 自身はファイルを編集しません。変更はすべてシステム標準のツール（&lt;code&gt;defaults&lt;/code&gt;、&lt;code&gt;killall&lt;/code&gt;、&lt;code&gt;ps&lt;/code&gt;、&lt;code&gt;kill&lt;/code&gt;、&lt;code&gt;rm&lt;/code&gt;）が行います。</translation>
+    </message>
+    <message>
+        <source>Preferred languages</source>
+        <translation>優先する言語</translation>
+    </message>
+    <message>
+        <source>The table lists your preferred languages, most preferred first, named in the first language. Drag a row to another place to change the order; the new order is saved at once and the table is read back from the system.</source>
+        <translation>表には優先する言語が優先度の高い順に、先頭の言語での名前で表示されます。行を別の位置にドラッグすると順序が変わります。新しい順序はすぐに保存され、表はシステムから読み直されます。</translation>
+    </message>
+    <message>
+        <source>From the keyboard, select a language and press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; or &lt;b&gt;Option+Command+Down&lt;/b&gt; on a Mac) to move it one place up or down, exactly as dragging it there would.</source>
+        <translation>キーボードでは、言語を選択して &lt;b&gt;Alt+上矢印&lt;/b&gt; または &lt;b&gt;Alt+下矢印&lt;/b&gt;（Mac では &lt;b&gt;Option+Command+上矢印&lt;/b&gt; または &lt;b&gt;Option+Command+下矢印&lt;/b&gt;）を押すと、その言語が 1 つ上または下に移動します。ドラッグで移動した場合とまったく同じです。</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>The first row is the current region; below it are the other regions of your first language. Drag a region to the top to make it the current one, or select it and press &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Alt+Up&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; on a Mac). After a refresh the region that best fits the first language is highlighted as a hint.</source>
+        <translation>先頭の行が現在の地域で、その下に先頭の言語のほかの地域が並びます。地域を一番上にドラッグするか、選択して &lt;b&gt;Return&lt;/b&gt; キーまたは &lt;b&gt;Alt+上矢印&lt;/b&gt;（Mac では &lt;b&gt;Option+Command+上矢印&lt;/b&gt;）を押すと、その地域が現在の地域になります。更新後は、先頭の言語に最も合う地域がヒントとして強調表示されます。</translation>
+    </message>
+    <message>
+        <source>Below the table, &lt;b&gt;Formats&lt;/b&gt; shows how the selected region, or the current one when none is selected, writes a long and a short date, the time, a number, an amount of its currency, which day its weeks begin with and which measurement system it uses. Selecting a region changes nothing until you move it to the top.</source>
+        <translation>表の下の&lt;b&gt;書式&lt;/b&gt;には、選択した地域（選択していないときは現在の地域）での長い日付と短い日付、時刻、数値、その地域の通貨での金額、週の最初の曜日、使用する測定単位が表示されます。地域を選択しただけでは何も変わらず、一番上に移動したときに初めて変更されます。</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>保存した組み合わせ</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;現在の設定を保存&lt;/b&gt;を押すと、現在の地域を組み合わせとして保存します。地域の言語が先頭の言語であるときに使用できます。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
+        <translation>&lt;b&gt;削除&lt;/b&gt;を押すと、選択した組み合わせを削除します。</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>ポップアップメニューで組み合わせを選ぶか、&lt;b&gt;« ‹ › »&lt;/b&gt; で最初、前、次、最後の組み合わせに移動すると、その組み合わせに切り替わります。組み合わせの言語が先頭の言語に、代替言語が 2 番目の言語に、地域が現在の地域になります。切り替え中はインジケータが回転します。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;代替言語&lt;/b&gt;では、選択した組み合わせに切り替えるときに 2 番目に置く言語を選びます。言語の表にはすぐに 2 番目に表示されますが、システムの順序が変わるのは次に切り替えたときです。</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder と Dock</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
+        <translation>&lt;b&gt;隠しファイルを表示&lt;/b&gt;と&lt;b&gt;隠しファイルを非表示&lt;/b&gt;は、Finder で隠しファイルを表示するかどうかを切り替えてから Finder を再起動します。&lt;b&gt;Finderを再起動&lt;/b&gt;と&lt;b&gt;Dockを再起動&lt;/b&gt;はそれぞれを終了させ、システムが自動的に起動し直します。</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>ヘルプビューア</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Clear Help Caches&lt;/b&gt; ends the help daemon and removes the help viewer&apos;s caches from your Library folder. It is enabled while the help daemon runs.</source>
+        <translation>&lt;b&gt;ヘルプのキャッシュを消去&lt;/b&gt;を押すと、ヘルプデーモンを終了し、ライブラリフォルダからヘルプビューアのキャッシュを削除します。このボタンはヘルプデーモンの実行中に使用できます。</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ 環境設定…&lt;/b&gt;（Ctrl+, または ⌘,）では、Quorrel がバックグラウンドにあるときもメインウインドウを画面に表示したままにするかどうかを選択します。</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
+        <translation>Quorrel は、起動時にシステムから報告される優先する言語のうち、翻訳のある最初の言語で表示されます。対応言語は英語、ドイツ語、フランス語、スペイン語、イタリア語、ポルトガル語（ブラジル）、日本語、簡体中国語、ロシア語で、どれも含まれていない場合は英語になります。順序を変更したあとは、Quorrel を終了してから開き直すと、新しい先頭の言語で表示されます。</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>NoFallbackLanguage</source>
+        <translation>代替言語なし</translation>
+    </message>
+    <message>
+        <source>MeasurementUS</source>
+        <translation>ヤード・ポンド法（米国）</translation>
+    </message>
+    <message>
+        <source>MeasurementUK</source>
+        <translation>メートル法とヤード・ポンド法（英国）</translation>
+    </message>
+    <message>
+        <source>MeasurementMetric</source>
+        <translation>メートル法</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Preferred languages</source>
+        <translation>優先する言語</translation>
+    </message>
+    <message>
+        <source>Drag a language to another place to change the order in which applications choose their language. With a language selected, Alt+Up and Alt+Down (Option+Command+Up and Down on a Mac) move it.</source>
+        <translation>言語を別の位置にドラッグすると、App が言語を選ぶ順序が変わります。言語を選択した状態で Alt+上矢印 / Alt+下矢印（Mac では Option+Command+上矢印 / 下矢印）を押すと移動できます。</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder. The first language names the others.</source>
+        <translation>行をドラッグすると順序が変わります。言語名は先頭の言語で表示されます。</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>Regions</source>
+        <translation>地域の一覧</translation>
+    </message>
+    <message>
+        <source>The current region comes first, then the other regions of the first language. Drag one to the top, or select it and press Return or Alt+Up (Option+Command+Up on a Mac), to make it current.</source>
+        <translation>現在の地域が先頭に、続いて先頭の言語のほかの地域が表示されます。地域を一番上にドラッグするか、選択して Return キーまたは Alt+上矢印（Mac では Option+Command+上矢印）を押すと、現在の地域になります。</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>書式</translation>
+    </message>
+    <message>
+        <source>Formats of the region</source>
+        <translation>地域の書式</translation>
+    </message>
+    <message>
+        <source>How the selected region, or the current one when none is selected, writes dates, times, numbers and money</source>
+        <translation>選択した地域（選択していないときは現在の地域）での日付、時刻、数値、金額の書き方</translation>
+    </message>
+    <message>
+        <source>Region:</source>
+        <translation>地域：</translation>
+    </message>
+    <message>
+        <source>The region whose formats are shown: the selected one, else the current one</source>
+        <translation>書式を表示している地域（選択した地域、なければ現在の地域）</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日付：</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s long form</source>
+        <translation>今日の日付（地域の長い形式）</translation>
+    </message>
+    <message>
+        <source>Short date:</source>
+        <translation>短い日付：</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s short form</source>
+        <translation>今日の日付（地域の短い形式）</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>時刻：</translation>
+    </message>
+    <message>
+        <source>The time now, as the region writes it</source>
+        <translation>現在の時刻（地域での書き方）</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>数値：</translation>
+    </message>
+    <message>
+        <source>A number with decimals and thousands, as the region writes it</source>
+        <translation>小数と桁区切りのある数値（地域での書き方）</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>通貨：</translation>
+    </message>
+    <message>
+        <source>An amount in the region&apos;s currency</source>
+        <translation>地域の通貨での金額</translation>
+    </message>
+    <message>
+        <source>First day of the week:</source>
+        <translation>週の最初の曜日：</translation>
+    </message>
+    <message>
+        <source>The day the region&apos;s weeks begin with</source>
+        <translation>地域で週の始まりとなる曜日</translation>
+    </message>
+    <message>
+        <source>Measurement:</source>
+        <translation>測定単位：</translation>
+    </message>
+    <message>
+        <source>The region&apos;s system of measurement</source>
+        <translation>地域の測定単位</translation>
+    </message>
+    <message>
+        <source>Drag a region to the top to make it the current one.</source>
+        <translation>地域を一番上にドラッグすると現在の地域になります。</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>保存した組み合わせ</translation>
+    </message>
+    <message>
+        <source>First saved combination</source>
+        <translation>保存済みの最初の組み合わせ</translation>
+    </message>
+    <message>
+        <source>Switch to the first saved combination</source>
+        <translation>保存済みの最初の組み合わせに切り替えます</translation>
+    </message>
+    <message>
+        <source>Previous saved combination</source>
+        <translation>保存済みの前の組み合わせ</translation>
+    </message>
+    <message>
+        <source>Switch to the previous saved combination</source>
+        <translation>保存済みの前の組み合わせに切り替えます</translation>
+    </message>
+    <message>
+        <source>Choose a saved combination to switch the language order and region to it</source>
+        <translation>保存した組み合わせを選ぶと、言語の順序と地域がその組み合わせに切り替わります</translation>
+    </message>
+    <message>
+        <source>Next saved combination</source>
+        <translation>保存済みの次の組み合わせ</translation>
+    </message>
+    <message>
+        <source>Switch to the next saved combination</source>
+        <translation>保存済みの次の組み合わせに切り替えます</translation>
+    </message>
+    <message>
+        <source>Last saved combination</source>
+        <translation>保存済みの最後の組み合わせ</translation>
+    </message>
+    <message>
+        <source>Switch to the last saved combination</source>
+        <translation>保存済みの最後の組み合わせに切り替えます</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>現在の設定を保存</translation>
+    </message>
+    <message>
+        <source>Save the current region as a combination (possible while its language is the first language)</source>
+        <translation>現在の地域を組み合わせとして保存します（地域の言語が先頭の言語のときに使用可能）</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove the selected combination</source>
+        <translation>選択した組み合わせを削除します</translation>
+    </message>
+    <message>
+        <source>Fallback:</source>
+        <translation>代替言語：</translation>
+    </message>
+    <message>
+        <source>Fallback language</source>
+        <translation>代替言語</translation>
+    </message>
+    <message>
+        <source>The language placed second when switching to the selected combination</source>
+        <translation>選択した組み合わせに切り替えるときに 2 番目に置く言語</translation>
+    </message>
+    <message>
+        <source>Switching</source>
+        <translation>切り替え中</translation>
+    </message>
+    <message>
+        <source>Turns while the language order and region are being written</source>
+        <translation>言語の順序と地域を書き込んでいる間、回転します</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>FinderとDock</translation>
+    </message>
+    <message>
+        <source>Show Hidden Files</source>
+        <translation>隠しファイルを表示</translation>
+    </message>
+    <message>
+        <source>Make the Finder show hidden files, then restart it</source>
+        <translation>Finder で隠しファイルを表示するようにしてから、Finder を再起動します</translation>
+    </message>
+    <message>
+        <source>Hide Hidden Files</source>
+        <translation>隠しファイルを非表示</translation>
+    </message>
+    <message>
+        <source>Make the Finder hide hidden files, then restart it</source>
+        <translation>Finder で隠しファイルを表示しないようにしてから、Finder を再起動します</translation>
+    </message>
+    <message>
+        <source>Restart Finder</source>
+        <translation>Finderを再起動</translation>
+    </message>
+    <message>
+        <source>Quit the Finder; the system starts it again</source>
+        <translation>Finder を終了します。システムが自動的に起動し直します</translation>
+    </message>
+    <message>
+        <source>Restart Dock</source>
+        <translation>Dockを再起動</translation>
+    </message>
+    <message>
+        <source>Quit the Dock; the system starts it again</source>
+        <translation>Dock を終了します。システムが自動的に起動し直します</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>ヘルプビューア</translation>
+    </message>
+    <message>
+        <source>Clear Help Caches</source>
+        <translation>ヘルプのキャッシュを消去</translation>
+    </message>
+    <message>
+        <source>End the help daemon and remove the help viewer caches (enabled while the help daemon runs)</source>
+        <translation>ヘルプデーモンを終了し、ヘルプビューアのキャッシュを削除します（ヘルプデーモンの実行中に使用可能）</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>環境設定…</translation>
+    </message>
+    <message>
+        <source>Quit Quorrel</source>
+        <translation>Quorrelを終了</translation>
+    </message>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Quorrel ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWindow</name>
+    <message>
+        <source>Quorrel Preferences</source>
+        <translation>Quorrel 環境設定</translation>
+    </message>
+    <message>
+        <source>Keep the window open while Quorrel is in the background</source>
+        <translation>Quorrel がバックグラウンドにあるときもウインドウを開いたままにする</translation>
+    </message>
+    <message>
+        <source>When off, the main window hides while another application is active</source>
+        <translation>オフにすると、ほかの App がアクティブな間はメインウインドウが隠れます</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close the preferences window</source>
+        <translation>環境設定ウインドウを閉じます</translation>
+    </message>
+</context>
+</TS>

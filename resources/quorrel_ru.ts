@@ -1,0 +1,388 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Справка Quorrel</translation>
+    </message>
+    <message>
+        <source>Quorrel reaches a few per-user settings that the system screens hide. It edits no file itself: every change is made by the system&apos;s own tools (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</source>
+        <translation>Quorrel открывает доступ к нескольким пользовательским настройкам, которых нет в системных настройках. Сам он не изменяет ни одного файла: все изменения вносят собственные инструменты системы (&lt;code&gt;defaults&lt;/code&gt;, &lt;code&gt;killall&lt;/code&gt;, &lt;code&gt;ps&lt;/code&gt;, &lt;code&gt;kill&lt;/code&gt;, &lt;code&gt;rm&lt;/code&gt;).</translation>
+    </message>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Предпочитаемые языки</translation>
+    </message>
+    <message>
+        <source>The table lists your preferred languages, most preferred first, named in the first language. Drag a row to another place to change the order; the new order is saved at once and the table is read back from the system.</source>
+        <translation>В таблице перечислены предпочитаемые языки, начиная с самого предпочтительного; их названия даны на первом языке. Перетащите строку на другое место, чтобы изменить порядок: новый порядок сразу сохраняется, а таблица заново считывается из системы.</translation>
+    </message>
+    <message>
+        <source>From the keyboard, select a language and press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; or &lt;b&gt;Option+Command+Down&lt;/b&gt; on a Mac) to move it one place up or down, exactly as dragging it there would.</source>
+        <translation>С клавиатуры: выберите язык и нажмите &lt;b&gt;Alt+стрелка вверх&lt;/b&gt; или &lt;b&gt;Alt+стрелка вниз&lt;/b&gt; (на Mac — &lt;b&gt;Option+Command+стрелка вверх&lt;/b&gt; или &lt;b&gt;Option+Command+стрелка вниз&lt;/b&gt;), чтобы переместить его на одну позицию вверх или вниз — точно так же, как при перетаскивании.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Регион</translation>
+    </message>
+    <message>
+        <source>The first row is the current region; below it are the other regions of your first language. Drag a region to the top to make it the current one, or select it and press &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Alt+Up&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; on a Mac). After a refresh the region that best fits the first language is highlighted as a hint.</source>
+        <translation>Первая строка — текущий регион, под ней — остальные регионы вашего первого языка. Чтобы сделать регион текущим, перетащите его наверх или выберите его и нажмите &lt;b&gt;Return&lt;/b&gt; или &lt;b&gt;Alt+стрелка вверх&lt;/b&gt; (на Mac — &lt;b&gt;Option+Command+стрелка вверх&lt;/b&gt;). После обновления регион, лучше всего подходящий к первому языку, выделяется в качестве подсказки.</translation>
+    </message>
+    <message>
+        <source>Below the table, &lt;b&gt;Formats&lt;/b&gt; shows how the selected region, or the current one when none is selected, writes a long and a short date, the time, a number, an amount of its currency, which day its weeks begin with and which measurement system it uses. Selecting a region changes nothing until you move it to the top.</source>
+        <translation>Под таблицей в разделе &lt;b&gt;Форматы&lt;/b&gt; видно, как выбранный регион (или текущий, если ничего не выбрано) записывает длинную и краткую дату, время, число, сумму в своей валюте, с какого дня у него начинается неделя и какую систему мер он использует. Выбор региона ничего не меняет, пока вы не переместите его наверх.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Сохранённые комбинации</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Сохранить текущий&lt;/b&gt; сохраняет текущий регион как комбинацию. Это возможно, пока язык региона остаётся вашим первым языком.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
+        <translation>&lt;b&gt;Удалить&lt;/b&gt; удаляет выбранную комбинацию.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Выберите комбинацию во всплывающем меню или перейдите кнопками &lt;b&gt;« ‹ › »&lt;/b&gt; к первой, предыдущей, следующей или последней, чтобы переключиться на неё: её язык станет первым, запасной язык — вторым, а регион — текущим. Во время переключения вращается индикатор.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Запасной язык&lt;/b&gt; задаёт язык, который встанет вторым при переключении на выбранную комбинацию. Таблица языков сразу показывает его вторым, а порядок в системе изменится при следующем переключении.</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder и Dock</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
+        <translation>&lt;b&gt;Показать скрытые файлы&lt;/b&gt; и &lt;b&gt;Не показывать скрытые файлы&lt;/b&gt; включают или выключают показ скрытых файлов в Finder, после чего перезапускают Finder. &lt;b&gt;Перезапустить Finder&lt;/b&gt; и &lt;b&gt;Перезапустить Dock&lt;/b&gt; завершают их, и система запускает их снова.</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Просмотр справки</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Clear Help Caches&lt;/b&gt; ends the help daemon and removes the help viewer&apos;s caches from your Library folder. It is enabled while the help daemon runs.</source>
+        <translation>&lt;b&gt;Очистить кэши справки&lt;/b&gt; завершает демон справки и удаляет кэши программы «Просмотр справки» из вашей папки «Библиотеки». Кнопка доступна, пока работает демон справки.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Настройки…&lt;/b&gt; (Ctrl+, или ⌘,) определяет, остаётся ли главное окно на экране, пока Quorrel работает в фоновом режиме.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
+        <translation>Quorrel использует первый из ваших предпочитаемых языков, на который он переведён, в том порядке, в каком система сообщает их при запуске Quorrel: английский, немецкий, французский, испанский, итальянский, португальский (Бразилия), японский, китайский (упрощённое письмо) или русский, а если ни одного из них нет среди ваших языков — английский. Изменив порядок, завершите Quorrel и откройте его снова, чтобы увидеть его на новом первом языке.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>NoFallbackLanguage</source>
+        <translation>Без запасного языка</translation>
+    </message>
+    <message>
+        <source>MeasurementUS</source>
+        <translation>Американская</translation>
+    </message>
+    <message>
+        <source>MeasurementUK</source>
+        <translation>Метрическая и имперская (Великобритания)</translation>
+    </message>
+    <message>
+        <source>MeasurementMetric</source>
+        <translation>Метрическая</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Preferred languages</source>
+        <translation>Предпочитаемые языки</translation>
+    </message>
+    <message>
+        <source>Drag a language to another place to change the order in which applications choose their language. With a language selected, Alt+Up and Alt+Down (Option+Command+Up and Down on a Mac) move it.</source>
+        <translation>Перетащите язык на другое место, чтобы изменить порядок, в котором приложения выбирают язык. Выбранный язык перемещают клавиши Alt+стрелка вверх и Alt+стрелка вниз (на Mac — Option+Command+стрелка вверх и вниз).</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder. The first language names the others.</source>
+        <translation>Перетащите строку, чтобы изменить порядок. Названия даны на первом языке.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Регион</translation>
+    </message>
+    <message>
+        <source>Regions</source>
+        <translation>Регионы</translation>
+    </message>
+    <message>
+        <source>The current region comes first, then the other regions of the first language. Drag one to the top, or select it and press Return or Alt+Up (Option+Command+Up on a Mac), to make it current.</source>
+        <translation>Сначала идёт текущий регион, затем остальные регионы первого языка. Чтобы сделать регион текущим, перетащите его наверх или выберите и нажмите Return или Alt+стрелка вверх (на Mac — Option+Command+стрелка вверх).</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Форматы</translation>
+    </message>
+    <message>
+        <source>Formats of the region</source>
+        <translation>Форматы региона</translation>
+    </message>
+    <message>
+        <source>How the selected region, or the current one when none is selected, writes dates, times, numbers and money</source>
+        <translation>Как выбранный регион (или текущий, если ничего не выбрано) записывает даты, время, числа и денежные суммы</translation>
+    </message>
+    <message>
+        <source>Region:</source>
+        <translation>Регион:</translation>
+    </message>
+    <message>
+        <source>The region whose formats are shown: the selected one, else the current one</source>
+        <translation>Регион, форматы которого показаны: выбранный, а если его нет — текущий</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s long form</source>
+        <translation>Сегодняшняя дата в длинном формате региона</translation>
+    </message>
+    <message>
+        <source>Short date:</source>
+        <translation>Краткая дата:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the region&apos;s short form</source>
+        <translation>Сегодняшняя дата в кратком формате региона</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Время:</translation>
+    </message>
+    <message>
+        <source>The time now, as the region writes it</source>
+        <translation>Текущее время в записи региона</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Число:</translation>
+    </message>
+    <message>
+        <source>A number with decimals and thousands, as the region writes it</source>
+        <translation>Число с дробной частью и разрядами в записи региона</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Валюта:</translation>
+    </message>
+    <message>
+        <source>An amount in the region&apos;s currency</source>
+        <translation>Сумма в валюте региона</translation>
+    </message>
+    <message>
+        <source>First day of the week:</source>
+        <translation>Первый день недели:</translation>
+    </message>
+    <message>
+        <source>The day the region&apos;s weeks begin with</source>
+        <translation>День, с которого в регионе начинается неделя</translation>
+    </message>
+    <message>
+        <source>Measurement:</source>
+        <translation>Система мер:</translation>
+    </message>
+    <message>
+        <source>The region&apos;s system of measurement</source>
+        <translation>Система мер региона</translation>
+    </message>
+    <message>
+        <source>Drag a region to the top to make it the current one.</source>
+        <translation>Перетащите регион наверх, чтобы сделать его текущим.</translation>
+    </message>
+    <message>
+        <source>Saved combinations</source>
+        <translation>Сохранённые комбинации</translation>
+    </message>
+    <message>
+        <source>First saved combination</source>
+        <translation>Первая сохранённая комбинация</translation>
+    </message>
+    <message>
+        <source>Switch to the first saved combination</source>
+        <translation>Переключиться на первую сохранённую комбинацию</translation>
+    </message>
+    <message>
+        <source>Previous saved combination</source>
+        <translation>Предыдущая сохранённая комбинация</translation>
+    </message>
+    <message>
+        <source>Switch to the previous saved combination</source>
+        <translation>Переключиться на предыдущую сохранённую комбинацию</translation>
+    </message>
+    <message>
+        <source>Choose a saved combination to switch the language order and region to it</source>
+        <translation>Выберите сохранённую комбинацию, чтобы переключить на неё порядок языков и регион</translation>
+    </message>
+    <message>
+        <source>Next saved combination</source>
+        <translation>Следующая сохранённая комбинация</translation>
+    </message>
+    <message>
+        <source>Switch to the next saved combination</source>
+        <translation>Переключиться на следующую сохранённую комбинацию</translation>
+    </message>
+    <message>
+        <source>Last saved combination</source>
+        <translation>Последняя сохранённая комбинация</translation>
+    </message>
+    <message>
+        <source>Switch to the last saved combination</source>
+        <translation>Переключиться на последнюю сохранённую комбинацию</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Сохранить текущий</translation>
+    </message>
+    <message>
+        <source>Save the current region as a combination (possible while its language is the first language)</source>
+        <translation>Сохранить текущий регион как комбинацию (возможно, пока его язык — первый язык)</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Remove the selected combination</source>
+        <translation>Удалить выбранную комбинацию</translation>
+    </message>
+    <message>
+        <source>Fallback:</source>
+        <translation>Запасной язык:</translation>
+    </message>
+    <message>
+        <source>Fallback language</source>
+        <translation>Запасной язык</translation>
+    </message>
+    <message>
+        <source>The language placed second when switching to the selected combination</source>
+        <translation>Язык, который встанет вторым при переключении на выбранную комбинацию</translation>
+    </message>
+    <message>
+        <source>Switching</source>
+        <translation>Переключение</translation>
+    </message>
+    <message>
+        <source>Turns while the language order and region are being written</source>
+        <translation>Вращается, пока записываются порядок языков и регион</translation>
+    </message>
+    <message>
+        <source>Finder and Dock</source>
+        <translation>Finder и Dock</translation>
+    </message>
+    <message>
+        <source>Show Hidden Files</source>
+        <translation>Показать скрытые файлы</translation>
+    </message>
+    <message>
+        <source>Make the Finder show hidden files, then restart it</source>
+        <translation>Включить показ скрытых файлов в Finder и перезапустить его</translation>
+    </message>
+    <message>
+        <source>Hide Hidden Files</source>
+        <translation>Не показывать скрытые файлы</translation>
+    </message>
+    <message>
+        <source>Make the Finder hide hidden files, then restart it</source>
+        <translation>Выключить показ скрытых файлов в Finder и перезапустить его</translation>
+    </message>
+    <message>
+        <source>Restart Finder</source>
+        <translation>Перезапустить Finder</translation>
+    </message>
+    <message>
+        <source>Quit the Finder; the system starts it again</source>
+        <translation>Завершить Finder; система запустит его снова</translation>
+    </message>
+    <message>
+        <source>Restart Dock</source>
+        <translation>Перезапустить Dock</translation>
+    </message>
+    <message>
+        <source>Quit the Dock; the system starts it again</source>
+        <translation>Завершить Dock; система запустит его снова</translation>
+    </message>
+    <message>
+        <source>Help viewer</source>
+        <translation>Просмотр справки</translation>
+    </message>
+    <message>
+        <source>Clear Help Caches</source>
+        <translation>Очистить кэши справки</translation>
+    </message>
+    <message>
+        <source>End the help daemon and remove the help viewer caches (enabled while the help daemon runs)</source>
+        <translation>Завершить демон справки и удалить кэши программы «Просмотр справки» (доступно, пока работает демон справки)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Настройки…</translation>
+    </message>
+    <message>
+        <source>Quit Quorrel</source>
+        <translation>Завершить Quorrel</translation>
+    </message>
+    <message>
+        <source>Quorrel Help</source>
+        <translation>Справка Quorrel</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWindow</name>
+    <message>
+        <source>Quorrel Preferences</source>
+        <translation>Настройки Quorrel</translation>
+    </message>
+    <message>
+        <source>Keep the window open while Quorrel is in the background</source>
+        <translation>Не закрывать окно, когда Quorrel работает в фоновом режиме</translation>
+    </message>
+    <message>
+        <source>When off, the main window hides while another application is active</source>
+        <translation>Если выключено, главное окно скрывается, пока активно другое приложение</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Close the preferences window</source>
+        <translation>Закрыть окно настроек</translation>
+    </message>
+</context>
+</TS>
