@@ -24,17 +24,27 @@ QStringList QuorrelAppDelegate::currentLanguages()
     for (const QChar character : {u'\n', u'(', u')', u' ', u'"'})
         text.remove(character);
 
+    QStringList languages = text.split(QLatin1Char(','));
     if (std::floor(system_version::coreFoundationVersionNumber()) > 1299) {
-        // Newer systems append the region to each language (en-DE); strip it.
+        // Newer systems append the region to each language (en-DE); strip that suffix, and only
+        // it. Deleting every "-" and "_" instead would turn zh-Hans into zhHans, which a drop would
+        // then write back as the system's language.
         const QString locale = readGlobal(QStringLiteral("AppleLocale")).remove(QLatin1Char('\n'));
         const QStringList fields = locale.split(QLatin1Char('_'));
         // A locale without "_" has no region to strip.
-        if (fields.size() >= 2 && !fields[1].isEmpty())
-            text.remove(fields[1]);
-        text.remove(QLatin1Char('_'));
-        text.remove(QLatin1Char('-'));
+        if (fields.size() >= 2 && !fields[1].isEmpty()) {
+            for (QString& language : languages) {
+                for (const QChar separator : {u'-', u'_'}) {
+                    const QString suffix = separator + fields[1];
+                    if (language.size() > suffix.size() && language.endsWith(suffix)) {
+                        language.chop(suffix.size());
+                        break;
+                    }
+                }
+            }
+        }
     }
-    return text.split(QLatin1Char(','));
+    return languages;
 }
 
 QStringList QuorrelAppDelegate::appleLocale()

@@ -20,10 +20,13 @@ TEST_F(Settings, LanguagesReadOnEitherSideOfTheVersionThreshold)
         {"1299.9", "(en, de, fr)", "de_DE", {"en", "de", "fr"}, 1},
         {"1299.9", "(\"zh-Hans\", en)", "de_DE", {"zh-Hans", "en"}, 1},
         {"1300.0", "(\"en-DE\", \"de-DE\", \"fr-DE\")", "de_DE", {"en", "de", "fr"}, 2},
-        {"1300.0", "(\"de-AT\", \"zh-Hans-DE\")", "de_DE", {"deAT", "zhHans"}, 2},
-        {"2106.5", "(\"en-US\", \"en_GB\")", "en_US", {"en", "enGB"}, 2},
-        {"2106.5", "(\"en-US\", de)", "enUS", {"enUS", "de"}, 2},     // a region without "_"
-        {"2106.5", "(\"en-US\", de)", "", {"enUS", "de"}, 2},         // no region at all
+        // Only the region the system appended goes: other hyphens and underscores are part of
+        // the identifier, and a table row without them would be written back changed.
+        {"1300.0", "(\"de-AT\", \"zh-Hans-DE\")", "de_DE", {"de-AT", "zh-Hans"}, 2},
+        {"2106.5", "(\"en-US\", \"en_GB\", \"pt-BR-US\")", "en_US", {"en", "en_GB", "pt-BR"}, 2},
+        {"2106.5", "(\"en-US\", \"US\", \"en-USA\")", "en_US", {"en", "US", "en-USA"}, 2},
+        {"2106.5", "(\"en-US\", de)", "enUS", {"en-US", "de"}, 2},     // a region without "_"
+        {"2106.5", "(\"en-US\", de)", "", {"en-US", "de"}, 2},         // no region at all
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.version) + " " + c.languages + " " + c.locale);
