@@ -5,6 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
+
+QString defaultsUnderTest()
+{
+    return buildPath(QStringLiteral("defaults"));
+}
+
+std::string withoutLogPrefixes(const std::string& err)
+{
+    // At the start of the output and of every line: NSLog writes one message per call, and a
+    // message may itself span lines.
+    static const QRegularExpression prefix(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} defaults\\[\\d+:[0-9a-fA-F]+\\] ?"),
+        QRegularExpression::MultilineOption);
+    return QString::fromStdString(err).remove(prefix).toStdString();
+}
 
 Result finish(QProcess& process)
 {
@@ -18,17 +34,21 @@ Result finish(QProcess& process)
     result.status = process.exitCode();
     result.out = process.readAllStandardOutput().toStdString();
     result.err = process.readAllStandardError().toStdString();
+    result.log = withoutLogPrefixes(result.err);
     return result;
 }
 
-Result defaults(const QStringList& arguments)
+Result defaults(const QStringList& arguments, const QByteArray& input)
 {
     QProcess process;
-    process.start(buildPath(QStringLiteral("defaults")), arguments);
+    process.start(defaultsUnderTest(), arguments);
     if (!process.waitForStarted(kChildLimitMs)) {
         ADD_FAILURE() << "defaults could not be started";
         return {};
     }
+    if (!input.isEmpty())
+        process.write(input);
+    process.closeWriteChannel();
     return finish(process);
 }
 

@@ -135,7 +135,7 @@ Result defaultsWithin1GiB(const QStringList& arguments)
             ::setrlimit(RLIMIT_AS, &limit);
         }
     });
-    process.start(buildPath(QStringLiteral("defaults")), arguments);
+    process.start(defaultsUnderTest(), arguments);
     if (!process.waitForStarted(kChildLimitMs)) {
         ADD_FAILURE() << "defaults could not be started";
         return {};
@@ -307,7 +307,7 @@ TEST_F(KilledWriters, LeaveAtMostOneTemporaryFileAndNoOneElsesFileIsRemoved)
     int caught = 0;
     for (int i = 0; i < 40; ++i) {
         QProcess writer;
-        writer.start(buildPath("defaults"), {"write", domain, "k" + QString::number(i), "v"});
+        writer.start(defaultsUnderTest(), {"write", domain, "k" + QString::number(i), "v"});
         ASSERT_TRUE(writer.waitForStarted(kChildLimitMs));
         // Kill it as soon as some new file shows, which is the write under way.
         QElapsedTimer clock;
