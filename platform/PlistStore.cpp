@@ -274,15 +274,10 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
         return WriteStatus::Refused;
     }
 
-    char* binary = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(dict.get(), &binary, &length);
-    if (!binary) {
+    if (!toBinary(dict.get(), bytes)) {
         errno = EINVAL;
         return WriteStatus::IoError;
     }
-    bytes.assign(binary, length);
-    plist_to_bin_free(binary);
     return replaceFile(path, bytes, mode) ? WriteStatus::Ok : WriteStatus::IoError;
 }
 

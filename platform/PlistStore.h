@@ -148,6 +148,11 @@ enum class RemoveStatus { Ok, Missing, IoError };
 // Deletes a whole domain file, under the same lock as writeKey(). On IoError, errno tells why.
 RemoveStatus removeDomain(const std::string& path);
 
+// The bplist00 bytes of `root`, written in time that grows with its size (libplist 2.2's
+// plist_to_bin does not); equal texts and keys are stored once, as on a Mac. False for a node
+// that has no binary form.
+bool toBinary(plist_t root, std::string& out);
+
 // Milliseconds from 2001-01-01 00:00:00 UTC of a PLIST_DATE node, rounded to the nearest. libplist
 // 2.2 loads a date before 2001 as a truncated second plus an unsigned fraction, and dates made with
 // dateNode() carry the fraction's sign; both read right here. (Less than a second before 2001,

@@ -107,13 +107,9 @@ int exportVerb(const Invocation& call)
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
     // A file gets the binary form, as the Mac's tool saves it.
-    char* binary = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(loaded.dict.get(), &binary, &length);
-    if (!binary)
+    std::string bytes;
+    if (!plist_store::toBinary(loaded.dict.get(), bytes))
         return couldNotExport(path, "the domain could not be converted");
-    const std::string bytes(binary, length);
-    plist_to_bin_free(binary);
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return couldNotExport(path, std::strerror(errno));
