@@ -76,19 +76,16 @@ int findVerb(const Invocation& call)
             continue;
         const std::string shownName = domain.global ? "Apple Global Domain" : name;
         const bool wholeDomain = contains(shownName, word);
-        plist_store::PlistPtr found(plist_new_dict());
-        uint32_t count = 0;
+        std::vector<std::pair<std::string, plist_t>> found;
         plist_store::forEachDictEntry(loaded.dict.get(), [&](const std::string& key, plist_t value) {
-            if (wholeDomain || contains(key, word) || valueContains(value, word)) {
-                plist_dict_set_item(found.get(), key.c_str(), plist_copy(value));
-                ++count;
-            }
+            if (wholeDomain || contains(key, word) || valueContains(value, word))
+                found.emplace_back(key, value);
         });
-        if (count == 0)
+        if (found.empty())
             continue;
         anything = true;
-        const int printed =
-            print("Found " + std::to_string(count) + " keys in domain '" + shownName + "': " + describe(found.get()));
+        const int printed = print("Found " + std::to_string(found.size()) + " keys in domain '" + shownName
+                                  + "': " + describeEntries(found));
         if (printed != 0)
             return printed;
     }
