@@ -4,13 +4,29 @@
 #include <ctime>
 #include <string>
 
-#include <sys/syscall.h>
+#include <pthread.h>
 #include <sys/time.h>
 #include <unistd.h>
+#if defined(__linux__)
+#include <sys/syscall.h>
+#endif
 
 namespace defaults_tool {
 
 namespace {
+
+unsigned long long threadId()
+{
+#if defined(__APPLE__)
+    uint64_t id = 0;
+    pthread_threadid_np(nullptr, &id);
+    return id;
+#elif defined(__linux__)
+    return static_cast<unsigned long long>(::syscall(SYS_gettid));
+#else
+    return 0;
+#endif
+}
 
 // The Mac's `defaults help`, line for line (see docs/defaults.md for where it comes from).
 const char kUsageText[] =
@@ -89,7 +105,7 @@ void log(const std::string& message)
     if (::localtime_r(&seconds, &local))
         std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", &local);
     std::string line = std::string(when) + '.' + std::to_string(1000 + now.tv_usec / 1000).substr(1) + " defaults["
-        + std::to_string(::getpid()) + ':' + std::to_string(static_cast<long>(::syscall(SYS_gettid))) + "] " + message;
+        + std::to_string(::getpid()) + ':' + std::to_string(threadId()) + "] " + message;
     if (line.empty() || line.back() != '\n')
         line += '\n';
     std::fwrite(line.data(), 1, line.size(), stderr);

@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <ctime>
 #include <locale.h>
+#if defined(__APPLE__)
+#include <xlocale.h>
+#endif
 
 namespace defaults_tool {
 
