@@ -15,7 +15,7 @@ namespace {
 // `defaults help`, line for line as the Mac's tool prints it: the usage comment of
 // https://github.com/withfig/autocomplete/blob/master/src/defaults.ts (macOS), whose blank lines
 // and spacing match a captured run of Apple's tool on Windows ("Usage (stdout)", without
-// import/export): https://strontic.github.io/xcyclopedia/library/defaults.exe-0819315FB22BB3822910C04A98C5DF3C.html
+// import/export): https://github.com/strontic/strontic.github.io/blob/master/xcyclopedia/library/defaults.exe-0819315FB22BB3822910C04A98C5DF3C.md
 const std::string kUsage =
     "Command line interface to a user's defaults.\n"
     "Syntax:\n"
@@ -89,6 +89,8 @@ TEST_F(Commands, MisuseShowsTheUsageWithStatus255)
         {{"write", "com.example.usage", "bytes", "-data", "zz"}, "likeliest form, as for -bool and -date"},
         {{"write", "com.example.usage", "n", "-int"}, "likeliest form"},
         {{"write", "com.example.usage", "d", "-dict", "k", "-int"}, "likeliest form"},
+        // Not offered (the sandbox is one machine): -host is taken for an unknown verb.
+        {{"-host", "other", "read", "com.example.usage"}, "not offered, docs/defaults.md"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString() + " (" + c.source + ")");

@@ -71,17 +71,21 @@ std::string bundleIdentifier(const std::string& name)
 
 std::string hostIdentifier()
 {
-    if (const char* given = std::getenv("QUORREL_HOST_UUID"); given && isUuid(given))
-        return upper(given);
-    std::ifstream file("/etc/machine-id");
-    std::string id;
-    if (file >> id && id.size() == 32) {
-        const std::string uuid = id.substr(0, 8) + '-' + id.substr(8, 4) + '-' + id.substr(12, 4) + '-'
-            + id.substr(16, 4) + '-' + id.substr(20);
-        if (isUuid(uuid))
-            return upper(uuid);
-    }
-    return "00000000-0000-0000-0000-000000000000";
+    // Read once: domains, find and read name every domain with it.
+    static const std::string identifier = [] {
+        if (const char* given = std::getenv("QUORREL_HOST_UUID"); given && isUuid(given))
+            return upper(given);
+        std::ifstream file("/etc/machine-id");
+        std::string id;
+        if (file >> id && id.size() == 32) {
+            const std::string uuid = id.substr(0, 8) + '-' + id.substr(8, 4) + '-' + id.substr(12, 4) + '-'
+                + id.substr(16, 4) + '-' + id.substr(20);
+            if (isUuid(uuid))
+                return upper(uuid);
+        }
+        return std::string("00000000-0000-0000-0000-000000000000");
+    }();
+    return identifier;
 }
 
 std::string domainsFolder(const Host& host)
