@@ -1,4 +1,4 @@
-// `defaults write` and `defaults read` of long arrays: the stand-in started as a child process in
+// `defaults write` and `defaults read` of long arrays, and every verb on a large domain: the stand-in started as a child process in
 // a temporary HOME, the way the program starts it. Doubling the list should at most double the
 // time (plus a little): every walk over an array is linear.
 //
@@ -105,6 +105,83 @@ void BM_DefaultsReadArray(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_DefaultsReadArray)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A domain of `count` keys, each with a short text, plus one dictionary and one array of `count`
+// entries: the size every verb below walks.
+void storeLargeDomain(int64_t count)
+{
+    plist_t dict = plist_new_dict();
+    plist_t sub = plist_new_dict();
+    plist_t list = plist_new_array();
+    for (int64_t i = 0; i < count; ++i) {
+        const std::string n = std::to_string(i);
+        plist_dict_set_item(dict, ("k" + n).c_str(), plist_new_string(("v" + n).c_str()));
+        plist_dict_set_item(sub, ("s" + n).c_str(), plist_new_uint(static_cast<uint64_t>(i)));
+        plist_array_append_item(list, plist_new_string(("a" + n).c_str()));
+    }
+    plist_dict_set_item(dict, "sub", sub);
+    plist_dict_set_item(dict, "list", list);
+    plist_store::replaceDomain(plist_store::domainPath(kDomain), dict);
+}
+
+// One verb per iteration on a domain of 3 x range(0) entries. Verbs that write leave the domain
+// the size it was, so every iteration sees the same domain.
+void runVerb(benchmark::State& state, std::vector<std::vector<std::string>> rounds)
+{
+    home();
+    storeLargeDomain(state.range(0));
+    size_t round = 0;
+    for (auto _ : state) {
+        const child_process::ReadResult result = child_process::runAndRead(toolPath(), rounds[round], kLimits);
+        round = (round + 1) % rounds.size();
+        if (!result.complete()) {
+            state.SkipWithError("defaults did not run to its end");
+            break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0) * 3);
+}
+
+void BM_DefaultsWriteKeyInLargeDomain(benchmark::State& state)
+{
+    runVerb(state, {{"write", kDomain, "k1", "-int", "1"}});
+}
+void BM_DefaultsRenameInLargeDomain(benchmark::State& state)
+{
+    runVerb(state, {{"rename", kDomain, "k1", "k1x"}, {"rename", kDomain, "k1x", "k1"}});
+}
+void BM_DefaultsDictAddInLargeDomain(benchmark::State& state)
+{
+    runVerb(state, {{"write", kDomain, "sub", "-dict-add", "s1", "-int", "7"}});
+}
+void BM_DefaultsDeleteInLargeDomain(benchmark::State& state)
+{
+    runVerb(state, {{"delete", kDomain, "k1"}, {"write", kDomain, "k1", "v1"}});
+}
+void BM_DefaultsReadTypeInLargeDomain(benchmark::State& state)
+{
+    runVerb(state, {{"read-type", kDomain, "sub"}});
+}
+void BM_DefaultsFindInLargeDomain(benchmark::State& state)
+{
+    runVerb(state, {{"find", "v1"}});
+}
+void BM_DefaultsExportLargeDomain(benchmark::State& state)
+{
+    runVerb(state, {{"export", kDomain, "-"}});
+}
+void BM_DefaultsReadLargeDomain(benchmark::State& state)
+{
+    runVerb(state, {{"read", kDomain}});
+}
+BENCHMARK(BM_DefaultsWriteKeyInLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DefaultsRenameInLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DefaultsDictAddInLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DefaultsDeleteInLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DefaultsReadTypeInLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DefaultsFindInLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DefaultsExportLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DefaultsReadLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Linux caps the arguments of a new program at a quarter of the stack limit (8 MiB gives 2 MiB);
 // 200,000 items with their pointers need about 3.2 MiB.

@@ -19,12 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const char c : printed)
         FUZZ_CHECK(static_cast<unsigned char>(c) < 0x80, "the printout is 7-bit");
 
-    char* bytes = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(loaded.dict.get(), &bytes, &length);
-    FUZZ_CHECK(bytes, "libplist writes the file back");
-    const plist_store::Loaded again = plist_store::parse(std::string_view(bytes, length));
-    plist_to_bin_free(bytes);
+    std::string bytes;
+    FUZZ_CHECK(plist_store::toBinary(loaded.dict.get(), bytes), "the store writes it back");
+    const plist_store::Loaded again = plist_store::parse(bytes);
     FUZZ_CHECK(again.status == plist_store::LoadStatus::Ok, "a file the store loads, it can write back");
     FUZZ_CHECK(defaults_tool::describe(again.dict.get()) == printed, "writing back changes nothing that prints");
     return 0;

@@ -21,12 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     plist_store::PlistPtr domain(plist_new_dict());
     plist_dict_set_item(domain.get(), "k", value);
-    char* bytes = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(domain.get(), &bytes, &length);
-    FUZZ_CHECK(bytes, "libplist writes the domain");
-    const plist_store::Loaded loaded = plist_store::parse(std::string_view(bytes, length));
-    plist_to_bin_free(bytes);
+    std::string bytes;
+    FUZZ_CHECK(plist_store::toBinary(domain.get(), bytes), "the store writes it back");
+    const plist_store::Loaded loaded = plist_store::parse(bytes);
     if (loaded.status != plist_store::LoadStatus::Ok)
         std::fprintf(stderr, "refused: %s\n", loaded.reason.c_str());
     FUZZ_CHECK(loaded.status == plist_store::LoadStatus::Ok, "the written domain reads back");

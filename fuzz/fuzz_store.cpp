@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -23,12 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QVariant values = plist_variant::toVariant(loaded.dict.get());
     FUZZ_CHECK(values.typeId() == QMetaType::QVariantMap, "a dictionary converts to a map");
 
-    char* bytes = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(loaded.dict.get(), &bytes, &length);
-    FUZZ_CHECK(bytes, "libplist writes the file back");
-    const plist_store::Loaded again = plist_store::parse(std::string_view(bytes, length));
-    plist_to_bin_free(bytes);
+    std::string bytes;
+    FUZZ_CHECK(plist_store::toBinary(loaded.dict.get(), bytes), "the store writes it back");
+    const plist_store::Loaded again = plist_store::parse(bytes);
     if (again.status != plist_store::LoadStatus::Ok)
         std::fprintf(stderr, "refused after writing back: %s\n", again.reason.c_str());
     FUZZ_CHECK(again.status == plist_store::LoadStatus::Ok, "a file the store loads, it can write back");

@@ -215,12 +215,12 @@ bool replaceFile(const std::string& path, const std::string& bytes, mode_t mode)
 }
 
 // What a change did to the domain's dictionary.
-enum class Change { Done, Nothing, NotAnArray };
+enum class Change { Done, Nothing, NotAnArray, Refused };
 
 // Read-modify-write under the domain's lock. `change` works on the dictionary (a new one when the
 // file is missing, unless `createIfMissing` is false).
 WriteStatus update(const std::string& path, bool createIfMissing, std::string* reason,
-                   const std::function<Change(plist_t dict)>& change)
+                   const std::function<Change(PlistPtr& dict)>& change)
 {
     if (path.empty()) {
         errno = ENOENT;
@@ -229,7 +229,7 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
     // Changing nothing in a domain that does not exist: don't leave folders behind for it.
     struct stat existing {};
     if (!createIfMissing && ::stat(path.c_str(), &existing) != 0 && errno == ENOENT)
-        return WriteStatus::Ok;
+        return WriteStatus::Missing;
     if (!makeFolders(parentFolder(path)))
         return WriteStatus::IoError;
 
@@ -243,7 +243,7 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
     switch (readAll(path, bytes)) {
     case ReadStatus::Missing:
         if (!createIfMissing)
-            return WriteStatus::Ok; // removed meanwhile by someone else
+            return WriteStatus::Missing; // removed meanwhile by someone else
         dict.reset(plist_new_dict());
         break;
     case ReadStatus::Error:
@@ -263,36 +263,28 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
     }
     }
 
-    switch (change(dict.get())) {
+    switch (change(dict)) {
     case Change::Done:
         break;
     case Change::Nothing:
         return WriteStatus::Ok;
     case Change::NotAnArray:
         return WriteStatus::NotAnArray;
+    case Change::Refused:
+        return WriteStatus::Refused;
     }
 
-    char* binary = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(dict.get(), &binary, &length);
-    if (!binary) {
+    if (!toBinary(dict.get(), bytes)) {
         errno = EINVAL;
         return WriteStatus::IoError;
     }
-    bytes.assign(binary, length);
-    plist_to_bin_free(binary);
     return replaceFile(path, bytes, mode) ? WriteStatus::Ok : WriteStatus::IoError;
 }
 
 // A value goes one level below the domain's dictionary.
 bool storable(plist_t value, std::string* reason)
 {
-    std::string why = plist_check::value(value, kMaxNesting - 1);
-    if (why.empty())
-        return true;
-    if (reason)
-        *reason = why;
-    return false;
+    return storableValue(value, 1, reason);
 }
 
 } // namespace
@@ -380,12 +372,23 @@ Loaded load(const std::string& path)
     return parse(bytes);
 }
 
+bool storableValue(plist_t value, int depth, std::string* reason)
+{
+    std::string why = plist_check::value(value, kMaxNesting - depth);
+    if (why.empty())
+        return true;
+    if (reason)
+        *reason = why;
+    return false;
+}
+
 WriteStatus writeKey(const std::string& path, const std::string& key, plist_t value, std::string* reason)
 {
     PlistPtr newValue(value);
     if (newValue && !storable(newValue.get(), reason))
         return WriteStatus::BadValue;
-    return update(path, newValue != nullptr, reason, [&](plist_t dict) {
+    const WriteStatus status = update(path, newValue != nullptr, reason, [&](PlistPtr& domain) {
+        plist_t dict = domain.get();
         if (newValue) {
             plist_dict_set_item(dict, key.c_str(), newValue.release());
             return Change::Done;
@@ -393,6 +396,40 @@ WriteStatus writeKey(const std::string& path, const std::string& key, plist_t va
         if (!plist_dict_get_item(dict, key.c_str()))
             return Change::Nothing;
         plist_dict_remove_item(dict, key.c_str());
+        return Change::Done;
+    });
+    // Removing a key from a domain that has no file changes nothing.
+    return status == WriteStatus::Missing ? WriteStatus::Ok : status;
+}
+
+WriteStatus editDomain(const std::string& path, bool createIfMissing, const std::function<Edit(plist_t dict)>& edit,
+                       std::string* reason)
+{
+    return update(path, createIfMissing, reason, [&](PlistPtr& domain) {
+        switch (edit(domain.get())) {
+        case Edit::Changed:
+            return Change::Done;
+        case Edit::Unchanged:
+            return Change::Nothing;
+        case Edit::Refused:
+            break;
+        }
+        return Change::Refused;
+    });
+}
+
+WriteStatus replaceDomain(const std::string& path, plist_t dict, std::string* reason)
+{
+    PlistPtr newDict(dict);
+    if (!newDict || plist_get_node_type(newDict.get()) != PLIST_DICT) {
+        if (reason)
+            *reason = "the new contents are not a dictionary";
+        return WriteStatus::BadValue;
+    }
+    if (!storableValue(newDict.get(), 0, reason))
+        return WriteStatus::BadValue;
+    return update(path, true, reason, [&](PlistPtr& domain) {
+        domain = std::move(newDict);
         return Change::Done;
     });
 }
@@ -407,7 +444,8 @@ WriteStatus appendToArray(const std::string& path, const std::string& key, plist
     }
     if (!storable(newItems.get(), reason))
         return WriteStatus::BadValue;
-    return update(path, true, reason, [&](plist_t dict) {
+    return update(path, true, reason, [&](PlistPtr& domain) {
+        plist_t dict = domain.get();
         plist_t existing = plist_dict_get_item(dict, key.c_str());
         if (!existing) {
             plist_dict_set_item(dict, key.c_str(), newItems.release());

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -109,6 +110,8 @@ enum class WriteStatus {
     IoError,    // errno tells why
     BadValue,   // the value itself cannot be stored (nested too deeply, a text with NUL)
     NotAnArray, // appendToArray() found a value of another kind under the key
+    Refused,    // editDomain(): the edit itself declined; the file is left untouched
+    Missing,    // editDomain() without creating: the domain has no file
 };
 
 // Read-modify-write of one key under an exclusive lock, then an atomic replace of the file.
@@ -122,10 +125,33 @@ WriteStatus writeKey(const std::string& path, const std::string& key, plist_t va
 WriteStatus appendToArray(const std::string& path, const std::string& key, plist_t items,
                           std::string* reason = nullptr);
 
+// What an edit of a whole domain did to its dictionary.
+enum class Edit { Changed, Unchanged, Refused };
+
+// Read-modify-write of a whole domain under its lock: `edit` changes the dictionary in place (a
+// new, empty one when the file is missing and `createIfMissing`); Changed writes it back, the
+// others leave the file exactly as it was. New values it adds must have passed
+// storableValue() for the level they go to. Without `createIfMissing` a missing domain gives
+// Missing and `edit` is not called.
+WriteStatus editDomain(const std::string& path, bool createIfMissing, const std::function<Edit(plist_t dict)>& edit,
+                       std::string* reason = nullptr);
+
+// Replaces the whole domain with the dictionary `dict` (taking ownership), under the lock.
+WriteStatus replaceDomain(const std::string& path, plist_t dict, std::string* reason = nullptr);
+
+// Whether `value` may be stored `depth` levels below the domain's dictionary (1 for a key's
+// value): nested within the limit, texts without NUL. `reason` receives why not.
+bool storableValue(plist_t value, int depth, std::string* reason = nullptr);
+
 enum class RemoveStatus { Ok, Missing, IoError };
 
 // Deletes a whole domain file, under the same lock as writeKey(). On IoError, errno tells why.
 RemoveStatus removeDomain(const std::string& path);
+
+// The bplist00 bytes of `root`, written in time that grows with its size (libplist 2.2's
+// plist_to_bin does not); equal texts and keys are stored once, as on a Mac. False for a node
+// that has no binary form.
+bool toBinary(plist_t root, std::string& out);
 
 // Milliseconds from 2001-01-01 00:00:00 UTC of a PLIST_DATE node, rounded to the nearest. libplist
 // 2.2 loads a date before 2001 as a truncated second plus an unsigned fraction, and dates made with

@@ -135,7 +135,7 @@ Result defaultsWithin1GiB(const QStringList& arguments)
             ::setrlimit(RLIMIT_AS, &limit);
         }
     });
-    process.start(buildPath(QStringLiteral("defaults")), arguments);
+    process.start(buildPath(QStringLiteral("defaults")), arguments); // refusals only the stand-in makes
     if (!process.waitForStarted(kChildLimitMs)) {
         ADD_FAILURE() << "defaults could not be started";
         return {};
@@ -396,3 +396,76 @@ TEST_F(StoredValues, NestedBeyondTheLimitAreRefusedAndOneLessIsKept)
 }
 
 } // namespace
+
+// ---- The store's own binary writer ----
+
+namespace {
+
+std::string xmlOf(plist_t node)
+{
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(node, &xml, &length);
+    std::string out = xml ? std::string(xml, length) : std::string();
+    plist_to_xml_free(xml);
+    return out;
+}
+
+// The tree libplist reads from `bytes`, as libplist's XML writer prints it: the reference both
+// writers are held to.
+std::string reread(const std::string& bytes)
+{
+    plist_t root = nullptr;
+    plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
+    plist_store::PlistPtr owned(root);
+    return root ? xmlOf(root) : std::string("(unreadable)");
+}
+
+} // namespace
+
+TEST(BinaryWriter, WritesWhatLibplistsOwnWriterWritesAndSharesEqualTexts)
+{
+    plist_store::PlistPtr root(plist_new_dict());
+    plist_t r = root.get();
+    plist_dict_set_item(r, "ascii", plist_new_string("en"));
+    plist_dict_set_item(r, "long text of more than fifteen", plist_new_string(std::string(300, 'x').c_str()));
+    plist_dict_set_item(r, "Mise \xc3\xa0 jour", plist_new_string("\xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80"));
+    plist_dict_set_item(r, "", plist_new_string(""));
+    for (const int64_t n : {int64_t(0), int64_t(255), int64_t(256), int64_t(65536), int64_t(1) << 31, int64_t(1) << 40,
+                            int64_t(-1), INT64_MIN, INT64_MAX})
+        plist_dict_set_item(r, ("n" + std::to_string(n)).c_str(), plist_new_uint(static_cast<uint64_t>(n)));
+    plist_dict_set_item(r, "real", plist_new_real(0.1));
+    plist_dict_set_item(r, "float-exact", plist_new_real(double(0.6065307f)));
+    plist_dict_set_item(r, "yes", plist_new_bool(1));
+    plist_dict_set_item(r, "no", plist_new_bool(0));
+    plist_dict_set_item(r, "when", plist_new_date(719463845, 445271));
+    plist_dict_set_item(r, "before2001", plist_store::dateNode(-86400500));
+    plist_dict_set_item(r, "data", plist_new_data("\x00\x01\x02", 3));
+    plist_dict_set_item(r, "big data", plist_new_data(std::string(70000, '\xab').data(), 70000));
+    plist_dict_set_item(r, "uid", plist_new_uid(7));
+    plist_t list = plist_new_array();
+    for (int i = 0; i < 300; ++i)
+        plist_array_append_item(list, plist_new_string(i % 2 ? "en" : "de"));
+    plist_t inner = plist_new_dict();
+    plist_dict_set_item(inner, "ascii", plist_new_string("shared key"));
+    plist_array_append_item(list, inner);
+    plist_array_append_item(list, plist_new_array());
+    plist_array_append_item(list, plist_new_dict());
+    plist_dict_set_item(r, "list", list);
+
+    std::string ours;
+    ASSERT_TRUE(plist_store::toBinary(r, ours));
+    char* theirs = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(r, &theirs, &length);
+    const std::string libplist(theirs, length);
+    plist_to_bin_free(theirs);
+
+    EXPECT_EQ(reread(ours), reread(libplist));
+    EXPECT_EQ(reread(ours), xmlOf(r));
+    // Equal texts once: 300 items of two texts cost a reference each, not a text each.
+    EXPECT_LT(ours.size(), libplist.size() + 100);
+    const plist_store::Loaded loaded = plist_store::parse(ours);
+    ASSERT_EQ(loaded.status, plist_store::LoadStatus::Ok) << loaded.reason;
+    EXPECT_EQ(plist_store::dateMSecs(plist_dict_get_item(loaded.dict.get(), "before2001")), -86400500);
+}

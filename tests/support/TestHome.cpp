@@ -49,9 +49,3 @@ void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
 }
-
-QString defaultsUnderTest()
-{
-    const QString chosen = qEnvironmentVariable("QUORREL_DEFAULTS_UNDER_TEST");
-    return chosen.isEmpty() ? buildPath(QStringLiteral("defaults")) : chosen;
-}

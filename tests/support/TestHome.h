@@ -42,7 +42,3 @@ void PrintTo(const QString& text, std::ostream* os);
 // Paths of what the build made.
 QString buildPath(const QString& relative);
 
-// The `defaults` whose behaviour the stand-in's tests check: the stand-in the build made, or the
-// program named by QUORREL_DEFAULTS_UNDER_TEST (on a Mac, Apple's own tool in a scratch home,
-// tests/defaults/defaults-in-home), so that the same expectations hold the stand-in to the real one.
-QString defaultsUnderTest();

@@ -205,16 +205,24 @@ private:
 
     void dict(plist_t node, int level)
     {
+        std::vector<std::pair<std::string, plist_t>> entries;
+        entries.reserve(plist_dict_get_size(node));
+        plist_store::forEachDictEntry(node, [&](const std::string& key, plist_t item) { entries.emplace_back(key, item); });
+        dictEntries(entries, level);
+    }
+
+public:
+    void dictEntries(const std::vector<std::pair<std::string, plist_t>>& items, int level)
+    {
         struct Entry {
             std::u16string order;
-            std::string key;
+            const std::string* key;
             plist_t value;
         };
         std::vector<Entry> entries;
-        entries.reserve(plist_dict_get_size(node));
-        plist_store::forEachDictEntry(node, [&](const std::string& key, plist_t item) {
-            entries.push_back({utf16(key), key, item});
-        });
+        entries.reserve(items.size());
+        for (const auto& item : items)
+            entries.push_back({utf16(item.first), &item.first, item.second});
         std::sort(entries.begin(), entries.end(),
                   [](const Entry& a, const Entry& b) { return a.order < b.order; });
 
@@ -222,7 +230,7 @@ private:
         out_ += "{\n";
         for (const Entry& entry : entries) {
             appendIndent(out_, level + 1);
-            appendQuotedIfNeeded(out_, entry.key);
+            appendQuotedIfNeeded(out_, *entry.key);
             out_ += " = ";
             value(entry.value, level + 1, true);
             out_ += ";\n";
@@ -231,6 +239,7 @@ private:
         out_ += '}';
     }
 
+private:
     std::string& out_;
 };
 
@@ -266,6 +275,13 @@ std::string describe(plist_t node)
 {
     std::string out;
     Printer(out).value(node, 0, false);
+    return out;
+}
+
+std::string describeEntries(const std::vector<std::pair<std::string, plist_t>>& entries)
+{
+    std::string out;
+    Printer(out).dictEntries(entries, 0);
     return out;
 }
 

@@ -5,12 +5,18 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace defaults_tool {
 
 // The whole printout of `node` without the final line break, built in one buffer: the cost is the
 // size of the printout, whatever the nesting.
 std::string describe(plist_t node);
+
+// The printout of a dictionary made of these entries (keys need not be sorted), for printing part
+// of a domain without building a dictionary: libplist 2.2's dictionaries slow down as they grow.
+std::string describeEntries(const std::vector<std::pair<std::string, plist_t>>& entries);
 
 // Appends `text` in 7-bit form: printable ASCII, newline and tab stay; "\" doubles; other characters
 // below 256 become \ooo and the rest \uxxxx per UTF-16 unit. `quoted` also escapes '"'.

@@ -1,0 +1,101 @@
+// read and read-type.
+#include "Describe.h"
+#include "Messages.h"
+#include "Utf8.h"
+#include "VerbSupport.h"
+#include "Verbs.h"
+
+namespace defaults_tool {
+
+namespace {
+
+// `defaults read` alone: every domain, each under its name, the global domain last.
+int readAll(const Host& host)
+{
+    plist_store::PlistPtr all(plist_new_dict());
+    int status = 0;
+    std::vector<std::string> names = domainNames(host);
+    names.push_back(".GlobalPreferences");
+    for (const std::string& name : names) {
+        const Domain domain = domainNamed(name, host);
+        plist_store::Loaded loaded;
+        int refused = 0;
+        if (!loadDomain(domain, false, loaded, refused)) {
+            status = refused; // the others still print; the status says that one did not
+            continue;
+        }
+        if (loaded.status != plist_store::LoadStatus::Ok)
+            continue;
+        plist_dict_set_item(all.get(), domain.global ? "Apple Global Domain" : name.c_str(), loaded.dict.release());
+    }
+    const int printed = print(describe(all.get()));
+    return status ? status : printed;
+}
+
+const char* typeName(plist_t value)
+{
+    switch (plist_get_node_type(value)) {
+    case PLIST_STRING: return "string";
+    case PLIST_DATA: return "data";
+    case PLIST_UINT: return "integer";
+    case PLIST_REAL: return "float";
+    case PLIST_BOOLEAN: return "boolean";
+    case PLIST_DATE: return "date";
+    case PLIST_ARRAY: return "array";
+    case PLIST_DICT: return "dictionary";
+    default: return "unknown";
+    }
+}
+
+} // namespace
+
+int readVerb(const Invocation& call)
+{
+    const auto& args = call.args;
+    if (args.size() == 1)
+        return readAll(call.host);
+    Domain domain;
+    int status = 0;
+    const size_t used = readDomain(args, 1, call.host, domain, status);
+    if (!used)
+        return status;
+    const size_t keyAt = 1 + used;
+    if (args.size() > keyAt + 1)
+        return usage();
+    plist_store::Loaded loaded;
+    if (!loadDomain(domain, false, loaded, status))
+        return status;
+    if (args.size() == keyAt) {
+        if (loaded.status == plist_store::LoadStatus::Missing)
+            return domainMissing(domain.shown);
+        return print(describe(loaded.dict.get()));
+    }
+    const std::string& key = args[keyAt];
+    plist_t value = loaded.dict ? plist_dict_get_item(loaded.dict.get(), validUtf8(key).c_str()) : nullptr;
+    if (!value)
+        return pairMissing(domain.shown, key);
+    return print(describe(value));
+}
+
+int readTypeVerb(const Invocation& call)
+{
+    const auto& args = call.args;
+    Domain domain;
+    int status = 0;
+    const size_t used = readDomain(args, 1, call.host, domain, status);
+    if (!used)
+        return status;
+    const size_t keyAt = 1 + used;
+    if (args.size() != keyAt + 1)
+        return usage();
+    plist_store::Loaded loaded;
+    if (!loadDomain(domain, false, loaded, status))
+        return status;
+    const std::string& key = args[keyAt];
+    plist_t value = loaded.dict ? plist_dict_get_item(loaded.dict.get(), validUtf8(key).c_str()) : nullptr;
+    if (!value)
+        return pairMissing(domain.shown, key);
+    return print(std::string("Type is ") + typeName(value));
+}
+
+} // namespace defaults_tool
