@@ -40,7 +40,13 @@ void QuorrelAppDelegate::updateRegionPreview()
     if (!selected.empty() && rows && *selected.begin() < rows->size())
         identifier = identifierOfRegionRow(rows->at(*selected.begin()).toString());
 
-    regionPreviewMoment = QDateTime::currentDateTime();
+    // A refresh clears and sets the selection, each time asking again; the same region in the same
+    // minute looks the same.
+    const QDateTime now = QDateTime::currentDateTime();
+    if (identifier == preview.region->text() && regionPreviewMoment.isValid()
+        && now.toSecsSinceEpoch() / 60 == regionPreviewMoment.toSecsSinceEpoch() / 60)
+        return;
+    regionPreviewMoment = now;
     const RegionFormats formats = RegionFormats::of(identifier, regionPreviewMoment);
     show(preview.region, identifier);
     show(preview.longDate, formats.longDate);
