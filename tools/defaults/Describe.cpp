@@ -102,23 +102,6 @@ void appendData(std::string& out, plist_t node)
     out += '}';
 }
 
-// Keys sort as Foundation compares strings: by UTF-16 code units.
-std::u16string utf16(std::string_view text)
-{
-    std::u16string out;
-    out.reserve(text.size());
-    for (size_t pos = 0; pos < text.size();) {
-        const char32_t cp = nextCodePoint(text, pos);
-        if (cp >= 0x10000) {
-            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(cp);
-        }
-    }
-    return out;
-}
-
 // Appends the printout of one value to a single buffer. Recursion follows the nesting, which the
 // store keeps within plist_store::kMaxNesting for every file it loads.
 class Printer {
@@ -222,7 +205,7 @@ public:
         std::vector<Entry> entries;
         entries.reserve(items.size());
         for (const auto& item : items)
-            entries.push_back({utf16(item.first), &item.first, item.second});
+            entries.push_back({toUtf16(item.first), &item.first, item.second});
         std::sort(entries.begin(), entries.end(),
                   [](const Entry& a, const Entry& b) { return a.order < b.order; });
 

@@ -62,6 +62,23 @@ inline void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
+// `text` in UTF-16 code units: the order in which Foundation sorts dictionary keys.
+inline std::u16string toUtf16(std::string_view text)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        const char32_t cp = nextCodePoint(text, pos);
+        if (cp >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(cp);
+        }
+    }
+    return out;
+}
+
 inline std::string validUtf8(const std::string& text)
 {
     std::string out;

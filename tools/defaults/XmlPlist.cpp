@@ -16,21 +16,6 @@ namespace {
 
 constexpr long long kEpoch2001 = 978307200;
 
-std::u16string utf16(std::string_view text)
-{
-    std::u16string out;
-    for (size_t pos = 0; pos < text.size();) {
-        const char32_t cp = nextCodePoint(text, pos);
-        if (cp >= 0x10000) {
-            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(cp);
-        }
-    }
-    return out;
-}
-
 void appendEscaped(std::string& out, std::string_view text)
 {
     for (char c : text) {
@@ -113,7 +98,7 @@ private:
     {
         std::vector<std::pair<std::u16string, std::pair<std::string, plist_t>>> entries;
         plist_store::forEachDictEntry(value, [&](const std::string& key, plist_t item) {
-            entries.push_back({utf16(key), {key, item}});
+            entries.push_back({toUtf16(key), {key, item}});
         });
         if (entries.empty()) {
             line(level, "<dict/>\n");
