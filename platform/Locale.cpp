@@ -1,18 +1,31 @@
 #include "Locale.h"
 
+#include "LocaleIdentifier.h"
+
+#include <unicode/locdspnm.h>
+#include <unicode/locid.h>
+#include <unicode/strenum.h>
 #include <unicode/uloc.h>
 
 #include <array>
 
-// Identifiers come in Apple's forms (zh-Hans, en-GB, de_AT); ICU's locale functions want "_".
-static QByteArray toIcu(const QString& identifier)
+namespace {
+
+QString toQString(const icu::UnicodeString& text)
 {
-    QByteArray id = identifier.toUtf8();
-    id.replace('-', '_');
-    return id;
+    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
 }
 
-Locale::Locale(const QString& identifier) : icuIdentifier_(toIcu(identifier)) {}
+} // namespace
+
+Locale::Locale(const QString& identifier)
+{
+    const QByteArray form = locale_id::icuForm(identifier);
+    const icu::Locale display = form.isEmpty() ? icu::Locale::getRoot() : icu::Locale(form.constData());
+    names_.reset(icu::LocaleDisplayNames::createInstance(display, ULDN_DIALECT_NAMES));
+}
+
+Locale::~Locale() = default;
 
 QStringList Locale::availableLocaleIdentifiers()
 {
@@ -26,25 +39,69 @@ QStringList Locale::availableLocaleIdentifiers()
 
 std::optional<QString> Locale::displayNameForIdentifier(const QString& identifier) const
 {
-    const QByteArray id = toIcu(identifier);
-    std::array<char, ULOC_LANG_CAPACITY> language{};
-    UErrorCode status = U_ZERO_ERROR;
-    uloc_getLanguage(id.constData(), language.data(), language.size(), &status);
-    if (U_FAILURE(status) || language[0] == '\0')
+    const QByteArray form = locale_id::icuForm(identifier);
+    if (form.isEmpty() || !names_)
+        return std::nullopt;
+    const icu::Locale locale(form.constData());
+    const char* language = locale.getLanguage();
+    if (!language || !*language)
         return std::nullopt;
 
     // ICU echoes a language code it cannot name; NSLocale gives no name then.
-    std::array<UChar, 256> name{};
-    status = U_ZERO_ERROR;
-    int32_t length = uloc_getDisplayLanguage(id.constData(), icuIdentifier_.constData(), name.data(),
-                                             name.size(), &status);
-    if (U_FAILURE(status) || QString::fromUtf16(name.data(), length) == QLatin1String(language.data()))
+    icu::UnicodeString text;
+    names_->languageDisplayName(language, text);
+    if (text.isBogus() || toQString(text) == QLatin1String(language))
         return std::nullopt;
 
-    std::array<UChar, 512> full{};
-    status = U_ZERO_ERROR;
-    length = uloc_getDisplayName(id.constData(), icuIdentifier_.constData(), full.data(), full.size(), &status);
-    if (U_FAILURE(status) || status == U_STRING_NOT_TERMINATED_WARNING)
+    text.remove();
+    names_->localeDisplayName(locale, text);
+    if (text.isBogus() || text.isEmpty())
         return std::nullopt;
-    return QString::fromUtf16(full.data(), length);
+    return toQString(text);
+}
+
+std::optional<QString> Locale::regionName(const QString& code) const
+{
+    if (code.isEmpty() || !names_ || !locale_id::isWellFormed(QStringLiteral("und_") + code))
+        return std::nullopt;
+    const QByteArray latin = code.toLatin1();
+    icu::UnicodeString text;
+    names_->regionDisplayName(latin.constData(), text);
+    if (text.isBogus() || text.isEmpty() || toQString(text) == code)
+        return std::nullopt;
+    return toQString(text);
+}
+
+QStringList Locale::keywordNames(const QString& identifier) const
+{
+    QStringList result;
+    const QByteArray form = locale_id::icuForm(identifier);
+    if (form.isEmpty() || !names_)
+        return result;
+    const icu::Locale locale(form.constData());
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::StringEnumeration> keys(locale.createKeywords(status));
+    if (U_FAILURE(status) || !keys)
+        return result;
+    while (const char* key = keys->next(nullptr, status)) {
+        if (U_FAILURE(status))
+            break;
+        if (qstrcmp(key, "rg") == 0)
+            continue; // the region it names is shown as the region
+        std::array<char, ULOC_FULLNAME_CAPACITY> value{};
+        UErrorCode valueStatus = U_ZERO_ERROR;
+        const int32_t length = locale.getKeywordValue(key, value.data(), int32_t(value.size()), valueStatus);
+        if (U_FAILURE(valueStatus) || valueStatus == U_STRING_NOT_TERMINATED_WARNING || length <= 0)
+            continue;
+        icu::UnicodeString name;
+        names_->keyValueDisplayName(key, value.data(), name);
+        QString shown = toQString(name);
+        if (name.isBogus() || shown.isEmpty() || shown == QLatin1String(value.data())) {
+            icu::UnicodeString keyName;
+            names_->keyDisplayName(key, keyName);
+            shown = toQString(keyName) + QStringLiteral(": ") + QLatin1String(value.data());
+        }
+        result.append(shown);
+    }
+    return result;
 }

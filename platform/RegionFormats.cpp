@@ -1,5 +1,7 @@
 #include "RegionFormats.h"
 
+#include "LocaleIdentifier.h"
+
 #include <unicode/calendar.h>
 #include <unicode/datefmt.h>
 #include <unicode/dtfmtsym.h>
@@ -31,11 +33,14 @@ QString formatted(const std::unique_ptr<icu::NumberFormat>& format, UErrorCode s
 
 } // namespace
 
-RegionFormats RegionFormats::of(const QString& identifier, const QDateTime& moment)
+std::optional<RegionFormats> RegionFormats::of(const QString& identifier, const QDateTime& moment)
 {
-    QByteArray id = identifier.toUtf8();
-    id.replace('-', '_');
+    const QByteArray id = locale_id::icuForm(identifier);
+    if (id.isEmpty())
+        return std::nullopt;
     const icu::Locale locale(id.constData());
+    if (locale.isBogus())
+        return std::nullopt;
     const UDate when = UDate(moment.toMSecsSinceEpoch());
     RegionFormats formats;
 

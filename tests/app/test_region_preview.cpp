@@ -50,7 +50,7 @@ TEST(RegionFormats, AreWhatIcuMakesOfTheRegionsLocale)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);
-        const RegionFormats formats = RegionFormats::of(QString::fromLatin1(c.locale), moment);
+        const RegionFormats formats = RegionFormats::of(QString::fromLatin1(c.locale), moment).value_or(RegionFormats{});
         EXPECT_EQ(formats.number, QString::fromUtf8(c.number));
         EXPECT_EQ(formats.firstDayOfWeek, QString::fromUtf8(c.firstDay));
         EXPECT_EQ(formats.measurement, c.measurement);
@@ -60,20 +60,46 @@ TEST(RegionFormats, AreWhatIcuMakesOfTheRegionsLocale)
         EXPECT_EQ(formats.currency, icuNumber(c.locale, UNUM_CURRENCY, 1234567.89));
     }
     // Spot checks that the comparison above is with something real.
-    EXPECT_EQ(RegionFormats::of("de_DE", moment).longDate, "9. Dezember 2026");
-    EXPECT_EQ(RegionFormats::of("en_US", moment).currency, "$1,234,567.89");
-    EXPECT_EQ(RegionFormats::of("de_DE", moment).currency, QString::fromUtf8("1.234.567,89\u00a0€"));
+    EXPECT_EQ(RegionFormats::of("de_DE", moment)->longDate, "9. Dezember 2026");
+    EXPECT_EQ(RegionFormats::of("en_US", moment)->currency, "$1,234,567.89");
+    EXPECT_EQ(RegionFormats::of("de_DE", moment)->currency, QString::fromUtf8("1.234.567,89\u00a0€"));
 }
 
-TEST(RegionFormats, AnIdentifierIcuCannotPlaceStillGivesTexts)
+TEST(RegionFormats, KeywordsAreHonouredAsIcuHonoursThem)
 {
-    for (const char* odd : {"", "qqq", "zz_ZZ", "de_AT (Österreich)", "en-US"}) {
+    // English with German formats, as the Mac writes a region that is not the language's own.
+    const QDateTime moment(QDate(2026, 12, 9), QTime(14, 5));
+    const std::optional<RegionFormats> german = RegionFormats::of("en_US@rg=dezzzz", moment);
+    ASSERT_TRUE(german);
+    EXPECT_EQ(german->measurement, RegionFormats::Measurement::Metric);
+    EXPECT_EQ(german->firstDayOfWeek, "Monday") << "German weeks, named in English";
+    EXPECT_TRUE(german->currency.contains(QString::fromUtf8("€"))) << german->currency.toStdString();
+    EXPECT_TRUE(RegionFormats::of("en_US@currency=EUR", moment)->currency.contains(QString::fromUtf8("€")));
+    EXPECT_NE(RegionFormats::of("ja_JP@calendar=japanese", moment)->longDate, RegionFormats::of("ja_JP", moment)->longDate)
+        << "the Japanese calendar counts years by era";
+}
+
+TEST(RegionFormats, AWellFormedIdentifierIcuCannotPlaceStillGivesTexts)
+{
+    for (const char* odd : {"qqq", "zz_ZZ", "en-US"}) {
         SCOPED_TRACE(odd);
-        const RegionFormats formats = RegionFormats::of(QString::fromUtf8(odd), QDateTime::currentDateTime());
-        EXPECT_FALSE(formats.number.isEmpty());
-        EXPECT_FALSE(formats.longDate.isEmpty());
+        const std::optional<RegionFormats> formats = RegionFormats::of(QString::fromUtf8(odd), QDateTime::currentDateTime());
+        ASSERT_TRUE(formats);
+        EXPECT_FALSE(formats->number.isEmpty());
+        EXPECT_FALSE(formats->longDate.isEmpty());
     }
-    EXPECT_EQ(RegionFormats::of("en-US", QDateTime::currentDateTime()).currency.left(1), "$") << "Apple's form of the identifier";
+    EXPECT_EQ(RegionFormats::of("en-US", QDateTime::currentDateTime())->currency.left(1), "$") << "Apple's form of the identifier";
+}
+
+TEST(RegionFormats, WhatIcuWouldTakeAsBogusGetsNoFormatsAndNoCrash)
+{
+    // Each of these once crashed inside ICU's date formatter, or read past a buffer.
+    for (const char* bogus : {"en_US@currency=", "fr_FR@collation=", "en_US@=x", "en@calendar=", "abcdefghijkl",
+                              "abcdefghijkl_DE", "", "de_AT (Österreich)", "_DE", "@calendar=japanese", "en\nUS"}) {
+        SCOPED_TRACE(bogus);
+        EXPECT_FALSE(RegionFormats::of(QString::fromUtf8(bogus), QDateTime::currentDateTime()));
+    }
+    EXPECT_FALSE(RegionFormats::of(QString(200, QLatin1Char('a')), QDateTime::currentDateTime())) << "longer than ICU takes";
 }
 
 using RegionPreview = QuorrelFixture;
@@ -91,8 +117,8 @@ TEST_F(RegionPreview, FollowsTheSelectedRegionAtOnceAndStartsNoTool)
     ASSERT_GT(switzerland, 0);
     clearCalls();
     d.outlets.regionsTable->selectRowIndexes({switzerland}, false);
-    EXPECT_EQ(region->text(), "de_CH");
-    const RegionFormats swiss = RegionFormats::of("de_CH", d.regionPreviewMoment);
+    EXPECT_EQ(region->text(), QString::fromUtf8("de_CH (Schweiz)"));
+    const RegionFormats swiss = *RegionFormats::of("de_CH", d.regionPreviewMoment);
     EXPECT_EQ(number->text(), swiss.number);
     EXPECT_EQ(d.outlets.regionPreview.longDate->text(), swiss.longDate);
     EXPECT_EQ(d.outlets.regionPreview.currency->text(), swiss.currency);
@@ -100,14 +126,14 @@ TEST_F(RegionPreview, FollowsTheSelectedRegionAtOnceAndStartsNoTool)
 
     // With nothing selected it shows the current region.
     d.outlets.regionsTable->deselectAll(nullptr);
-    EXPECT_EQ(region->text(), "de_AT");
-    EXPECT_EQ(number->text(), RegionFormats::of("de_AT", d.regionPreviewMoment).number);
+    EXPECT_EQ(region->text(), QString::fromUtf8("de_AT (Österreich)"));
+    EXPECT_EQ(number->text(), RegionFormats::of("de_AT", d.regionPreviewMoment)->number);
 
     // The keyboard's selection counts like the mouse's.
     d.outlets.regionsTable->setFocus();
     d.outlets.regionsTable->selectRowIndexes({0}, false);
     QTest::keyClick(d.outlets.regionsTable, Qt::Key_Down);
-    EXPECT_EQ(region->text(), d.locales.value(1));
+    EXPECT_TRUE(region->text().startsWith(d.locales.value(1) + " (")) << region->text().toStdString();
     QTest::qWait(200);
     EXPECT_TRUE(calls().isEmpty()) << ::testing::PrintToString(calls());
 }
