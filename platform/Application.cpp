@@ -2,6 +2,8 @@
 
 #include "Bundle.h"
 #include "HelpPage.h"
+#include "NotificationCenter.h"
+#include "SystemLocaleNotice.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -23,6 +25,9 @@ Application::Application(QApplication& app, ApplicationDelegate* delegate) : app
             resignActive();
     });
     connect(&app, &QGuiApplication::lastWindowClosed, this, &Application::lastWindowClosed);
+    localeNotice_ = system_locale::observeChanges([this] {
+        NotificationCenter::defaultCenter().postNotificationName(kCurrentLocaleDidChangeNotification, this);
+    });
     connect(&app, &QCoreApplication::aboutToQuit, this, [this] {
         if (delegate_)
             delegate_->applicationWillTerminate({QStringLiteral("NSApplicationWillTerminateNotification"), this});
@@ -31,6 +36,7 @@ Application::Application(QApplication& app, ApplicationDelegate* delegate) : app
 
 Application::~Application()
 {
+    system_locale::stopObserving(localeNotice_);
     delete helpWindow_;
     if (sharedApplication == this)
         sharedApplication = nullptr;
@@ -67,7 +73,7 @@ void Application::lastWindowClosed()
 
 bool Application::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &app_ && event->type() == QEvent::LocaleChange)
+    if (watched == &app_ && event->type() == QEvent::LocaleChange && !system_locale::noticeComesFromTheSystem())
         NotificationCenter::defaultCenter().postNotificationName(kCurrentLocaleDidChangeNotification, this);
     return QObject::eventFilter(watched, event);
 }

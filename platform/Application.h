@@ -44,6 +44,7 @@ private:
     ApplicationDelegate* delegate_;
     bool active_ = false;
     QPointer<QTextBrowser> helpWindow_;
+    void* localeNotice_ = nullptr; // the system's locale-change subscription, where it has one
 };
 
 // NSApplicationMain: makes the application, lets `loadMainInterface` create the controller and its
