@@ -35,7 +35,8 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.restartFinder = Button(ui.restartFinder);
     outlets.clearAHVCaches = Button(ui.clearAHVCaches);
     outlets.regionPreview = {ui.previewRegion, ui.previewLongDate, ui.previewShortDate, ui.previewTime,
-                             ui.previewNumber, ui.previewCurrency, ui.previewFirstDayOfWeek, ui.previewMeasurement};
+                             ui.previewNumber, ui.previewCurrency, ui.previewFirstDayOfWeek, ui.previewMeasurement,
+                             ui.previewRegionLabel};
 
     auto delegate = std::make_unique<QuorrelAppDelegate>(outlets);
     QuorrelAppDelegate* d = delegate.get();

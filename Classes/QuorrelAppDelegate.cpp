@@ -3,6 +3,7 @@
 
 #include "DefaultKeys.h"
 #include "Locale.h"
+#include "LocaleIdentifier.h"
 #include "PreferencesWindowController.h"
 #include "UserDefaults.h"
 
@@ -56,10 +57,21 @@ void QuorrelAppDelegate::awakeFromNib()
         menu->addItemsWithTitles(myPreferredLocales);
         menu->setEnabled(true);
         locales = appleLocale();
+        // The last entry saved exactly as the current region, else the last one for the same place
+        // (en_US@rg=dezzzz saved, en_US current).
         const QString currentLocale = locales.value(0);
-        for (int i = 0; i < myPreferredLocales.size(); ++i)
-            if (myPreferredLocales[i].section(QLatin1Char(','), 0, 0) == currentLocale)
-                menu->selectItemAtIndex(i);
+        const QString currentKey = locale_id::regionKey(currentLocale);
+        int exact = -1;
+        int samePlace = -1;
+        for (int i = 0; i < myPreferredLocales.size(); ++i) {
+            const QString saved = myPreferredLocales[i].section(QLatin1Char(','), 0, 0);
+            if (saved == currentLocale)
+                exact = i;
+            else if (locale_id::isWellFormed(saved) && locale_id::regionKey(saved) == currentKey)
+                samePlace = i;
+        }
+        if (exact >= 0 || samePlace >= 0)
+            menu->selectItemAtIndex(exact >= 0 ? exact : samePlace);
     }
 
     outlets.circularProgressIndicator->setHidden(true);
@@ -104,15 +116,18 @@ void QuorrelAppDelegate::updateUI()
     updateLanguages();
     updateRegions();
     updateFallbackLanguages();
+    showReadablePreferredLocales(); // named in the first language, which may have changed
 
     const bool hasEntries = outlets.preferredLocalesMenu->numberOfItems() > 0;
     outlets.removePreferredLocale.setEnabled(hasEntries);
     outlets.removePreferredLocale.setHidden(!hasEntries);
 
-    // The current region can be saved while its language is the first language. A region shorter
-    // than a language code (an absent AppleLocale) can never be saved.
+    // The current region can be saved while its language is the first language (en_GB@rg=dezzzz
+    // while en-GB, en-US or en is first). An absent or malformed AppleLocale can never be saved.
     const QString currentLocale = locales.value(0);
-    outlets.addPreferredLocale.setEnabled(currentLocale.size() >= 2 && languages.value(0) == currentLocale.left(2));
+    const QString firstLanguage = languages.value(0);
+    outlets.addPreferredLocale.setEnabled(locale_id::isWellFormed(currentLocale) && locale_id::isWellFormed(firstLanguage)
+                                          && locale_id::base(firstLanguage) == locale_id::base(currentLocale));
 
     updateAHVCacheButton();
 }

@@ -9,6 +9,7 @@
 #include "Timer.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class Locale;
 class PreferencesWindowController;
 
 class QLabel;
@@ -30,6 +32,7 @@ struct RegionPreviewOutlets {
     QLabel* currency = nullptr;
     QLabel* firstDayOfWeek = nullptr;
     QLabel* measurement = nullptr;
+    QLabel* regionCaption = nullptr; // says whether the current or the selected region is shown
 };
 
 // The controls of the main window, connected by the main interface (MainInterface.cpp).
@@ -73,6 +76,7 @@ public:
     QStringList availableRegions;
     QStringList locales;
     SharedRows regions = std::make_shared<QVariantList>();
+    QHash<QString, QString> regionRowIdentifiers; // each row text of `regions` to its identifier
     QStringList myPreferredLocales;
     QStringList myFallbackLanguages;
     QPointer<PreferencesWindowController> preferencesWindow;
@@ -110,8 +114,12 @@ public:
     QStringList currentLanguagesNames(const QStringList& identifiers) const;
     SharedRows currentLanguagesAndNames(const QStringList& identifiers) const;
     SharedRows regionsNames(const QStringList& identifiers) const;
-    // The locale identifier a region row text starts with: de_AT (Österreich) gives de_AT.
-    static QString identifierOfRegionRow(const QString& row);
+    // The whole locale identifier of a region row: de_AT (Österreich) gives de_AT, en_US (Germany)
+    // gives en_US@rg=dezzzz while that row is shown.
+    QString identifierOfRegionRow(const QString& row) const;
+    // A region row: the identifier without keywords, then its country and what its keywords
+    // stand for, named in `displayLanguage`: de_AT (Österreich), en_US (Germany, Euro).
+    static QString regionRowText(const Locale& displayLanguage, const QString& identifier);
     // Shows the formats of the selected region row, or of the current region when none is
     // selected. Reads nothing from the system.
     void updateRegionPreview();
@@ -153,6 +161,8 @@ private:
     // Rebuilds the region table from `locales` and selects `selectedRow` (none when negative).
     void showRegions(qint64 selectedRow);
     void rebuildPreferredLocalesMenu();
+    // Shows saved regions with keywords by name rather than raw text; the titles stay as saved.
+    void showReadablePreferredLocales();
     void storePreferredLocales(bool flush);
     void showProgress(bool busy);
 

@@ -3,6 +3,7 @@
 
 #include "Bundle.h"
 #include "DefaultKeys.h"
+#include "LocaleIdentifier.h"
 #include "UserDefaults.h"
 
 static QString noFallbackTitle()
@@ -32,19 +33,21 @@ void QuorrelAppDelegate::updateFallbackLanguages()
     if (parts.size() < 2)
         return;
     const QString fb = parts[1];
-    for (int i = 0; i < myFallbackLanguages.size(); ++i)
-        if (myFallbackLanguages[i] == fb)
-            menu->selectItemAtIndex(i);
+    // A saved fallback finds its language by base too (de finds de-DE); item 0 is the no-fallback
+    // item, never a language.
+    const qsizetype item = locale_id::indexOfLanguage(myFallbackLanguages, fb, 1);
+    if (item > 0)
+        menu->selectItemAtIndex(int(item));
 
-    // Show the fallback second in the language table; nothing is written here.
+    // Show the fallback second in the language table, as the system holds it; nothing is written
+    // here.
     languages = currentLanguages();
-    for (qsizetype i = 0; i < languages.size(); ++i) {
-        if (languages[i] != fb)
-            continue;
-        languages.removeAt(i);
-        languages.insert(qMin<qsizetype>(1, languages.size()), fb);
-        updateLanguagesFromPreferredLocale();
-    }
+    const qsizetype at = locale_id::indexOfLanguage(languages, fb);
+    if (at < 0)
+        return;
+    const QString identifier = languages.takeAt(at);
+    languages.insert(qMin<qsizetype>(1, languages.size()), identifier);
+    updateLanguagesFromPreferredLocale();
 }
 
 void QuorrelAppDelegate::allowFallbackLanguages()

@@ -2,24 +2,42 @@
 #include "QuorrelAppDelegate.h"
 
 #include "DefaultKeys.h"
+#include "Locale.h"
+#include "LocaleIdentifier.h"
 #include "UserDefaults.h"
 
-// Brings the first occurrence of `value` at index 1 or later to the front; index 0 is never
-// looked at, so a value already first, or missing, changes nothing.
-static void moveToFront(QStringList& list, const QString& value)
+// Brings the language `language` names (itself, else the first of its base) to the front, unchanged.
+// A language already first, or missing, changes nothing: with en-GB first, a saved en_US leaves a
+// later en-US where it is.
+static void moveLanguageToFront(QStringList& languages, const QString& language)
 {
-    for (qsizetype i = 1; i < list.size(); ++i) {
-        if (list[i] == value) {
-            list.move(i, 0);
-            return;
-        }
-    }
+    const qsizetype at = locale_id::indexOfLanguage(languages, language);
+    if (at > 0)
+        languages.move(at, 0);
 }
 
 void QuorrelAppDelegate::rebuildPreferredLocalesMenu()
 {
     outlets.preferredLocalesMenu->removeAllItems();
     outlets.preferredLocalesMenu->addItemsWithTitles(myPreferredLocales);
+    showReadablePreferredLocales();
+}
+
+void QuorrelAppDelegate::showReadablePreferredLocales()
+{
+    // An entry is kept exactly as saved; only one whose region has keywords (en_US@rg=dezzzz) is
+    // shown by what they mean, named like the region table's rows.
+    PopUpButton* menu = outlets.preferredLocalesMenu;
+    const Locale displayLanguage(languages.value(0));
+    for (int i = 0; i < menu->numberOfItems(); ++i) {
+        const QString entry = menu->itemTitle(i);
+        const qsizetype comma = entry.indexOf(QLatin1Char(','));
+        const QString locale = comma < 0 ? entry : entry.left(comma);
+        if (!locale.contains(QLatin1Char('@')))
+            continue;
+        const QString rest = comma < 0 ? QString() : entry.mid(comma);
+        menu->setItemDisplayText(i, regionRowText(displayLanguage, locale) + rest);
+    }
 }
 
 void QuorrelAppDelegate::storePreferredLocales(bool flush)
@@ -78,7 +96,7 @@ void QuorrelAppDelegate::changePreferredLocale(QObject*)
 
     if (!fb.isEmpty()) {
         showProgress(true);
-        moveToFront(languages, fb);
+        moveLanguageToFront(languages, fb);
         updateLanguagesFromPreferredLocale();
         showProgress(false);
     }
@@ -86,13 +104,19 @@ void QuorrelAppDelegate::changePreferredLocale(QObject*)
         return;
 
     showProgress(true);
-    moveToFront(languages, loc.left(2));
+    moveLanguageToFront(languages, loc);
     updateLanguagesFromPreferredLocale();
     // The handler writes the order and refreshes `locales` for the new first language, which the
     // region step below needs, so this post must come first.
     NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLanguagesHaveBeenUpdated,
                                                              outlets.languagesTable);
-    moveToFront(locales, loc);
+    // The saved value goes first exactly as it was saved, keywords and all, in place of the region
+    // that is the same place (en_US for en_US@rg=dezzzz, zh_Hans_CN for zh_CN).
+    const qsizetype at = locale_id::indexOfLocale(locales, loc);
+    if (at >= 0) {
+        locales[at] = loc;
+        locales.move(at, 0);
+    }
     updateRegionsFromPreferredLocale();
     NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLocalesHaveBeenUpdated,
                                                              outlets.regionsTable);

@@ -1,6 +1,7 @@
 // Reading and writing the system's language order ("AppleLanguages") and region ("AppleLocale").
 #include "QuorrelAppDelegate.h"
 
+#include "LocaleIdentifier.h"
 #include "LocaleRow.h"
 #include "MyRunUsrCommands.h"
 #include "SystemVersion.h"
@@ -24,27 +25,25 @@ QStringList QuorrelAppDelegate::currentLanguages()
     for (const QChar character : {u'\n', u'(', u')', u' ', u'"'})
         text.remove(character);
 
-    QStringList languages = text.split(QLatin1Char(','));
     if (std::floor(system_version::coreFoundationVersionNumber()) > 1299) {
-        // Newer systems append the region to each language (en-DE); strip that suffix, and only
-        // it. Deleting every "-" and "_" instead would turn zh-Hans into zhHans, which a drop would
-        // then write back as the system's language.
-        const QString locale = readGlobal(QStringLiteral("AppleLocale")).remove(QLatin1Char('\n'));
-        const QStringList fields = locale.split(QLatin1Char('_'));
-        // A locale without "_" has no region to strip.
-        if (fields.size() >= 2 && !fields[1].isEmpty()) {
-            for (QString& language : languages) {
-                for (const QChar separator : {u'-', u'_'}) {
-                    const QString suffix = separator + fields[1];
-                    if (language.size() > suffix.size() && language.endsWith(suffix)) {
-                        language.chop(suffix.size());
-                        break;
-                    }
-                }
-            }
-        }
+        // Newer systems add a region to each language (en-GB, zh-Hans-CN). The identifiers are
+        // kept whole, as the user chose them, and compared by their base; the region is still
+        // read, so that a refresh starts the same tools on every system.
+        (void)readGlobal(QStringLiteral("AppleLocale"));
     }
-    return languages;
+    return text.split(QLatin1Char(','));
+}
+
+// The place a language is at home: the region it names (en-GB: en_GB), else the country of its own
+// code (de: de_DE; en: en_EN, which does not exist), as a key to compare regions by. A language
+// ICU cannot take has no home: an empty key, which no region matches.
+static QString ownCountryKey(const QString& language)
+{
+    if (!locale_id::isWellFormed(language))
+        return {};
+    if (locale_id::hasRegion(language))
+        return locale_id::regionKey(language);
+    return locale_id::regionKey(QStringLiteral("%1_%2").arg(language, language.toUpper()));
 }
 
 QStringList QuorrelAppDelegate::appleLocale()
@@ -56,16 +55,21 @@ QStringList QuorrelAppDelegate::appleLocale()
 
     const std::optional<QString> language = firstLanguage();
     if (language) {
-        const QString ownCountry = QStringLiteral("%1_%2").arg(*language, language->toUpper());
+        // Regions and languages are matched as ICU understands them: en-GB and en_US share the
+        // base en, zh_CN is zh_Hans_CN, and en_US@rg=dezzzz is the place en_US.
+        const QString languageBase = locale_id::base(*language);
+        const QString ownCountry = ownCountryKey(*language);
+        const QString currentKey = locale_id::regionKey(currentLocale);
         for (const QString& identifier : std::as_const(availableRegions)) {
-            if (identifier.size() < 3 || identifier.section(QLatin1Char('_'), 0, 0) != *language)
+            if (identifier.size() < 3 || locale_id::base(identifier) != languageBase)
                 continue;
-            if (identifier == ownCountry)
+            const QString key = locale_id::regionKey(identifier);
+            if (!ownCountry.isEmpty() && key == ownCountry)
                 setBestRegion(result.size() + 1);
-            if (identifier != currentLocale)
+            if (key != currentKey)
                 result.append(identifier);
         }
-        if (result[0] == ownCountry)
+        if (!ownCountry.isEmpty() && currentKey == ownCountry)
             setBestRegion(1);
         else if (result.size() == 2)
             setBestRegion(2);
@@ -93,14 +97,6 @@ void QuorrelAppDelegate::resortAndSetCurrentLanguages(const Notification&)
         MyRunUsrCommands::runUsrBin({QStringLiteral("write"), kGlobalDomain, QStringLiteral("AppleLanguages"), value},
                                     kDefaults);
     updateUI();
-}
-
-QString QuorrelAppDelegate::identifierOfRegionRow(const QString& row)
-{
-    qsizetype cut = row.indexOf(QLatin1String(" ("));
-    if (cut < 0)
-        cut = row.indexOf(QLatin1Char('('));
-    return cut < 0 ? row : row.left(cut);
 }
 
 void QuorrelAppDelegate::resortAndSetAppleLocales(const Notification&)

@@ -2,30 +2,47 @@
 #include "QuorrelAppDelegate.h"
 
 #include "Locale.h"
+#include "LocaleIdentifier.h"
 #include "LocaleRow.h"
 
-// An identifier the platform cannot name is shown by its identifier.
-static QString nameOf(const Locale& displayLanguage, const QString& identifier)
+// Each identifier named once, in the display language: an identifier the platform cannot name is
+// shown by its identifier.
+static QStringList namesOf(const QStringList& identifiers)
 {
-    return displayLanguage.displayNameForIdentifier(identifier).value_or(identifier);
+    const Locale displayLanguage(identifiers.value(0));
+    QStringList names;
+    names.reserve(identifiers.size());
+    for (const QString& identifier : identifiers)
+        names.append(displayLanguage.displayNameForIdentifier(identifier).value_or(identifier));
+    return names;
+}
+
+static QStringList namedIdentifiers(const QStringList& identifiers, const QStringList& names)
+{
+    QStringList texts;
+    texts.reserve(identifiers.size());
+    for (qsizetype i = 0; i < identifiers.size(); ++i)
+        texts.append(QStringLiteral("%1 (%2)").arg(identifiers[i], names[i]));
+    return texts;
+}
+
+static SharedRows rowsOf(const QStringList& identifiers, const QStringList& names)
+{
+    auto rows = std::make_shared<QVariantList>();
+    rows->reserve(identifiers.size());
+    for (qsizetype i = 0; i < identifiers.size(); ++i)
+        rows->append(LocaleRow::make(names[i], identifiers[i]));
+    return rows;
 }
 
 QStringList QuorrelAppDelegate::currentLanguagesNames(const QStringList& identifiers) const
 {
-    const Locale displayLanguage(identifiers.value(0));
-    QStringList names;
-    for (const QString& identifier : identifiers)
-        names.append(QStringLiteral("%1 (%2)").arg(identifier, nameOf(displayLanguage, identifier)));
-    return names;
+    return namedIdentifiers(identifiers, namesOf(identifiers));
 }
 
 SharedRows QuorrelAppDelegate::currentLanguagesAndNames(const QStringList& identifiers) const
 {
-    const Locale displayLanguage(identifiers.value(0));
-    auto rows = std::make_shared<QVariantList>();
-    for (const QString& identifier : identifiers)
-        rows->append(LocaleRow::make(nameOf(displayLanguage, identifier), identifier));
-    return rows;
+    return rowsOf(identifiers, namesOf(identifiers));
 }
 
 void QuorrelAppDelegate::updateLanguages()
@@ -36,39 +53,66 @@ void QuorrelAppDelegate::updateLanguages()
 
 void QuorrelAppDelegate::updateLanguagesFromPreferredLocale()
 {
-    languagesNames = currentLanguagesNames(languages);
-    languagesAndNames = currentLanguagesAndNames(languages);
+    // Both lists come from one naming: ICU's names are the costly part of a long list.
+    const QStringList names = namesOf(languages);
+    languagesNames = namedIdentifiers(languages, names);
+    languagesAndNames = rowsOf(languages, names);
     languageTableData->setStoredData(languagesAndNames);
     outlets.languagesTable->setDataSource(languageTableData.get());
     outlets.languagesTable->reloadData();
+}
+
+QString QuorrelAppDelegate::regionRowText(const Locale& displayLanguage, const QString& identifier)
+{
+    // What ICU cannot take is shown as it stands.
+    if (!locale_id::isWellFormed(identifier))
+        return identifier;
+    // The country by its own name, whatever parentheses the language writes around it, and what
+    // the keywords stand for rather than their raw text: en_US@rg=dezzzz has the formats of Germany.
+    QStringList parts;
+    if (const std::optional<QString> country = displayLanguage.regionName(locale_id::effectiveRegion(identifier)))
+        parts.append(*country);
+    parts.append(displayLanguage.keywordNames(identifier));
+    const QString plain = locale_id::withoutKeywords(identifier);
+    return parts.isEmpty() ? plain : QStringLiteral("%1 (%2)").arg(plain, parts.join(QStringLiteral(", ")));
 }
 
 SharedRows QuorrelAppDelegate::regionsNames(const QStringList& identifiers) const
 {
     const Locale displayLanguage(firstLanguage().value_or(QString()));
     auto rows = std::make_shared<QVariantList>();
-    for (const QString& identifier : identifiers) {
-        QString row = identifier;
-        const QString name = displayLanguage.displayNameForIdentifier(identifier).value_or(QString());
-        qsizetype from = name.indexOf(QLatin1String(" ("));
-        if (from < 0)
-            from = name.indexOf(QLatin1Char('('));
-        if (from >= 0)
-            row += name.mid(from);
-        rows->append(row);
-    }
+    rows->reserve(identifiers.size());
+    for (const QString& identifier : identifiers)
+        rows->append(regionRowText(displayLanguage, identifier));
     return rows;
+}
+
+QString QuorrelAppDelegate::identifierOfRegionRow(const QString& row) const
+{
+    // A row names its identifier only in part (en_US (Germany) for en_US@rg=dezzzz): the rows
+    // shown know their whole identifiers.
+    const auto known = regionRowIdentifiers.constFind(row);
+    if (known != regionRowIdentifiers.cend())
+        return *known;
+    qsizetype cut = row.indexOf(QLatin1String(" ("));
+    if (cut < 0)
+        cut = row.indexOf(QLatin1Char('('));
+    return cut < 0 ? row : row.left(cut);
 }
 
 void QuorrelAppDelegate::showRegions(qint64 selectedRow)
 {
     regions = regionsNames(locales);
+    regionRowIdentifiers.clear();
+    for (qsizetype i = 0; i < regions->size() && i < locales.size(); ++i)
+        regionRowIdentifiers.insert(regions->at(i).toString(), locales[i]);
     regionsTableData->setStoredData(regions);
     outlets.regionsTable->setDataSource(regionsTableData.get());
     outlets.regionsTable->reloadData();
     outlets.regionsTable->deselectAll(outlets.regionsTable);
+    // The program's selection is a hint, never a choice: only the user's selection moves a region.
     if (selectedRow >= 0)
-        outlets.regionsTable->selectRowIndexes({selectedRow}, false);
+        outlets.regionsTable->selectHintRow(selectedRow);
     updateRegionPreview();
 }
 

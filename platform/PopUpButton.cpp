@@ -44,9 +44,28 @@ void PopUpButton::removeAllItems()
     clear();
 }
 
+// An item's title is what the program reads back; its text is what the user sees, the same unless
+// the program gave it a readable one.
+static constexpr int kTitleRole = Qt::UserRole + 1;
+
 void PopUpButton::addItemsWithTitles(const QStringList& titles)
 {
-    addItems(titles);
+    for (const QString& title : titles) {
+        addItem(title);
+        setItemData(count() - 1, title, kTitleRole);
+    }
+}
+
+void PopUpButton::setItemDisplayText(int index, const QString& text)
+{
+    if (index >= 0 && index < count() && itemText(index) != text)
+        setItemText(index, text);
+}
+
+QString PopUpButton::itemTitle(int index) const
+{
+    const QVariant title = itemData(index, kTitleRole);
+    return title.isValid() ? title.toString() : itemText(index);
 }
 
 void PopUpButton::selectItemAtIndex(int index)
@@ -57,7 +76,7 @@ void PopUpButton::selectItemAtIndex(int index)
 
 void PopUpButton::selectItemWithTitle(const QString& title)
 {
-    setCurrentIndex(findText(title, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    setCurrentIndex(findData(title, kTitleRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void PopUpButton::removeItemAtIndex(int index)
@@ -80,13 +99,13 @@ std::optional<QString> PopUpButton::titleOfSelectedItem() const
 {
     if (currentIndex() < 0)
         return std::nullopt;
-    return currentText();
+    return itemTitle(currentIndex());
 }
 
 QStringList PopUpButton::itemTitles() const
 {
     QStringList titles;
     for (int i = 0; i < count(); ++i)
-        titles.append(itemText(i));
+        titles.append(itemTitle(i));
     return titles;
 }

@@ -24,6 +24,9 @@ public:
     int indexOfSelectedItem() const; // -1 when none
     int numberOfItems() const;
     std::optional<QString> titleOfSelectedItem() const;
+    // Shows `text` for item `index` while its title, which every other call reads, stays as added.
+    void setItemDisplayText(int index, const QString& text);
+    QString itemTitle(int index) const;
     QStringList itemTitles() const;
 
 protected:

@@ -79,6 +79,11 @@ TableView::TableView(QWidget* parent) : QTableView(parent), model_(this)
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setHighlightSections(false);
+    // Connected before anyone else, so that whoever follows the selection sees the flag current.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!selectingHint_)
+            selectionIsHint_ = false;
+    });
 }
 
 int TableView::tag() const
@@ -184,8 +189,16 @@ qint64 TableView::proposedDropRow(const QPoint& position) const
     const int row = rowAt(position.y());
     if (row < 0)
         return position.y() < 0 ? 0 : model_.rowCount();
-    const int top = rowViewportPosition(row);
-    return position.y() - top < rowHeight(row) / 2 ? row : row + 1;
+    // A short drag that ends on the dragged row's own lower half stays where it was, not one below.
+    return row;
+}
+
+void TableView::selectHintRow(qint64 row)
+{
+    selectingHint_ = true;
+    selectRowIndexes({row}, false);
+    selectingHint_ = false;
+    selectionIsHint_ = true;
 }
 
 void TableView::startDrag(Qt::DropActions)
@@ -220,6 +233,8 @@ qint64 TableView::keyboardTarget(const QKeyEvent* event, qint64 selected) const
 #endif
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool move = modifiers == moveModifiers;
+    if (selectionIsHint_)
+        return -1; // a suggestion is not a choice
     const qint64 last = numberOfRows() - 1;
     switch (keyboardMoves_) {
     case KeyboardMoves::OneStep:

@@ -86,11 +86,16 @@ public:
     void deselectAll(QObject* sender);
     void selectRowIndexes(const IndexSet& rows, bool extendSelection);
     IndexSet selectedRowIndexes() const;
+    // Selects one row as a suggestion only: until the selection changes, the keys that move a
+    // row do nothing, so that Return cannot choose what the user never picked.
+    void selectHintRow(qint64 row);
+    // Whether the selection is still the suggestion the program made.
+    bool selectionIsHint() const { return selectionIsHint_; }
     void registerForDraggedTypes(const QStringList& types);
     // Retargets the drop being validated.
     void setDropRow(qint64 row, DropOperation operation);
-    // The row a drop at `position` (viewport coordinates) proposes: above the row under the upper
-    // half, below it under the lower half, after the last row below all rows.
+    // The row a drop at `position` (viewport coordinates) proposes: a drop onto a row is a drop
+    // above it, whichever half it lands on; below all rows, after the last row.
     qint64 proposedDropRow(const QPoint& position) const;
     // Where the drop indicator stands, -1 when none is shown.
     qint64 dropIndicatorRow() const { return dropIndicatorRow_; }
@@ -121,4 +126,6 @@ private:
     qint64 retargetedRow_ = -1;
     qint64 dropIndicatorRow_ = -1;
     KeyboardMoves keyboardMoves_ = KeyboardMoves::None;
+    bool selectionIsHint_ = false;
+    bool selectingHint_ = false;
 };

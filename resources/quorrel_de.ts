@@ -106,6 +106,18 @@
         <source>MeasurementMetric</source>
         <translation>Metrisch</translation>
     </message>
+    <message>
+        <source>PreviewSelectedRegion</source>
+        <translation>Ausgewählte Region:</translation>
+    </message>
+    <message>
+        <source>PreviewCurrentRegion</source>
+        <translation>Aktuelle Region:</translation>
+    </message>
+    <message>
+        <source>PreviewUnavailable</source>
+        <translation>Die Formate dieser Region können nicht angezeigt werden</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

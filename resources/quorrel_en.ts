@@ -106,6 +106,18 @@
         <source>MeasurementMetric</source>
         <translation>Metric</translation>
     </message>
+    <message>
+        <source>PreviewSelectedRegion</source>
+        <translation>Selected region:</translation>
+    </message>
+    <message>
+        <source>PreviewCurrentRegion</source>
+        <translation>Current region:</translation>
+    </message>
+    <message>
+        <source>PreviewUnavailable</source>
+        <translation>Cannot show the formats of this region</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

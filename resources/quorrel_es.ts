@@ -106,6 +106,18 @@
         <source>MeasurementMetric</source>
         <translation>Métrico</translation>
     </message>
+    <message>
+        <source>PreviewSelectedRegion</source>
+        <translation>Región seleccionada:</translation>
+    </message>
+    <message>
+        <source>PreviewCurrentRegion</source>
+        <translation>Región actual:</translation>
+    </message>
+    <message>
+        <source>PreviewUnavailable</source>
+        <translation>No se pueden mostrar los formatos de esta región</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

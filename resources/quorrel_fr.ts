@@ -106,6 +106,18 @@
         <source>MeasurementMetric</source>
         <translation>Métrique</translation>
     </message>
+    <message>
+        <source>PreviewSelectedRegion</source>
+        <translation>Région sélectionnée :</translation>
+    </message>
+    <message>
+        <source>PreviewCurrentRegion</source>
+        <translation>Région actuelle :</translation>
+    </message>
+    <message>
+        <source>PreviewUnavailable</source>
+        <translation>Impossible d’afficher les formats de cette région</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

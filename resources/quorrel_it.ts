@@ -106,6 +106,18 @@
         <source>MeasurementMetric</source>
         <translation>Metrico</translation>
     </message>
+    <message>
+        <source>PreviewSelectedRegion</source>
+        <translation>Zona selezionata:</translation>
+    </message>
+    <message>
+        <source>PreviewCurrentRegion</source>
+        <translation>Zona attuale:</translation>
+    </message>
+    <message>
+        <source>PreviewUnavailable</source>
+        <translation>Impossibile mostrare i formati di questa zona</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

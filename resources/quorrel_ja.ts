@@ -106,6 +106,18 @@
         <source>MeasurementMetric</source>
         <translation>メートル法</translation>
     </message>
+    <message>
+        <source>PreviewSelectedRegion</source>
+        <translation>選択した地域：</translation>
+    </message>
+    <message>
+        <source>PreviewCurrentRegion</source>
+        <translation>現在の地域：</translation>
+    </message>
+    <message>
+        <source>PreviewUnavailable</source>
+        <translation>この地域の書式を表示できません</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

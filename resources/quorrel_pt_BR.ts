@@ -106,6 +106,18 @@
         <source>MeasurementMetric</source>
         <translation>Métrico</translation>
     </message>
+    <message>
+        <source>PreviewSelectedRegion</source>
+        <translation>Região selecionada:</translation>
+    </message>
+    <message>
+        <source>PreviewCurrentRegion</source>
+        <translation>Região atual:</translation>
+    </message>
+    <message>
+        <source>PreviewUnavailable</source>
+        <translation>Não é possível mostrar os formatos desta região</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -106,6 +106,18 @@
         <source>MeasurementMetric</source>
         <translation>Метрическая</translation>
     </message>
+    <message>
+        <source>PreviewSelectedRegion</source>
+        <translation>Выбранный регион:</translation>
+    </message>
+    <message>
+        <source>PreviewCurrentRegion</source>
+        <translation>Текущий регион:</translation>
+    </message>
+    <message>
+        <source>PreviewUnavailable</source>
+        <translation>Невозможно показать форматы этого региона</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

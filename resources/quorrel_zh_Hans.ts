@@ -106,6 +106,18 @@
         <source>MeasurementMetric</source>
         <translation>公制</translation>
     </message>
+    <message>
+        <source>PreviewSelectedRegion</source>
+        <translation>所选地区：</translation>
+    </message>
+    <message>
+        <source>PreviewCurrentRegion</source>
+        <translation>当前地区：</translation>
+    </message>
+    <message>
+        <source>PreviewUnavailable</source>
+        <translation>无法显示此地区的格式</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

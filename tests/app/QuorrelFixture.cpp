@@ -1,5 +1,6 @@
 #include "QuorrelFixture.h"
 
+#include "ChildProcess.h"
 #include "MainInterface.h"
 #include "UserDefaults.h"
 
@@ -145,6 +146,12 @@ QList<ToolCall> QuorrelFixture::waitForCalls(qsizetype count)
 {
     (void)QTest::qWaitFor([&] { return calls().size() >= count; }, 5000);
     QTest::qWait(150);
+    return calls();
+}
+
+QList<ToolCall> QuorrelFixture::settledCalls()
+{
+    EXPECT_TRUE(QTest::qWaitFor([] { return child_process::reapFinished() == 0; }, 60000)) << "a tool never ended";
     return calls();
 }
 

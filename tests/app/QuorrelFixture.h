@@ -45,6 +45,9 @@ protected:
     // write their record a moment later), then a little more to catch extra ones.
     QList<ToolCall> waitForCalls(qsizetype count);
     void clearCalls();
+    // Every launch so far, once every tool started without waiting has ended and been reaped: each
+    // records itself before it ends, so nothing started before this call is missing.
+    QList<ToolCall> settledCalls();
 
     static ToolCall call(const QString& tool, const QStringList& arguments) { return {0, tool, arguments}; }
     static ToolCall readLanguages();

@@ -50,13 +50,6 @@ protected:
         return settledCalls();
     }
 
-    // Everything is started by the time a drop returns; a write records itself a moment later.
-    QList<ToolCall> settledCalls()
-    {
-        QTest::qWait(200);
-        return calls();
-    }
-
     QStringList languageOrder() const
     {
         QStringList isos;

@@ -70,6 +70,40 @@ TEST_F(RealInput, DraggingALanguageToTheTopWithTheMouseReordersTheSystemLanguage
     EXPECT_EQ(calls().value(0), writeLanguages("(fr,en,de)"));
 }
 
+TEST_F(RealInput, AShortDragThatEndsOnTheLowerHalfOfItsOwnRowChangesNothing)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs a real X server";
+    QuorrelAppDelegate& d = startOnScreen();
+    TableView* table = d.outlets.languagesTable;
+    const QRect first = table->visualRect(table->model()->index(0, 0));
+    const QPoint from = table->viewport()->mapToGlobal(QPoint(first.center().x(), first.top() + 1));
+    const QPoint to = table->viewport()->mapToGlobal(QPoint(first.center().x() + 14, first.bottom() - 1));
+    ASSERT_GT((to - from).manhattanLength(), QApplication::startDragDistance()) << "far enough to start a drag";
+    // The drag runs its own event loop, which only an event filter sees into.
+    struct DropCounter : QObject {
+        int drops = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            drops += event->type() == QEvent::Drop;
+            return false;
+        }
+    } counter;
+    table->viewport()->installEventFilter(&counter);
+    QStringList script{"mousemove"};
+    script << xy(from) << "sleep" << "0.3" << "mousedown" << "1" << "sleep" << "0.3" << "mousemove" << xy(from + QPoint(14, 4))
+           << "sleep" << "0.3" << "mousemove" << xy(to) << "sleep" << "0.5" << "mouseup" << "1";
+    clearCalls();
+    QProcess mouse;
+    mouse.start(QStringLiteral("xdotool"), script);
+    ASSERT_TRUE(mouse.waitForStarted());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.drops > 0 && mouse.state() == QProcess::NotRunning; }, 15000))
+        << "the drag started and ended in a drop";
+    table->viewport()->removeEventFilter(&counter);
+    EXPECT_TRUE(settledCalls().isEmpty()) << ::testing::PrintToString(calls());
+    EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    en,\n    de,\n    fr\n)\n");
+}
+
 TEST_F(RealInput, TheMouseWheelOverAClosedPopUpChangesNothing)
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))

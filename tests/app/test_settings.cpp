@@ -19,12 +19,12 @@ TEST_F(Settings, LanguagesReadOnEitherSideOfTheVersionThreshold)
     } cases[] = {
         {"1299.9", "(en, de, fr)", "de_DE", {"en", "de", "fr"}, 1},
         {"1299.9", "(\"zh-Hans\", en)", "de_DE", {"zh-Hans", "en"}, 1},
-        {"1300.0", "(\"en-DE\", \"de-DE\", \"fr-DE\")", "de_DE", {"en", "de", "fr"}, 2},
-        // Only the region the system appended goes: other hyphens and underscores are part of
-        // the identifier, and a table row without them would be written back changed.
-        {"1300.0", "(\"de-AT\", \"zh-Hans-DE\")", "de_DE", {"de-AT", "zh-Hans"}, 2},
-        {"2106.5", "(\"en-US\", \"en_GB\", \"pt-BR-US\")", "en_US", {"en", "en_GB", "pt-BR"}, 2},
-        {"2106.5", "(\"en-US\", \"US\", \"en-USA\")", "en_US", {"en", "US", "en-USA"}, 2},
+        // From 1300 on the region is read beside the languages, and every identifier stays whole:
+        // a row that lost its region would be written back changed (en-GB as en, pt-PT as pt).
+        {"1300.0", "(\"en-DE\", \"de-DE\", \"fr-DE\")", "de_DE", {"en-DE", "de-DE", "fr-DE"}, 2},
+        {"1300.0", "(\"de-AT\", \"zh-Hans-DE\")", "de_DE", {"de-AT", "zh-Hans-DE"}, 2},
+        {"2106.5", "(\"en-US\", \"en_GB\", \"pt-BR-US\")", "en_US", {"en-US", "en_GB", "pt-BR-US"}, 2},
+        {"2106.5", "(\"en-US\", \"US\", \"en-USA\")", "en_US", {"en-US", "US", "en-USA"}, 2},
         {"2106.5", "(\"en-US\", de)", "enUS", {"en-US", "de"}, 2},     // a region without "_"
         {"2106.5", "(\"en-US\", de)", "", {"en-US", "de"}, 2},         // no region at all
     };

@@ -78,7 +78,7 @@ TEST_F(Startup, TheAddButtonNeedsTheRegionsLanguageFirst)
         const char* locale;
         bool enabled;
     } cases[] = {
-        {"(de, en)", "de_DE", true},  {"(en-GB, de)", "en_GB", false}, {"(pt, en)", "pt_BR", true},
+        {"(de, en)", "de_DE", true},  {"(en-GB, de)", "en_GB", true}, {"(pt, en)", "pt_BR", true},
         {"(en, de)", "de_DE", false}, {"(e, de)", "e", false},
     };
     for (const auto& c : cases) {

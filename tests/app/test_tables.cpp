@@ -199,10 +199,10 @@ TEST(TableData, TheViewRefusesDropsFromOutsideAndNeverLosesRows)
     QCoreApplication::sendEvent(t.table.viewport(), &drop);
     EXPECT_FALSE(drop.isAccepted());
     EXPECT_EQ(t.order(), (QStringList{"de", "en", "fr", "ja"}));
-    // The row a pointer position proposes: above a row in its upper half, below it in its lower half.
+    // The row a pointer position proposes: a drop onto a row is a drop above it, on either half.
     const QRect second = t.table.visualRect(t.table.model()->index(1, 0));
     EXPECT_EQ(t.table.proposedDropRow(second.topLeft() + QPoint(2, 1)), 1);
-    EXPECT_EQ(t.table.proposedDropRow(second.bottomLeft() - QPoint(-2, 1)), 2);
+    EXPECT_EQ(t.table.proposedDropRow(second.bottomLeft() - QPoint(-2, 1)), 1);
     EXPECT_EQ(t.table.proposedDropRow(QPoint(5, 190)), 4);
 }
 
