@@ -58,8 +58,11 @@ no_pid_file() { [[ ! -e $sandbox/run/$1.pid ]]; }
 
 check "defaults in the tool root is a link to the built one" \
     equals "$(readlink "$root/usr/bin/defaults")" "$defaults"
-check "the seeded region is en_US" \
-    equals "$(HOME=$home "$root/usr/bin/defaults" read -g AppleLocale)" en_US
+check "the seeded region is today's Mac's: British English with German formats" \
+    equals "$(HOME=$home "$root/usr/bin/defaults" read -g AppleLocale)" en_GB@rg=dezzzz
+check "and the languages carry their regions" \
+    equals "$(HOME=$home "$root/usr/bin/defaults" read -g AppleLanguages | tr -d '\n ')" '("en-GB","de-DE","fr-FR","zh-Hans-CN")'
+
 check "the inactive window is kept open" \
     equals "$(HOME=$home "$root/usr/bin/defaults" read org.quorrel.Quorrel QUkeepInactiveWindowOpen)" 1
 check "there are help caches to clear" \

@@ -175,7 +175,7 @@ run_in "$fresh" --screenshot "$work/fresh.png"
 check "scripts/run --screenshot in a missing folder succeeds" status_is 0
 check "without a stray 'Terminated'" lacks "$out$err" "Terminated"
 check "the new sandbox carries the marker" marked "$fresh"
-check "and the first contents" equals "$(region_in "$fresh")" en_US
+check "and the first contents" equals "$(region_in "$fresh")" en_GB@rg=dezzzz
 check "the screenshot is a PNG" test -s "$work/fresh.png"
 read -r width height <<<"$(png_size "$work/fresh.png")"
 check "of Quorrel's window, not the whole 1280x800 screen" \
@@ -198,7 +198,7 @@ run_in "$fresh" --reset --screenshot "$work/reset.png"
 check "scripts/run --reset of a marked sandbox succeeds" status_is 0
 check "saying it deleted it" contains "$err" "deleted the sandbox at $fresh"
 check "what was made in it is gone" test ! -e "$fresh/home/Documents/note.txt"
-check "its contents are the first ones again" equals "$(region_in "$fresh")" en_US
+check "its contents are the first ones again" equals "$(region_in "$fresh")" en_GB@rg=dezzzz
 check "and it carries the marker again" marked "$fresh"
 
 # Through a link to the sandbox (moved to another disk, say): the link must still lead to it.
@@ -244,12 +244,13 @@ for ((i = 0; i < 3000; i++)); do
     sleep 0.1
 done
 check "scripts/run shows Quorrel's window on a virtual display" $up
-# Quorrel's language comes from the sandbox's AppleLanguages (seeded en, de, fr), as on a Mac.
+# Quorrel's language comes from the sandbox's AppleLanguages (seeded en-GB, de-DE, fr-FR,
+# zh-Hans-CN), as on a Mac.
 quorrel_language=none
 if $up && { read -r launcher_pid; } <"$launch" && quorrel_pid=$(pgrep -P "$launcher_pid" | head -n 1); then
     quorrel_language=$(tr '\0' '\n' <"/proc/$quorrel_pid/environ" | sed -n 's/^LANGUAGE=//p')
 fi
-check "with LANGUAGE taken from the sandbox's preferred languages" equals "$quorrel_language" en:de:fr
+check "with LANGUAGE taken from the sandbox's preferred languages" equals "$quorrel_language" en_GB:de_DE:fr_FR:zh_Hans_CN
 kill -s INT -- "-$background" 2>/dev/null || true
 status=0
 wait "$background" || status=$?
