@@ -387,6 +387,31 @@ TEST_F(Commands, ExportWritesXmlToStandardOutputAndBinaryToAFile)
     EXPECT_EQ(storedIn(file, "count"), QVariant(qint64(3)));
 }
 
+TEST_F(Commands, ExportWritesARealZeroAsZeroPointZero)
+{
+    // `defaults export com.apple.dock -` shows "<key>autohide-delay</key>" then "<real>0.0</real>" for
+    // a delay that `defaults read` prints as "autohide-delay" = 0: the README of
+    // https://github.com/aerobounce/defaults.sh. Other reals keep their 17 digits (likeliest form).
+    const QString d = "com.example.zero";
+    ASSERT_EQ(defaults({"write", d, "autohide-delay", "-float", "0"}).status, 0);
+    plist_t list = plist_new_array();
+    plist_array_append_item(list, plist_new_real(0.0));
+    plist_array_append_item(list, plist_new_real(2.0));
+    plist_array_append_item(list, plist_new_real(0.1));
+    ASSERT_EQ(plist_store::writeKey(plistPath(d).toStdString(), "list", list), plist_store::WriteStatus::Ok);
+    EXPECT_EQ(defaults({"read", d, "autohide-delay"}).out, "0\n");
+    const Result xml = defaults({"export", d, "-"});
+    EXPECT_EQ(xml.status, 0) << xml.err;
+    EXPECT_EQ(xml.out, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                       "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                       "<plist version=\"1.0\">\n<dict>\n"
+                       "\t<key>autohide-delay</key>\n\t<real>0.0</real>\n"
+                       "\t<key>list</key>\n\t<array>\n\t\t<real>0.0</real>\n\t\t<real>2</real>\n"
+                       "\t\t<real>0.10000000000000001</real>\n\t</array>\n"
+                       "</dict>\n</plist>\n");
+}
+
 TEST_F(Commands, ImportReplacesADomainFromAFileOrStandardInput)
 {
     // "import <domain> <path to plist>  writes the plist at path to domain", "import <domain> -
