@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -317,27 +318,63 @@ TEST_F(Commands, DomainsListsEveryDomainButTheGlobalOne)
     EXPECT_EQ(r.out, "com.alpha.app, com.zeta.app\n");
 }
 
+// The blocks `find` printed, one per domain, in the order printed.
+std::vector<std::string> findBlocks(const std::string& out)
+{
+    std::vector<std::string> blocks;
+    for (size_t at = 0; at < out.size();) {
+        size_t next = out.find("\nFound ", at);
+        next = next == std::string::npos ? out.size() : next + 1;
+        blocks.push_back(out.substr(at, next - at));
+        at = next;
+    }
+    return blocks;
+}
+
 TEST_F(Commands, FindPrintsTheMatchingEntriesOfEachDomain)
 {
     // "Found 1 keys in domain 'com.apple.ncprefs': {" for a word found in one key of a larger domain:
     // https://github.com/0xdevalias/dotfiles/issues/17. The global domain named 'Apple Global Domain'
-    // and listed last comes from a quoted `defaults find AppleLanguages` without a stable address:
-    // likeliest form, as is the case-blind match.
+    // comes from a quoted `defaults find AppleLanguages` without a stable address: likeliest form,
+    // as is the case-blind match. Transcripts show the global domain first, in the middle and last,
+    // so no order is expected: each matching domain once.
     ASSERT_EQ(defaults({"write", "com.amazon.clouddrive.mac", "AppleLanguages", "(ja)"}).status, 0);
     ASSERT_EQ(defaults({"write", "com.amazon.clouddrive.mac", "Other", "x"}).status, 0);
     ASSERT_EQ(defaults({"write", "-g", "AppleLanguages", "(en, ja)"}).status, 0);
     const Result r = defaults({"find", "applelanguages"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out,
-              "Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n    AppleLanguages =     (\n        ja\n    );\n}\n"
-              "Found 1 keys in domain 'Apple Global Domain': {\n    AppleLanguages =     (\n        en,\n        ja\n"
-              "    );\n}\n");
+    std::vector<std::string> blocks = findBlocks(r.out);
+    std::sort(blocks.begin(), blocks.end());
+    EXPECT_EQ(blocks, (std::vector<std::string>{
+                          "Found 1 keys in domain 'Apple Global Domain': {\n    AppleLanguages =     (\n        en,\n"
+                          "        ja\n    );\n}\n",
+                          "Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n    AppleLanguages =     (\n"
+                          "        ja\n    );\n}\n"}));
     // Texts inside values count too; nothing found is the likeliest form.
-    EXPECT_EQ(defaults({"find", "JA"}).out.find("Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n"), 0u);
+    EXPECT_NE(defaults({"find", "JA"}).out.find("Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n"),
+              std::string::npos);
     const Result none = defaults({"find", "nowhere"});
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.out, "");
     EXPECT_EQ(none.log, "No domain, key, nor value containing 'nowhere'\n");
+}
+
+TEST_F(Commands, FindListsEachMatchingDomainOnce)
+{
+    // Files named by another spelling of the global domain are not domains of their own: the name
+    // reads the global domain's file, so listing them would show the global domain twice.
+    ASSERT_EQ(defaults({"write", "-g", "AppleLocale", "en_US"}).status, 0);
+    ASSERT_EQ(defaults({"write", "com.example.locale", "AppleLocale", "de_DE"}).status, 0);
+    for (const QString stray : {"NSGlobalDomain", "-g", "-globalDomain"})
+        ASSERT_TRUE(QFile::copy(plistPath(".GlobalPreferences"), plistPath(stray)));
+    const Result r = defaults({"find", "AppleLocale"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> blocks = findBlocks(r.out);
+    std::sort(blocks.begin(), blocks.end());
+    EXPECT_EQ(blocks, (std::vector<std::string>{
+                          "Found 1 keys in domain 'Apple Global Domain': {\n    AppleLocale = \"en_US\";\n}\n",
+                          "Found 1 keys in domain 'com.example.locale': {\n    AppleLocale = \"de_DE\";\n}\n"}));
+    EXPECT_EQ(defaults({"domains"}).out, "com.example.locale\n");
 }
 
 TEST_F(Commands, ReadWithoutADomainPrintsEveryDomain)

@@ -154,7 +154,9 @@ std::string domainOfFile(const std::string& fileName, const Host& host)
     // Hidden files are the store's own (locks, temporary files), except the global domain's.
     if (name[0] == '.' && name != kGlobal)
         return {};
-    if (!plist_store::isValidDomainName(name))
+    // A file named by another spelling of the global domain (NSGlobalDomain.plist) is no domain:
+    // that name reads .GlobalPreferences.plist, so listing it would show the global domain twice.
+    if (!plist_store::isValidDomainName(name) || plist_store::canonicalDomain(name) != name)
         return {};
     return name;
 }
