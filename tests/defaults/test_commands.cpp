@@ -492,6 +492,56 @@ TEST_F(Commands, TheHostIdentifierComesFromTheMachineWhenNotGiven)
         << files[0].toStdString();
 }
 
+TEST_F(Commands, PathDomainsNameFilesInsideTheHome)
+{
+    // `defaults write /Users/Shared/test test -string test` makes /Users/Shared/test.plist, which
+    // `defaults read /Users/...` then reads by its path without ".plist", and a missing one is
+    // "Domain /Users/eholtam/Desktop/test does not exist": https://github.com/lionheart/openradar-mirror/issues/19386;
+    // `defaults write ~/some.domain dummy 0` then `defaults read ~/some.domain` prints "{\n    dummy = 0;\n":
+    // https://github.com/ansible/ansible/issues/40556.
+    // Messages name the domain as given, with ".plist"
+    // (https://github.com/jamf/CIS-for-macOS-Catalina-CP/issues/15) or without (https://github.com/0xmachos/mOSL/issues/24).
+    const QString file = home_.path("test.plist");
+    const QString bare = home_.path("test");
+    const Result write = defaults({"write", file, "Test", "1"});
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(write.out + write.err, "");
+    EXPECT_TRUE(fileBytes(file).startsWith("bplist00"));
+    EXPECT_FALSE(QFile::exists(file + ".plist"));
+    for (const QString& domain : {file, bare}) {
+        SCOPED_TRACE(domain.toStdString());
+        const Result read = defaults({"read", domain});
+        EXPECT_EQ(read.status, 0) << read.err;
+        EXPECT_EQ(read.out, "{\n    Test = 1;\n}\n");
+        EXPECT_EQ(defaults({"read-type", domain, "Test"}).out, "Type is string\n");
+        const Result absent = defaults({"read", domain, "Absent"});
+        EXPECT_EQ(absent.status, 1);
+        EXPECT_EQ(absent.log, "\nThe domain/default pair of (" + domain.toStdString() + ", Absent) does not exist\n");
+    }
+    ASSERT_EQ(defaults({"write", bare, "Count", "-int", "2"}).status, 0);
+    ASSERT_EQ(defaults({"rename", bare, "Count", "Total"}).status, 0);
+    EXPECT_EQ(storedIn(file, "Total"), QVariant(qint64(2)));
+    ASSERT_EQ(defaults({"delete", file, "Test"}).status, 0);
+    EXPECT_EQ(defaults({"export", bare, "-"}).out.find("<key>Total</key>") != std::string::npos, true);
+
+    // Missing folders inside the home are made, as for a domain name.
+    const QString nested = home_.path("Documents/Settings/app");
+    ASSERT_EQ(defaults({"write", nested, "k", "v"}).status, 0);
+    EXPECT_EQ(storedIn(nested + ".plist", "k"), QVariant(QString("v")));
+
+    // A path into the preferences folder names the same file as the domain's name.
+    ASSERT_EQ(defaults({"write", "com.example.named", "k", "named"}).status, 0);
+    EXPECT_EQ(defaults({"read", preferences() + "/com.example.named", "k"}).out, "named\n");
+    ASSERT_EQ(defaults({"write", preferences() + "/.GlobalPreferences.plist", "AppleLocale", "de_DE"}).status, 0);
+    EXPECT_EQ(defaults({"read", "-g", "AppleLocale"}).out, "de_DE\n");
+
+    const Result none = defaults({"read", home_.path("none")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.log, "\nDomain " + home_.path("none").toStdString() + " does not exist\n");
+    ASSERT_EQ(defaults({"delete", bare}).status, 0);
+    EXPECT_FALSE(QFile::exists(file));
+}
+
 TEST_F(Commands, AppNamesAnApplicationsDomain)
 {
     // "-app <application_name>": the usage text. The sandbox's Finder and Dock have no bundles; an

@@ -1,6 +1,7 @@
 #include "DomainName.h"
 
 #include "Messages.h"
+#include "PathDomain.h"
 
 #include "platform/PlistStore.h"
 
@@ -130,6 +131,18 @@ size_t readDomain(const std::vector<std::string>& args, size_t pos, const Host& 
             return 0;
         }
         used = 2;
+    }
+    if (used == 1 && isPathDomain(name)) {
+        // A path names its file whatever the host options say. (Only a path given as such: an
+        // application's identifier is always a name.)
+        std::string why;
+        if (!pathDomainFile(name, domain.path, why)) {
+            status = refusedPath(name, why);
+            return 0;
+        }
+        domain.name = domain.shown = name;
+        domain.global = false;
+        return used;
     }
     if (!plist_store::isValidDomainName(name)) {
         status = invalidDomainName(name);
