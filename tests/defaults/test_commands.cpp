@@ -191,9 +191,11 @@ TEST_F(Commands, TypeOptionsStoreTheirTypes)
         std::string type;    // `defaults read-type DOMAIN k`
         const char* source;
     };
-    // read-type's "Type is ..." line: the type names of the man page (O'Reilly, "tells you that the
-    // type of the orientation key is string": https://www.oreilly.com/library/view/mac-os-x/0596003706/re195.html);
-    // the exact line is the likeliest form.
+    // read-type's "Type is ..." line: "Type is boolean", "Type is string" and "Type is integer" for
+    // keys of com.apple.dock in
+    // https://github.com/JamesHopbourn/learn-linux-command/blob/e5d4e87e429ade3cfff13fcdeaac41c4deae652c/plutil%20defaults.md;
+    // for data, float, date, array and dictionary the same line with the type names of the man page
+    // (https://www.oreilly.com/library/view/mac-os-x/0596003706/re195.html) is the likeliest form.
     const std::vector<Case> cases{
         {{"-string", "(not a list)"}, "(not a list)\n", "string", "man page: -string takes the text as it is"},
         {{"-string", "TRUE"}, "TRUE\n", "string", "man page"},

@@ -326,6 +326,7 @@ TEST_F(Defaults, ArrayOptionsStoreOneItemPerArgument)
     EXPECT_EQ(fileBytes(plistPath(domain)), before);
 }
 
+// The layout is the sourced one above (Itsycal#231); the size is the stand-in's own concern.
 TEST_F(Defaults, AListOfAHundredThousandItemsIsWrittenAndReadWhole)
 {
     QStringList args{"write", "-g", "AppleLanguages", "-array"};
@@ -450,6 +451,8 @@ TEST_F(Defaults, GlobalDomainHasThreeNamesAndOneFile)
 }
 
 // ---- The files ----
+// Where and how the files are kept is the stand-in's own (Macs keep preferences in binary files,
+// ../shared/platform-notes.md "Storage"); the printouts follow the sourced layout above.
 
 TEST_F(Defaults, ReadsXmlFilesAndWritesBinaryOnes)
 {
@@ -510,6 +513,7 @@ TEST_F(Defaults, WritingCreatesTheMissingPreferencesFolder)
 }
 
 // ---- Several processes at once ----
+// cfprefsd serialises writers on a Mac (../shared/platform-notes.md "Storage"); here a lock does.
 
 std::vector<std::unique_ptr<QProcess>> startWriters(const QString& domain, const QStringList& prefixes, int perPrefix)
 {
@@ -596,6 +600,7 @@ TEST_F(Defaults, ReaderDuringWritesAlwaysSeesAWholeFile)
 }
 
 // ---- Conversions for the program's own defaults ----
+// The store in-process, as the program uses it: no output of Apple's tool is involved.
 
 TEST_F(Defaults, VariantsSurviveAStoreRoundTrip)
 {

@@ -1,6 +1,8 @@
 // Preference files that are odd but possible, domain names that point elsewhere, writers that die
 // half-way and values the store cannot keep: the `defaults` stand-in as a real child process in a
 // temporary HOME, and the store read in-process the way the program reads its own settings.
+// These are the stand-in's own refusals, not forms of Apple's output: they rest on no transcript
+// (docs/defaults.md, "Where the stand-in differs from Apple's tool").
 #include "DefaultsTool.h"
 #include "HostileFiles.h"
 #include "TestHome.h"
