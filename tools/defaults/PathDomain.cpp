@@ -1,6 +1,7 @@
 #include "PathDomain.h"
 
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
