@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -190,9 +191,11 @@ TEST_F(Commands, TypeOptionsStoreTheirTypes)
         std::string type;    // `defaults read-type DOMAIN k`
         const char* source;
     };
-    // read-type's "Type is ..." line: the type names of the man page (O'Reilly, "tells you that the
-    // type of the orientation key is string": https://www.oreilly.com/library/view/mac-os-x/0596003706/re195.html);
-    // the exact line is the likeliest form.
+    // read-type's "Type is ..." line: "Type is boolean", "Type is string" and "Type is integer" for
+    // keys of com.apple.dock in
+    // https://github.com/JamesHopbourn/learn-linux-command/blob/e5d4e87e429ade3cfff13fcdeaac41c4deae652c/plutil%20defaults.md;
+    // for data, float, date, array and dictionary the same line with the type names of the man page
+    // (https://www.oreilly.com/library/view/mac-os-x/0596003706/re195.html) is the likeliest form.
     const std::vector<Case> cases{
         {{"-string", "(not a list)"}, "(not a list)\n", "string", "man page: -string takes the text as it is"},
         {{"-string", "TRUE"}, "TRUE\n", "string", "man page"},
@@ -317,27 +320,63 @@ TEST_F(Commands, DomainsListsEveryDomainButTheGlobalOne)
     EXPECT_EQ(r.out, "com.alpha.app, com.zeta.app\n");
 }
 
+// The blocks `find` printed, one per domain, in the order printed.
+std::vector<std::string> findBlocks(const std::string& out)
+{
+    std::vector<std::string> blocks;
+    for (size_t at = 0; at < out.size();) {
+        size_t next = out.find("\nFound ", at);
+        next = next == std::string::npos ? out.size() : next + 1;
+        blocks.push_back(out.substr(at, next - at));
+        at = next;
+    }
+    return blocks;
+}
+
 TEST_F(Commands, FindPrintsTheMatchingEntriesOfEachDomain)
 {
     // "Found 1 keys in domain 'com.apple.ncprefs': {" for a word found in one key of a larger domain:
     // https://github.com/0xdevalias/dotfiles/issues/17. The global domain named 'Apple Global Domain'
-    // and listed last comes from a quoted `defaults find AppleLanguages` without a stable address:
-    // likeliest form, as is the case-blind match.
+    // comes from a quoted `defaults find AppleLanguages` without a stable address: likeliest form,
+    // as is the case-blind match. Transcripts show the global domain first, in the middle and last,
+    // so no order is expected: each matching domain once.
     ASSERT_EQ(defaults({"write", "com.amazon.clouddrive.mac", "AppleLanguages", "(ja)"}).status, 0);
     ASSERT_EQ(defaults({"write", "com.amazon.clouddrive.mac", "Other", "x"}).status, 0);
     ASSERT_EQ(defaults({"write", "-g", "AppleLanguages", "(en, ja)"}).status, 0);
     const Result r = defaults({"find", "applelanguages"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out,
-              "Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n    AppleLanguages =     (\n        ja\n    );\n}\n"
-              "Found 1 keys in domain 'Apple Global Domain': {\n    AppleLanguages =     (\n        en,\n        ja\n"
-              "    );\n}\n");
+    std::vector<std::string> blocks = findBlocks(r.out);
+    std::sort(blocks.begin(), blocks.end());
+    EXPECT_EQ(blocks, (std::vector<std::string>{
+                          "Found 1 keys in domain 'Apple Global Domain': {\n    AppleLanguages =     (\n        en,\n"
+                          "        ja\n    );\n}\n",
+                          "Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n    AppleLanguages =     (\n"
+                          "        ja\n    );\n}\n"}));
     // Texts inside values count too; nothing found is the likeliest form.
-    EXPECT_EQ(defaults({"find", "JA"}).out.find("Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n"), 0u);
+    EXPECT_NE(defaults({"find", "JA"}).out.find("Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n"),
+              std::string::npos);
     const Result none = defaults({"find", "nowhere"});
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.out, "");
     EXPECT_EQ(none.log, "No domain, key, nor value containing 'nowhere'\n");
+}
+
+TEST_F(Commands, FindListsEachMatchingDomainOnce)
+{
+    // Files named by another spelling of the global domain are not domains of their own: the name
+    // reads the global domain's file, so listing them would show the global domain twice.
+    ASSERT_EQ(defaults({"write", "-g", "AppleLocale", "en_US"}).status, 0);
+    ASSERT_EQ(defaults({"write", "com.example.locale", "AppleLocale", "de_DE"}).status, 0);
+    for (const QString stray : {"NSGlobalDomain", "-g", "-globalDomain"})
+        ASSERT_TRUE(QFile::copy(plistPath(".GlobalPreferences"), plistPath(stray)));
+    const Result r = defaults({"find", "AppleLocale"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> blocks = findBlocks(r.out);
+    std::sort(blocks.begin(), blocks.end());
+    EXPECT_EQ(blocks, (std::vector<std::string>{
+                          "Found 1 keys in domain 'Apple Global Domain': {\n    AppleLocale = \"en_US\";\n}\n",
+                          "Found 1 keys in domain 'com.example.locale': {\n    AppleLocale = \"de_DE\";\n}\n"}));
+    EXPECT_EQ(defaults({"domains"}).out, "com.example.locale\n");
 }
 
 TEST_F(Commands, ReadWithoutADomainPrintsEveryDomain)
@@ -387,6 +426,31 @@ TEST_F(Commands, ExportWritesXmlToStandardOutputAndBinaryToAFile)
     EXPECT_EQ(storedIn(file, "count"), QVariant(qint64(3)));
 }
 
+TEST_F(Commands, ExportWritesARealZeroAsZeroPointZero)
+{
+    // `defaults export com.apple.dock -` shows "<key>autohide-delay</key>" then "<real>0.0</real>" for
+    // a delay that `defaults read` prints as "autohide-delay" = 0: the README of
+    // https://github.com/aerobounce/defaults.sh. Other reals keep their 17 digits (likeliest form).
+    const QString d = "com.example.zero";
+    ASSERT_EQ(defaults({"write", d, "autohide-delay", "-float", "0"}).status, 0);
+    plist_t list = plist_new_array();
+    plist_array_append_item(list, plist_new_real(0.0));
+    plist_array_append_item(list, plist_new_real(2.0));
+    plist_array_append_item(list, plist_new_real(0.1));
+    ASSERT_EQ(plist_store::writeKey(plistPath(d).toStdString(), "list", list), plist_store::WriteStatus::Ok);
+    EXPECT_EQ(defaults({"read", d, "autohide-delay"}).out, "0\n");
+    const Result xml = defaults({"export", d, "-"});
+    EXPECT_EQ(xml.status, 0) << xml.err;
+    EXPECT_EQ(xml.out, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                       "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                       "<plist version=\"1.0\">\n<dict>\n"
+                       "\t<key>autohide-delay</key>\n\t<real>0.0</real>\n"
+                       "\t<key>list</key>\n\t<array>\n\t\t<real>0.0</real>\n\t\t<real>2</real>\n"
+                       "\t\t<real>0.10000000000000001</real>\n\t</array>\n"
+                       "</dict>\n</plist>\n");
+}
+
 TEST_F(Commands, ImportReplacesADomainFromAFileOrStandardInput)
 {
     // "import <domain> <path to plist>  writes the plist at path to domain", "import <domain> -
@@ -428,6 +492,56 @@ TEST_F(Commands, TheHostIdentifierComesFromTheMachineWhenNotGiven)
     EXPECT_TRUE(files[0].contains(QRegularExpression(
         QStringLiteral("^com\\.example\\.host\\.[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\.plist$"))))
         << files[0].toStdString();
+}
+
+TEST_F(Commands, PathDomainsNameFilesInsideTheHome)
+{
+    // `defaults write /Users/Shared/test test -string test` makes /Users/Shared/test.plist, which
+    // `defaults read /Users/...` then reads by its path without ".plist", and a missing one is
+    // "Domain /Users/eholtam/Desktop/test does not exist": https://github.com/lionheart/openradar-mirror/issues/19386;
+    // `defaults write ~/some.domain dummy 0` then `defaults read ~/some.domain` prints "{\n    dummy = 0;\n":
+    // https://github.com/ansible/ansible/issues/40556.
+    // Messages name the domain as given, with ".plist"
+    // (https://github.com/jamf/CIS-for-macOS-Catalina-CP/issues/15) or without (https://github.com/0xmachos/mOSL/issues/24).
+    const QString file = home_.path("test.plist");
+    const QString bare = home_.path("test");
+    const Result write = defaults({"write", file, "Test", "1"});
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(write.out + write.err, "");
+    EXPECT_TRUE(fileBytes(file).startsWith("bplist00"));
+    EXPECT_FALSE(QFile::exists(file + ".plist"));
+    for (const QString& domain : {file, bare}) {
+        SCOPED_TRACE(domain.toStdString());
+        const Result read = defaults({"read", domain});
+        EXPECT_EQ(read.status, 0) << read.err;
+        EXPECT_EQ(read.out, "{\n    Test = 1;\n}\n");
+        EXPECT_EQ(defaults({"read-type", domain, "Test"}).out, "Type is string\n");
+        const Result absent = defaults({"read", domain, "Absent"});
+        EXPECT_EQ(absent.status, 1);
+        EXPECT_EQ(absent.log, "\nThe domain/default pair of (" + domain.toStdString() + ", Absent) does not exist\n");
+    }
+    ASSERT_EQ(defaults({"write", bare, "Count", "-int", "2"}).status, 0);
+    ASSERT_EQ(defaults({"rename", bare, "Count", "Total"}).status, 0);
+    EXPECT_EQ(storedIn(file, "Total"), QVariant(qint64(2)));
+    ASSERT_EQ(defaults({"delete", file, "Test"}).status, 0);
+    EXPECT_EQ(defaults({"export", bare, "-"}).out.find("<key>Total</key>") != std::string::npos, true);
+
+    // Missing folders inside the home are made, as for a domain name.
+    const QString nested = home_.path("Documents/Settings/app");
+    ASSERT_EQ(defaults({"write", nested, "k", "v"}).status, 0);
+    EXPECT_EQ(storedIn(nested + ".plist", "k"), QVariant(QString("v")));
+
+    // A path into the preferences folder names the same file as the domain's name.
+    ASSERT_EQ(defaults({"write", "com.example.named", "k", "named"}).status, 0);
+    EXPECT_EQ(defaults({"read", preferences() + "/com.example.named", "k"}).out, "named\n");
+    ASSERT_EQ(defaults({"write", preferences() + "/.GlobalPreferences.plist", "AppleLocale", "de_DE"}).status, 0);
+    EXPECT_EQ(defaults({"read", "-g", "AppleLocale"}).out, "de_DE\n");
+
+    const Result none = defaults({"read", home_.path("none")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.log, "\nDomain " + home_.path("none").toStdString() + " does not exist\n");
+    ASSERT_EQ(defaults({"delete", bare}).status, 0);
+    EXPECT_FALSE(QFile::exists(file));
 }
 
 TEST_F(Commands, AppNamesAnApplicationsDomain)

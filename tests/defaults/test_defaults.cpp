@@ -66,7 +66,9 @@ protected:
 // only letters and digits quoted: `defaults read` of SelectedCalendars, "(\n    \"F3E57387-...\",",
 // https://github.com/sfsam/Itsycal/issues/231, and of the Dock's "last-analytics-stamp",
 // https://github.com/nix-darwin/nix-darwin/issues/1533 (a real there prints quoted: "773430205.445271").
-// "\"\"" for an empty text and the backslash escapes are the likeliest form (no transcript holds one).
+// A '"' inside a quoted text prints as \\" (escaped, then the backslash doubled): `defaults read`
+// printing `identifier \\"com.apple.Safari\\"`, https://github.com/DHowett/go-plist/issues/56.
+// "\"\"" for an empty text and a backslash printed as four are the likeliest form (no transcript holds one).
 TEST_F(Defaults, ArraysPrintOneItemPerLineAndQuoteAllButLettersAndDigits)
 {
     store("org.quorrel.Quorrel", "PreferredLocales", QStringList{"en", "en-US", "zh-Hans"});
@@ -83,8 +85,8 @@ TEST_F(Defaults, ArraysPrintOneItemPerLineAndQuoteAllButLettersAndDigits)
               "    \"\",\n"
               "    Dark,\n"
               "    10,\n"
-              "    \"a\\\"b\",\n"
-              "    \"c\\\\d\"\n"
+              "    \"a\\\\\"b\",\n"
+              "    \"c\\\\\\\\d\"\n"
               ")\n");
     EXPECT_EQ(printed(QStringList{}), "(\n)\n");
     EXPECT_EQ(printed(QVariantList{true, false, qint64(7), qint64(-7), 1.5, 2.0}),
@@ -119,8 +121,9 @@ TEST_F(Defaults, SingleValuesPrintBareOnOneLine)
               "{length = 32, bytes = 0x00010203 04050607 08090a0b 0c0d0e0f ... 18191a1b 1c1d1e1f }\n");
 }
 
-// The 7-bit form of non-ASCII text ("Mise \\340 jour") comes from ../shared/platform-notes.md (captured
-// outputs, high); inside arrays it rests on the likeliest form.
+// A single text prints in the tool's 7-bit form: "Mise \\340 jour" for "Mise à jour" comes from
+// ../shared/platform-notes.md (captured outputs, high); the \\uxxxx form of other characters and
+// the doubled backslash follow the same rule (likeliest form).
 TEST_F(Defaults, OutputIsSevenBitWithOctalAndUtf16Escapes)
 {
     EXPECT_EQ(printed(QString::fromUtf8("Mise à jour")), "Mise \\340 jour\n");
@@ -129,8 +132,47 @@ TEST_F(Defaults, OutputIsSevenBitWithOctalAndUtf16Escapes)
     EXPECT_EQ(printed(QString::fromUtf8("\x01\x7f\u00ff\u0100")), "\\001\\177\\377\\u0100\n");
     EXPECT_EQ(printed(QString::fromUtf8("日本")), "\\u65e5\\u672c\n");
     EXPECT_EQ(printed(QString::fromUtf8("😀")), "\\ud83d\\ude00\n");
-    EXPECT_EQ(printed(QStringList{QString::fromUtf8("Mise à jour"), QString::fromUtf8("日本"), "tab\tx"}),
-              "(\n    \"Mise \\340 jour\",\n    \"\\u65e5\\u672c\",\n    \"tab\tx\"\n)\n");
+}
+
+// Inside an array or a dictionary a text is first quoted the way Foundation describes it (each
+// character outside ASCII as \U and four lower-case hex digits, '"' as \", a line break as \n),
+// then every backslash is doubled by the 7-bit output:
+// - "file-label" = "Safari\\U6d4f\\U89c8\\U5668"; and "\\U4e0b\\U8f7d" in `defaults read com.apple.dock`:
+//   https://github.com/JamesHopbourn/learn-linux-command/blob/e5d4e87e429ade3cfff13fcdeaac41c4deae652c/plutil%20defaults.md
+// - `\\"com.apple.Safari\\" and anchor apple\\n` from `defaults read`: https://github.com/DHowett/go-plist/issues/56
+// - "defaults read doubles every backslash": https://github.com/yammerjp/pdef/issues/3
+// Latin-1 letters take the same \\U form ("Mise \\U00e0 jour"), and a character beyond 16 bits one
+// \\U per UTF-16 unit; a tab as \\t is the likeliest form. Keys follow the same rule, in `read` and `find`.
+TEST_F(Defaults, TextsInCollectionsAreEscapedAndThenHaveTheirBackslashesDoubled)
+{
+    EXPECT_EQ(printed(QStringList{QString::fromUtf8("Mise à jour"), QString::fromUtf8("日本"), QString::fromUtf8("😀"),
+                                  "tab\tx", "line\nnext", QString::fromUtf8("Safari浏览器")}),
+              "(\n"
+              "    \"Mise \\\\U00e0 jour\",\n"
+              "    \"\\\\U65e5\\\\U672c\",\n"
+              "    \"\\\\Ud83d\\\\Ude00\",\n"
+              "    \"tab\\\\tx\",\n"
+              "    \"line\\\\nnext\",\n"
+              "    \"Safari\\\\U6d4f\\\\U89c8\\\\U5668\"\n"
+              ")\n");
+
+    store("com.example.labels", QString::fromUtf8("选择"), QString::fromUtf8("下载"));
+    store("com.example.labels", "tile", QVariantMap{{"file-label", QString::fromUtf8("预览")}});
+    const Result whole = defaults({"read", "com.example.labels"});
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(whole.out, "{\n"
+                         "    tile =     {\n"
+                         "        \"file-label\" = \"\\\\U9884\\\\U89c8\";\n"
+                         "    };\n"
+                         "    \"\\\\U9009\\\\U62e9\" = \"\\\\U4e0b\\\\U8f7d\";\n"
+                         "}\n");
+    const Result found = defaults({"find", QString::fromUtf8("选择")});
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(found.out, "Found 1 keys in domain 'com.example.labels': {\n"
+                         "    \"\\\\U9009\\\\U62e9\" = \"\\\\U4e0b\\\\U8f7d\";\n"
+                         "}\n");
+    // The text on its own keeps the top-level form.
+    EXPECT_EQ(defaults({"read", "com.example.labels", QString::fromUtf8("选择")}).out, "\\u4e0b\\u8f7d\n");
 }
 
 // `key =     (` and `key =     {` with the nested collection's own indentation, a dictionary inside an
@@ -284,6 +326,7 @@ TEST_F(Defaults, ArrayOptionsStoreOneItemPerArgument)
     EXPECT_EQ(fileBytes(plistPath(domain)), before);
 }
 
+// The layout is the sourced one above (Itsycal#231); the size is the stand-in's own concern.
 TEST_F(Defaults, AListOfAHundredThousandItemsIsWrittenAndReadWhole)
 {
     QStringList args{"write", "-g", "AppleLanguages", "-array"};
@@ -408,6 +451,8 @@ TEST_F(Defaults, GlobalDomainHasThreeNamesAndOneFile)
 }
 
 // ---- The files ----
+// Where and how the files are kept is the stand-in's own (Macs keep preferences in binary files,
+// ../shared/platform-notes.md "Storage"); the printouts follow the sourced layout above.
 
 TEST_F(Defaults, ReadsXmlFilesAndWritesBinaryOnes)
 {
@@ -468,6 +513,7 @@ TEST_F(Defaults, WritingCreatesTheMissingPreferencesFolder)
 }
 
 // ---- Several processes at once ----
+// cfprefsd serialises writers on a Mac (../shared/platform-notes.md "Storage"); here a lock does.
 
 std::vector<std::unique_ptr<QProcess>> startWriters(const QString& domain, const QStringList& prefixes, int perPrefix)
 {
@@ -554,6 +600,7 @@ TEST_F(Defaults, ReaderDuringWritesAlwaysSeesAWholeFile)
 }
 
 // ---- Conversions for the program's own defaults ----
+// The store in-process, as the program uses it: no output of Apple's tool is involved.
 
 TEST_F(Defaults, VariantsSurviveAStoreRoundTrip)
 {

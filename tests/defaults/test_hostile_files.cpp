@@ -1,6 +1,8 @@
 // Preference files that are odd but possible, domain names that point elsewhere, writers that die
 // half-way and values the store cannot keep: the `defaults` stand-in as a real child process in a
 // temporary HOME, and the store read in-process the way the program reads its own settings.
+// These are the stand-in's own refusals, not forms of Apple's output: they rest on no transcript
+// (docs/defaults.md, "Where the stand-in differs from Apple's tool").
 #include "DefaultsTool.h"
 #include "HostileFiles.h"
 #include "TestHome.h"
@@ -256,9 +258,7 @@ TEST_F(DomainNames, ThoseThatLeaveThePreferencesFolderAreRefusedAndCreateNothing
     // HOME one level down, so that what a name climbs to is still inside this test's folder.
     home_.env().set("HOME", QFile::encodeName(home_.path("inner")));
     const QString outside = home_.path("outside.plist");
-    const QString absolute = home_.path("absolute");
-    const std::vector<QString> names{"../../../outside", "../x", "a/b", "..", ".", "com..example", absolute,
-                                     absolute + ".plist"};
+    const std::vector<QString> names{"../../../outside", "../x", "a/b", "..", ".", "com..example", "x/"};
     for (const QString& name : names) {
         for (const QStringList& args : std::vector<QStringList>{{"write", name, "k", "v"},
                                                                 {"write", name, "k", "-array", "v"},
@@ -274,7 +274,6 @@ TEST_F(DomainNames, ThoseThatLeaveThePreferencesFolderAreRefusedAndCreateNothing
         }
     }
     EXPECT_FALSE(QFile::exists(outside));
-    EXPECT_FALSE(QFile::exists(absolute + ".plist"));
     EXPECT_EQ(QDir(home_.home()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList({"Library"}));
     EXPECT_FALSE(QFile::exists(home_.path("inner")));
@@ -285,6 +284,86 @@ TEST_F(DomainNames, ThoseThatLeaveThePreferencesFolderAreRefusedAndCreateNothing
         EXPECT_EQ(defaults({"write", name, "k", name}).status, 0);
         EXPECT_EQ(defaults({"read", ".GlobalPreferences", "k"}).out, name.toStdString() + "\n");
     }
+}
+
+// The stand-in itself, also where the suite runs against Apple's tool: these refusals are its own.
+Result standIn(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(buildPath(QStringLiteral("defaults")), arguments);
+    if (!process.waitForStarted(kChildLimitMs)) {
+        ADD_FAILURE() << "defaults could not be started";
+        return {};
+    }
+    process.closeWriteChannel();
+    return finish(process);
+}
+
+TEST_F(DomainNames, PathsOutsideTheHomeOrThroughLinksAreRefusedAndChangeNothing)
+{
+    // Apple's tool takes a path to any file as a domain; the stand-in takes only files inside its
+    // home folder, reached without ".." and without symbolic links.
+    const QString inner = home_.path("inner");
+    home_.env().set("HOME", QFile::encodeName(inner));
+    ASSERT_TRUE(QDir(home_.home()).mkpath("inner/folder"));
+    ASSERT_TRUE(QDir(home_.home()).mkpath("outside"));
+    const QString kept = home_.path("outside/kept.plist");
+    ASSERT_EQ(plist_store::writeKey(kept.toStdString(), "k", plist_new_string("outside")), plist_store::WriteStatus::Ok);
+    const QByteArray keptBytes = fileBytes(kept);
+    const auto outsideEntries = [&] {
+        return QDir(home_.path("outside")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
+                                                     QDir::Name);
+    };
+    const QStringList outsideBefore = outsideEntries();
+    ASSERT_TRUE(QFile::link(home_.path("outside"), inner + "/link"));
+    ASSERT_TRUE(QFile::link(kept, inner + "/file.plist"));
+    ASSERT_TRUE(QFile::link(home_.path("outside/new.plist"), inner + "/dangling.plist"));
+
+    struct Case {
+        QString domain;
+        std::string reason;
+    };
+    const std::vector<Case> cases{
+        {home_.path("absolute"), "not a file inside the home folder"},
+        {home_.path("outside/kept.plist"), "not a file inside the home folder"},
+        {home_.path("inner2/x"), "not a file inside the home folder"},
+        {"/", "not a file inside the home folder"},
+        {inner, "not a file inside the home folder"},
+        {inner + "/folder/", "not a file inside the home folder"},
+        {inner + "/../outside/kept", "\"..\""},
+        {inner + "/folder/../../outside/kept", "\"..\""},
+        {inner + "/link/kept", "symbolic link"},
+        {inner + "/link/new", "symbolic link"},
+        {inner + "/file", "symbolic link"},
+        {inner + "/file.plist", "symbolic link"},
+        {inner + "/dangling", "symbolic link"},
+    };
+    for (const Case& c : cases) {
+        for (const QStringList& args : std::vector<QStringList>{{"write", c.domain, "k", "v"},
+                                                                {"write", c.domain, "k", "-array", "v"},
+                                                                {"write", c.domain, "{ k = v; }"},
+                                                                {"read", c.domain},
+                                                                {"read", c.domain, "k"},
+                                                                {"read-type", c.domain, "k"},
+                                                                {"rename", c.domain, "k", "l"},
+                                                                {"delete", c.domain},
+                                                                {"delete", c.domain, "k"},
+                                                                {"export", c.domain, "-"}}) {
+            SCOPED_TRACE(args.join(' ').toStdString());
+            const Result r = standIn(args);
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.out, "");
+            EXPECT_TRUE(contains(r.log, "\"" + c.domain.toStdString() + "\" cannot be used as a domain")) << r.err;
+            EXPECT_TRUE(contains(r.log, c.reason)) << r.err;
+        }
+    }
+    EXPECT_EQ(fileBytes(kept), keptBytes);
+    EXPECT_EQ(outsideEntries(), outsideBefore);
+    EXPECT_EQ(QDir(inner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
+              QStringList({"dangling.plist", "file.plist", "folder", "link"}));
+    EXPECT_TRUE(QDir(inner + "/folder").isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_FALSE(QFile::exists(home_.path("absolute.plist")));
+    EXPECT_FALSE(QFile::exists(home_.path("inner2")));
 }
 
 // ---- Writers that die half-way ----

@@ -1,5 +1,7 @@
 // Bad input never changes a domain: for every verb that writes, a value or file that is refused,
-// and a write that fails, leave the domain's file byte for byte as it was.
+// and a write that fails, leave the domain's file byte for byte as it was. The messages are
+// checked elsewhere against their sources; what is checked here, that nothing changes, is the
+// stand-in's own promise and rests on no transcript.
 #include "DomainFiles.h"
 
 #include <QDir>

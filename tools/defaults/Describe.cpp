@@ -32,15 +32,45 @@ bool isBare(std::string_view text)
     });
 }
 
-// A text inside a collection: bare when made only of ASCII letters and digits, else quoted.
+// A text inside a collection: bare when made only of ASCII letters and digits, else quoted the way
+// Foundation describes a text ('"' and backslash escaped, control characters as \n and the like,
+// every other character outside printable ASCII as \U and four hex digits per UTF-16 unit), and then
+// with each of those backslashes doubled, as the tool's 7-bit output doubles every backslash it prints.
 void appendQuotedIfNeeded(std::string& out, std::string_view text)
 {
     if (isBare(text)) {
         out += text;
         return;
     }
+    char buffer[16];
+    const auto appendUnit = [&](char32_t unit) {
+        std::snprintf(buffer, sizeof buffer, "\\\\U%04x", static_cast<unsigned>(unit));
+        out += buffer;
+    };
     out += '"';
-    appendEscaped7Bit(out, text, true);
+    for (size_t pos = 0; pos < text.size();) {
+        const char32_t cp = nextCodePoint(text, pos);
+        switch (cp) {
+        case '"': out += "\\\\\""; continue;
+        case '\\': out += "\\\\\\\\"; continue;
+        case '\a': out += "\\\\a"; continue;
+        case '\b': out += "\\\\b"; continue;
+        case '\f': out += "\\\\f"; continue;
+        case '\n': out += "\\\\n"; continue;
+        case '\r': out += "\\\\r"; continue;
+        case '\t': out += "\\\\t"; continue;
+        case '\v': out += "\\\\v"; continue;
+        default: break;
+        }
+        if (cp >= 0x20 && cp < 0x7F) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x10000) {
+            appendUnit(cp);
+        } else {
+            appendUnit(0xD800 + ((cp - 0x10000) >> 10));
+            appendUnit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
+    }
     out += '"';
 }
 
@@ -165,7 +195,7 @@ private:
         if (inCollection)
             appendQuotedIfNeeded(out_, value);
         else
-            appendEscaped7Bit(out_, value, false);
+            appendEscaped7Bit(out_, value);
     }
 
     void array(plist_t node, int level)
@@ -228,15 +258,13 @@ private:
 
 } // namespace
 
-void appendEscaped7Bit(std::string& out, std::string_view text, bool quoted)
+void appendEscaped7Bit(std::string& out, std::string_view text)
 {
     char buffer[16];
     for (size_t pos = 0; pos < text.size();) {
         const char32_t cp = nextCodePoint(text, pos);
         if (cp == '\\') {
             out += "\\\\";
-        } else if (cp == '"' && quoted) {
-            out += "\\\"";
         } else if (cp == '\n' || cp == '\t' || (cp >= 0x20 && cp < 0x7F)) {
             out += static_cast<char>(cp);
         } else if (cp < 0x100) {

@@ -18,8 +18,9 @@ std::string describe(plist_t node);
 // of a domain without building a dictionary: libplist 2.2's dictionaries slow down as they grow.
 std::string describeEntries(const std::vector<std::pair<std::string, plist_t>>& entries);
 
-// Appends `text` in 7-bit form: printable ASCII, newline and tab stay; "\" doubles; other characters
-// below 256 become \ooo and the rest \uxxxx per UTF-16 unit. `quoted` also escapes '"'.
-void appendEscaped7Bit(std::string& out, std::string_view text, bool quoted);
+// Appends `text` in the 7-bit form a single text prints in: printable ASCII, newline and tab stay;
+// "\" doubles; other characters below 256 become \ooo and the rest \uxxxx per UTF-16 unit. (Texts
+// inside collections are quoted first and take another form; see Describe.cpp.)
+void appendEscaped7Bit(std::string& out, std::string_view text);
 
 } // namespace defaults_tool

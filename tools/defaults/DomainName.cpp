@@ -1,6 +1,7 @@
 #include "DomainName.h"
 
 #include "Messages.h"
+#include "PathDomain.h"
 
 #include "platform/PlistStore.h"
 
@@ -131,6 +132,18 @@ size_t readDomain(const std::vector<std::string>& args, size_t pos, const Host& 
         }
         used = 2;
     }
+    if (used == 1 && isPathDomain(name)) {
+        // A path names its file whatever the host options say. (Only a path given as such: an
+        // application's identifier is always a name.)
+        std::string why;
+        if (!pathDomainFile(name, domain.path, why)) {
+            status = refusedPath(name, why);
+            return 0;
+        }
+        domain.name = domain.shown = name;
+        domain.global = false;
+        return used;
+    }
     if (!plist_store::isValidDomainName(name)) {
         status = invalidDomainName(name);
         return 0;
@@ -154,7 +167,9 @@ std::string domainOfFile(const std::string& fileName, const Host& host)
     // Hidden files are the store's own (locks, temporary files), except the global domain's.
     if (name[0] == '.' && name != kGlobal)
         return {};
-    if (!plist_store::isValidDomainName(name))
+    // A file named by another spelling of the global domain (NSGlobalDomain.plist) is no domain:
+    // that name reads .GlobalPreferences.plist, so listing it would show the global domain twice.
+    if (!plist_store::isValidDomainName(name) || plist_store::canonicalDomain(name) != name)
         return {};
     return name;
 }

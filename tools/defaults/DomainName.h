@@ -1,15 +1,16 @@
 #pragma once
 // Which file a domain argument names. A domain is one file in ~/Library/Preferences (or, with
-// -currentHost, in its ByHost folder, as on a Mac); the global domain has four spellings and
-// -app NAME names an application's domain by the application's name.
+// -currentHost, in its ByHost folder, as on a Mac); the global domain has four spellings,
+// -app NAME names an application's domain by the application's name, and an absolute path names
+// a file inside the home folder (PathDomain.h).
 #include <string>
 #include <vector>
 
 namespace defaults_tool {
 
 struct Domain {
-    std::string name;  // ".GlobalPreferences" for the global domain, else the domain's own name
-    std::string shown; // how messages name it
+    std::string name;  // ".GlobalPreferences" for the global domain, else the domain's own name or path
+    std::string shown; // how messages name it (a path as given)
     std::string path;  // its file
     bool global = false;
 };

@@ -181,7 +181,13 @@ int unusableFile(const std::string& shown, const std::string& path, const std::s
 int invalidDomainName(const std::string& name)
 {
     return fail("\"" + name + "\" is not a valid domain name: a domain names one file in ~/Library/Preferences, so"
-                " its name may not hold \"/\" or \"..\".");
+                " its name may not hold \"/\" or \"..\" (a file elsewhere in the home folder is named by its"
+                " absolute path).");
+}
+
+int refusedPath(const std::string& given, const std::string& reason)
+{
+    return fail("\"" + given + "\" cannot be used as a domain: " + reason + ".");
 }
 
 int noHome()

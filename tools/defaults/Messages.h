@@ -33,6 +33,7 @@ int couldNotWrite(const std::string& shown);                        // the file 
 int cannotStore(const std::string& what, const std::string& reason); // a value the store cannot keep
 int unusableFile(const std::string& shown, const std::string& path, const std::string& reason, bool changing);
 int invalidDomainName(const std::string& name);
+int refusedPath(const std::string& given, const std::string& reason);
 int noHome();
 int noApplication(const std::string& name);
 int couldNotImport(const std::string& path, const std::string& reason);

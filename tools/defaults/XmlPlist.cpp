@@ -61,8 +61,10 @@ public:
         case PLIST_REAL: {
             double number = 0;
             plist_get_real_val(value, &number);
-            char text[64];
-            std::snprintf(text, sizeof text, "%.17g", number);
+            // The Mac's XML writer gives 17 significant digits, but a zero (of either sign) as "0.0".
+            char text[64] = "0.0";
+            if (number != 0)
+                std::snprintf(text, sizeof text, "%.17g", number);
             line(level, std::string("<real>") + text + "</real>\n");
             return;
         }
