@@ -59,9 +59,12 @@ void reapAndReschedule()
 
 } // namespace
 
-std::optional<QString> MyRunUsrCommands::runUsrBinAndRead(const QStringList& arguments, const QString& path)
+std::optional<QString> MyRunUsrCommands::runUsrBinAndRead(const QStringList& arguments, const QString& path,
+                                                          child_process::ReadEnd* end)
 {
     const child_process::ReadResult result = child_process::runAndRead(toolPath(path), toolArguments(arguments), readLimits());
+    if (end)
+        *end = result.end;
     // A tool that lingered after closing its output is reaped from the event loop.
     reapAndReschedule();
     if (!result.started) {

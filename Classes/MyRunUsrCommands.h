@@ -13,8 +13,11 @@ public:
 
     // Runs the tool and returns its whole standard output decoded as UTF-8: the empty text for no
     // output (or a tool that could not be started); no text for output that is not valid UTF-8,
-    // and for a read that did not get all of it (a limit reached, the tool killed by a signal).
-    static std::optional<QString> runUsrBinAndRead(const QStringList& arguments, const QString& path);
+    // and for a read that did not reach end of file (a limit reached, the tool killed by a signal,
+    // its pipe still held by another process after it ended). `end`, when given, receives how the
+    // read ended.
+    static std::optional<QString> runUsrBinAndRead(const QStringList& arguments, const QString& path,
+                                                   child_process::ReadEnd* end = nullptr);
 
     // Starts the tool and returns at once; its output is discarded and the child is reaped later,
     // on the event loop.

@@ -76,7 +76,7 @@ void QuorrelAppDelegate::awakeFromNib()
 
     outlets.circularProgressIndicator->setHidden(true);
     updateUI();
-    timer = Timer::scheduledTimer(5.0, true, [this] { updateAHVCacheButton(); });
+    timer = Timer::scheduledTimer(5.0, true, [this] { periodicAHVCacheRefresh(); });
 }
 
 void QuorrelAppDelegate::applicationWillBecomeActive(const Notification&)

@@ -148,6 +148,9 @@ public:
     void clearAHVCaches(QObject* sender);
     void myShowHelp(QObject* sender);
     void updateClearAHVCachesButton();
+    // What the repeating timer runs: updateAHVCacheButton, skipping ticks after listings that
+    // ended by the time limit.
+    void periodicAHVCacheRefresh();
 
     // Preferences.
     void showPreferences(QObject* sender);
@@ -156,6 +159,11 @@ public:
     void takeOwnershipOfWindow(std::unique_ptr<QWidget> window);
 
 private:
+    // The periodic refresh's back-off: ticks still to skip, and how many to skip after the next
+    // listing that times out.
+    int ahvTicksToSkip_ = 0;
+    int ahvTicksToSkipNext_ = 1;
+    bool ahvListingTimedOut_ = false; // the last process listing ended by the time limit
     // The first language: the identifier of the language table's first row, none before any.
     std::optional<QString> firstLanguage() const;
     // Rebuilds the region table from `locales` and selects `selectedRow` (none when negative).

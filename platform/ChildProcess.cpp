@@ -111,7 +111,8 @@ public:
 
     // stdin from `stdinFd`, stdout to `stdoutFd` (or /dev/null when it is -1), stderr inherited,
     // nothing above 2; every signal at its default and none blocked, whatever this program set.
-    bool prepare(int stdinFd, int stdoutFd)
+    // With `ownGroup` the child leads a new process group, whose id is its pid.
+    bool prepare(int stdinFd, int stdoutFd, bool ownGroup)
     {
         if (!actionsReady_ || !attributesReady_)
             return false;
@@ -123,6 +124,11 @@ public:
         if (stdoutAction != 0)
             return false;
         short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
+        if (ownGroup) {
+            if (::posix_spawnattr_setpgroup(&attributes_, 0) != 0)
+                return false;
+            flags |= POSIX_SPAWN_SETPGROUP;
+        }
 #ifdef __APPLE__
         // macOS has no addclosefrom_np. POSIX_SPAWN_CLOEXEC_DEFAULT closes every descriptor that no
         // file action describes (posix_spawnattr_setflags(3)): 0 and 1 are the dup2 and open
@@ -158,7 +164,7 @@ bool containsNul(const std::string& text) { return text.find('\0') != std::strin
 
 // Starts the child; false when it could not be started (posix_spawn reports a failed exec itself
 // and has already reaped the short-lived child in that case).
-bool spawn(const std::string& path, const std::vector<std::string>& arguments, int stdoutFd, pid_t& pid)
+bool spawn(const std::string& path, const std::vector<std::string>& arguments, int stdoutFd, bool ownGroup, pid_t& pid)
 {
     // A NUL cannot travel in argv: refuse rather than pass a silently shortened argument.
     if (path.empty() || containsNul(path) || std::any_of(arguments.begin(), arguments.end(), containsNul))
@@ -173,7 +179,7 @@ bool spawn(const std::string& path, const std::vector<std::string>& arguments, i
     stdinWrite.reset();
 
     SpawnSettings settings;
-    if (!settings.prepare(stdinRead.get(), stdoutFd))
+    if (!settings.prepare(stdinRead.get(), stdoutFd, ownGroup))
         return false;
 
     std::vector<char*> argv;
@@ -201,6 +207,19 @@ bool tryReap(pid_t pid, int* status = nullptr)
         }
         if (result == 0)
             return false;
+        if (errno != EINTR)
+            return errno == ECHILD;
+    }
+}
+
+// True once `pid` has ended, without reaping it: until it is reaped its id stays taken, and with
+// it the id of the process group it leads, so that group can still be signalled safely.
+bool hasEnded(pid_t pid)
+{
+    for (;;) {
+        siginfo_t info {};
+        if (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0)
+            return info.si_pid == pid;
         if (errno != EINTR)
             return errno == ECHILD;
     }
@@ -248,12 +267,16 @@ void addPending(pid_t pid)
     pendingChildren().push_back(pid);
 }
 
-void killAndReap(pid_t pid)
+// Ends the process group that the unreaped child `pid` leads, so that nothing the tool started
+// is left behind, and reaps the child. True when it was reaped, with its wait status in `status`.
+bool killGroupAndReap(pid_t pid, int& status)
 {
-    ::kill(pid, SIGKILL);
+    ::killpg(pid, SIGKILL);
     // A child stuck in the kernel may take a while to die even from SIGKILL; don't hang on it.
-    if (!reapBy(pid, Clock::now() + kReapAfterKill))
-        addPending(pid);
+    if (reapBy(pid, Clock::now() + kReapAfterKill, &status))
+        return true;
+    addPending(pid);
+    return false;
 }
 
 int pollTimeout(Clock::time_point now, Clock::time_point until)
@@ -277,7 +300,7 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
     if (!makePipe(outputRead, outputWrite))
         return result;
     pid_t pid = -1;
-    if (!spawn(path, arguments, outputWrite.get(), pid))
+    if (!spawn(path, arguments, outputWrite.get(), true, pid))
         return result;
     result.started = true;
     // From here on only the child (and whatever it starts) holds the write end: end of file
@@ -285,7 +308,7 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
     outputWrite.reset();
 
     int status = 0;
-    bool reaped = false;
+    bool exited = false; // seen ended, not reaped yet
     Clock::time_point graceEnd{};
     auto nextExitCheck = Clock::now() + kExitCheckInterval;
     char buffer[64 * 1024];
@@ -296,13 +319,13 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
             result.end = ReadEnd::TimeLimit;
             break;
         }
-        if (reaped && now >= graceEnd) {
+        if (exited && now >= graceEnd) {
             result.end = ReadEnd::PipeHeldAfterExit;
             break;
         }
-        if (!reaped && now >= nextExitCheck) {
-            if (tryReap(pid, &status)) {
-                reaped = true;
+        if (!exited && now >= nextExitCheck) {
+            if (hasEnded(pid)) {
+                exited = true;
                 graceEnd = now + limits.graceAfterExit;
                 continue;
             }
@@ -310,7 +333,7 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
         }
 
         pollfd watched{outputRead.get(), POLLIN, 0};
-        const int ready = ::poll(&watched, 1, pollTimeout(now, std::min(deadline, reaped ? graceEnd : nextExitCheck)));
+        const int ready = ::poll(&watched, 1, pollTimeout(now, std::min(deadline, exited ? graceEnd : nextExitCheck)));
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready < 0 || (ready > 0 && (watched.revents & POLLNVAL))) {
@@ -339,16 +362,17 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
 
     // Closing our end first means a child still writing gets EPIPE instead of blocking.
     outputRead.reset();
-    if (!reaped) {
-        if (result.end == ReadEnd::EndOfFile) {
-            // Its output is whole. Look at how it ended when that comes at once; a tool that
-            // lingers is not waited for.
-            reaped = reapBy(pid, Clock::now() + kExitAfterEndOfFile, &status);
-            if (!reaped)
-                addPending(pid);
-        } else {
-            killAndReap(pid);
-        }
+    bool reaped = false;
+    if (result.end == ReadEnd::EndOfFile) {
+        // Its output is whole. Look at how it ended when that comes at once; a tool that
+        // lingers is not waited for.
+        reaped = reapBy(pid, Clock::now() + kExitAfterEndOfFile, &status);
+        if (!reaped)
+            addPending(pid);
+    } else {
+        // A limit, or the tool gone while something of its own still holds the pipe: whatever
+        // is left of it in its group goes too, rather than lingering once per failed read.
+        reaped = killGroupAndReap(pid, status);
     }
     result.diedBySignal = reaped && WIFSIGNALED(status);
     return result;
@@ -357,7 +381,7 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
 bool start(const std::string& path, const std::vector<std::string>& arguments)
 {
     pid_t pid = -1;
-    if (!spawn(path, arguments, -1, pid))
+    if (!spawn(path, arguments, -1, false, pid))
         return false;
     addPending(pid);
     return true;

@@ -18,7 +18,7 @@ struct ReadLimits {
 
 enum class ReadEnd {
     EndOfFile,         // every writer closed the pipe
-    PipeHeldAfterExit, // the tool ended, a background process of its own keeps the pipe
+    PipeHeldAfterExit, // the tool ended, a background process of its own kept the pipe; it was killed
     TimeLimit,         // the tool was killed
     OutputLimit,       // the tool was killed
     ReadFailed,        // the pipe could not be read; the tool was killed
@@ -30,19 +30,19 @@ struct ReadResult {
     bool diedBySignal = false; // seen when the tool's end was seen, which a lingering tool's is not
     std::string output;        // what the child wrote to its standard output (dropped past the output limit)
 
-    // Whether `output` is all the tool had to say: a tool cut short or dying by a signal may have
-    // printed only a part, which must not pass for the whole.
-    bool complete() const
-    {
-        return started && !diedBySignal && (end == ReadEnd::EndOfFile || end == ReadEnd::PipeHeldAfterExit);
-    }
+    // Whether `output` is all the tool had to say: only a read that reached end of file is. A tool
+    // cut short, dying by a signal or leaving its pipe to another process may have printed only a
+    // part, which must not pass for the whole.
+    bool complete() const { return started && !diedBySignal && end == ReadEnd::EndOfFile; }
 };
 
 // Starts `path` with exactly `arguments` (argv[0] is `path`), stdin and stdout on pipes of their
 // own (nothing is written to stdin, which is closed at once), stderr, environment and working
-// directory inherited, no other descriptor of the program inherited, signal dispositions reset.
-// Reads stdout until end of file. A tool that has not ended shortly after closing its output is
-// left to reapFinished(), like a fire-and-forget child; one that hits a limit is killed and reaped.
+// directory inherited, no other descriptor of the program inherited, signal dispositions reset,
+// in a process group of its own. Reads stdout until end of file. A tool that has not ended
+// shortly after closing its output is left to reapFinished(), like a fire-and-forget child. When
+// a limit is reached, or the tool has ended and its pipe is still held after the grace, its whole
+// process group is killed and the tool reaped.
 // A path or argument containing a NUL byte cannot be passed on exactly and is not started.
 ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits = {});
 

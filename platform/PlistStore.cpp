@@ -95,13 +95,33 @@ bool writeAll(int fd, const char* data, size_t size)
     return true;
 }
 
-enum class ReadStatus { Ok, Missing, Error };
+enum class ReadStatus { Ok, Missing, Error, NotARegularFile, Link };
 
-ReadStatus readAll(const std::string& path, std::string& out)
+// Reads a domain's file whole. Only a regular file is read: opening a FIFO would wait for a
+// writer for ever (holding the domain's lock, when writing), and a device is no settings file.
+// `followLink` false: a link is reported as such, not read.
+ReadStatus readAll(const std::string& path, std::string& out, bool followLink)
 {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
+    struct stat before {};
+    if ((followLink ? ::stat(path.c_str(), &before) : ::lstat(path.c_str(), &before)) != 0)
         return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Error;
+    if (S_ISLNK(before.st_mode))
+        return ReadStatus::Link;
+    if (!S_ISREG(before.st_mode))
+        return ReadStatus::NotARegularFile;
+    // O_NONBLOCK: should a FIFO take the file's place after the look above, the open still
+    // returns at once and the check below refuses it.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW)));
+    if (fd.get() < 0) {
+        if (errno == ELOOP && !followLink)
+            return ReadStatus::Link;
+        return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Error;
+    }
+    struct stat opened {};
+    if (::fstat(fd.get(), &opened) != 0)
+        return ReadStatus::Error;
+    if (!S_ISREG(opened.st_mode))
+        return ReadStatus::NotARegularFile;
     out.clear();
     char buffer[16384];
     for (;;) {
@@ -142,6 +162,13 @@ private:
     locale_t previous_ = nullptr;
 };
 
+// Why a file that is not a regular one is not used, worded like the other reasons.
+std::string refusedKind(ReadStatus status)
+{
+    return status == ReadStatus::Link ? "it is a symbolic link, and a write would part it from the file it names"
+                                      : "it is not a regular file";
+}
+
 Loaded unparsable(std::string reason)
 {
     Loaded result;
@@ -154,9 +181,14 @@ struct LockedFile {
     Fd fd;
     bool lock(const std::string& path)
     {
-        fd.reset(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-        if (fd.get() < 0)
+        fd.reset(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
+        struct stat st {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0)
             return false;
+        if (!S_ISREG(st.st_mode)) {
+            errno = EINVAL; // a FIFO or device in the lock file's place
+            return false;
+        }
         while (::flock(fd.get(), LOCK_EX) != 0) {
             if (errno != EINTR)
                 return false;
@@ -240,7 +272,10 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
     std::string bytes;
     PlistPtr dict;
     mode_t mode = 0600;
-    switch (readAll(path, bytes)) {
+    // A link is not followed: the replace below would put a file of its own in the link's place
+    // and leave the file the link names with the old contents.
+    const ReadStatus read = readAll(path, bytes, false);
+    switch (read) {
     case ReadStatus::Missing:
         if (!createIfMissing)
             return WriteStatus::Missing; // removed meanwhile by someone else
@@ -248,6 +283,11 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
         break;
     case ReadStatus::Error:
         return WriteStatus::IoError;
+    case ReadStatus::NotARegularFile:
+    case ReadStatus::Link:
+        if (reason)
+            *reason = refusedKind(read);
+        return WriteStatus::Unparsable;
     case ReadStatus::Ok: {
         Loaded loaded = parse(bytes);
         if (loaded.status != LoadStatus::Ok) {
@@ -361,11 +401,14 @@ Loaded parse(std::string_view bytes)
 Loaded load(const std::string& path)
 {
     std::string bytes;
-    switch (readAll(path, bytes)) {
+    switch (const ReadStatus read = readAll(path, bytes, true)) {
     case ReadStatus::Missing:
         return {};
     case ReadStatus::Error:
         return unparsable(std::string("it cannot be read: ") + std::strerror(errno));
+    case ReadStatus::NotARegularFile:
+    case ReadStatus::Link:
+        return unparsable(refusedKind(read));
     case ReadStatus::Ok:
         break;
     }

@@ -6,21 +6,21 @@
 #include "PlistStore.h"
 #include "PlistVariant.h"
 
-#include <QFile>
 
 #include <sys/stat.h>
 
-static QString storePath()
+// Bytes, not text: a HOME that is not UTF-8 would otherwise turn into the name of another folder.
+static QByteArray storePath()
 {
-    return QString::fromStdString(plist_store::domainPath(UserDefaults::kDomain.toStdString()));
+    return QByteArray::fromStdString(plist_store::domainPath(UserDefaults::kDomain.toStdString()));
 }
 
 // Changes whenever the file is replaced or rewritten (the store replaces it by a rename, so the
 // inode alone tells most), and when it appears or goes.
-static QByteArray stampOf(const QString& path)
+static QByteArray stampOf(const QByteArray& path)
 {
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+    if (::stat(path.constData(), &st) != 0)
         return QByteArrayLiteral("none");
 #ifdef __APPLE__
     // The tests run this on a Mac too, where the nanosecond times have other names.
@@ -38,7 +38,7 @@ static QByteArray stampOf(const QString& path)
 
 void UserDefaults::reload()
 {
-    const QString path = storePath();
+    const QByteArray path = storePath();
     if (path != loadedFrom_)
         unsaved_.clear(); // they were meant for another home
     loadedFrom_ = path;
@@ -72,7 +72,7 @@ bool UserDefaults::store(const QString& key, const QVariant& value)
     const plist_store::WriteStatus status = plist_store::writeKey(loadedFrom_.toStdString(), key.toStdString(), node);
     if (status != plist_store::WriteStatus::Ok) {
         qWarning("Quorrel: could not store %s in %s; it is kept for now and stored again later", qPrintable(key),
-                 qPrintable(loadedFrom_));
+                 loadedFrom_.constData());
         return false;
     }
     return true;

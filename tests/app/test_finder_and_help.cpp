@@ -4,14 +4,22 @@
 #include "DefaultKeys.h"
 #include "MyOSVersion.h"
 #include "PreferencesWindowController.h"
+#include "ScopedReadLimits.h"
 #include "UserDefaults.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+#include <chrono>
+
+#include <sys/stat.h>
 #include <unistd.h>
+
+using namespace std::chrono_literals;
 
 using FinderAndDock = QuorrelFixture;
 using HelpCaches = QuorrelFixture;
@@ -55,9 +63,10 @@ TEST_F(HelpCaches, TheButtonFollowsTheListing)
     } cases[] = {
         {"  PID TT  STAT      TIME COMMAND\n  812 ??  S   0:00.4 /usr/sbin/helpd\n", true},
         {"  PID TT  STAT      TIME COMMAND\n  812 ??  S   0:00.4 /usr/sbin/HELPD\n", false},
-        {"  PID TT  STAT      TIME COMMAND\n  9 ??  S  0:00 /Applications/x.app/Contents/helpdesk\n", true},
+        {"  PID TTY           TIME CMD\n  812 ??         0:00.41 /System/Library/PrivateFrameworks/HelpData.framework/Versions/A/Resources/helpd\n", true},
+        {"  PID TT  STAT      TIME COMMAND\n  9 ??  S  0:00 /Applications/x.app/Contents/helpdesk\n", false},
         {"", false},
-        {"  PID TT\n  812 ??  \xff\xfe helpd\n", false}, // not UTF-8: no lines at all
+        {"  PID TT\n  812 ??  0:00.01 \xff\xfe helpd\n", false}, // not UTF-8: no lines at all
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.listing.toStdString());
@@ -69,7 +78,7 @@ TEST_F(HelpCaches, TheButtonFollowsTheListing)
     QByteArray huge;
     for (int i = 0; i < 120000; ++i)
         huge += QByteArray::number(100000 + i) + " ??  S   0:00.01 /usr/libexec/some-daemon --with --arguments\n";
-    setListing(huge + "  77 ?? S 0:00 /usr/sbin/helpd\n");
+    setListing(huge + "  77 ?? S 0:00.00 /usr/sbin/helpd\n");
     EXPECT_TRUE(start().checkAHVCaches()) << "a listing of megabytes is read whole";
 }
 
@@ -84,9 +93,9 @@ TEST_F(HelpCaches, ClearingKillsEachDaemonInLineOrderThenRemovesTheCaches)
                "  412 ??  S   0:00.4 /usr/sbin/helpd\n"
                "\t \u3000 77 ??  S   0:00.1 /System/Library/helpd --x\n"   // blanks of every kind
                "  300 ??  S   0:00.1 /usr/sbin/notthedaemon\n"
-               "    0 ??  S   0:00.1 kernel helpd\n"                           // 0 addresses a group
-               "   -1 ??  S   0:00.1 weird helpd\n"
-               + QByteArray::number(getpid()) + " ?? S 0:01 quorrel helpd\n"  // never ourselves
+               "    0 ??  S   0:00.1 helpd\n"                           // 0 addresses a group
+               "   -1 ??  S   0:00.1 helpd\n"
+               + QByteArray::number(getpid()) + " ?? S 0:01.00 helpd\n"  // never ourselves
                "garbage helpd\n");
     QuorrelAppDelegate& d = start();
     const QString h = home.home();
@@ -107,6 +116,71 @@ TEST_F(HelpCaches, ClearingKillsEachDaemonInLineOrderThenRemovesTheCaches)
     EXPECT_FALSE(d.outlets.clearAHVCaches.isEnabled());
 }
 
+// A help daemon line is one whose command is the program "helpd" itself: the last path component
+// of the command's first word. Other programs whose lines merely hold the letters are the user's
+// own work (an editor on a file named after a help desk) and must survive a clearing.
+TEST_F(HelpCaches, OnlyTheHelpDaemonItselfIsEndedOrEnablesTheButton)
+{
+    const QByteArray decoys = "  PID TTY           TIME CMD\n"
+                              "  501 ttys000    0:00.12 vim /Users/ann/notes/helpdesk-rota.md\n"
+                              "  502 ??         0:00.01 /usr/bin/helpdesk\n"
+                              "  503 ttys001    0:00.00 grep helpd\n"
+                              "  504 ??         0:00.00 /usr/sbin/helpd.old\n"
+                              "  505 ??         0:00.00 /Users/ann/helpd/bin/editor helpd\n"
+                              "  506 ??         0:00.00 less /usr/sbin/helpd\n"
+                              "  507 ??         0:00.00 xhelpd\n"
+                              "  508 ??         0:00.00 /usr/sbin/helpd/\n"
+                              "  509 ??  helpd\n"
+                              "  helpd\n"
+                              "  510 helpd 0:00.00 /bin/sh\n";
+    setListing(decoys);
+    QuorrelAppDelegate& d = start();
+    EXPECT_FALSE(d.checkAHVCaches());
+    EXPECT_FALSE(d.outlets.clearAHVCaches.isEnabled());
+    clearCalls();
+    d.clearAHVCaches(nullptr);
+    const QString h = home.home();
+    EXPECT_EQ(waitForCalls(3), (QList<ToolCall>{listProcesses(), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}),
+                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls().size() == 4; }, 5000)) << "the refresh a second later";
+
+    // The daemon among them, in the Mac's own listing format and in the long one.
+    setListing(decoys + "  611 ??         0:03.17 /System/Library/PrivateFrameworks/HelpData.framework/Versions/A/Resources/helpd\n"
+                        "  612 ??  Ss     0:00.02 helpd -x\n");
+    EXPECT_TRUE(d.checkAHVCaches());
+    clearCalls();
+    d.clearAHVCaches(nullptr);
+    EXPECT_EQ(waitForCalls(5), (QList<ToolCall>{listProcesses(), call("kill", {"-s", "KILL", "611"}),
+                                                call("kill", {"-s", "KILL", "612"}),
+                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}),
+                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
+}
+
+// Only ids a process can have reach kill: anything else would address every process (-1 after
+// wrapping), the caller's own group (0) or another process than the one listed.
+TEST_F(HelpCaches, ProcessIdsOutsideThePlatformsRangeAreNeverPassedOn)
+{
+    setListing("  PID TTY           TIME CMD\n"
+               "4294967295 ??         0:00.00 /usr/sbin/helpd\n"
+               "4294967296 ??         0:00.00 /usr/sbin/helpd\n"
+               "2147483648 ??         0:00.00 /usr/sbin/helpd\n"
+               "18446744073709551615 ??         0:00.00 /usr/sbin/helpd\n"
+               "99999999999999999999999 ??         0:00.00 /usr/sbin/helpd\n"
+               "  +41 ??         0:00.00 /usr/sbin/helpd\n"
+               "  042 ??         0:00.00 /usr/sbin/helpd\n"
+               "  43x ??         0:00.00 /usr/sbin/helpd\n"
+               "  \u0664\u0664 ??         0:00.00 /usr/sbin/helpd\n" // Arabic-Indic digits
+               "2147483647 ??         0:00.00 /usr/sbin/helpd\n");
+    QuorrelAppDelegate& d = start();
+    d.clearAHVCaches(nullptr);
+    const QString h = home.home();
+    EXPECT_EQ(waitForCalls(4), (QList<ToolCall>{listProcesses(), call("kill", {"-s", "KILL", "2147483647"}),
+                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}),
+                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
+    setListing("  PID TTY           TIME CMD\n4294967295 ??         0:00.00 /usr/sbin/helpd\n");
+    EXPECT_FALSE(d.checkAHVCaches()) << "a line no kill can reach does not enable the button";
+}
+
 TEST_F(HelpCaches, WithoutADaemonOrMatchingFilesOnlyTheFolderRemovalsRemain)
 {
     setListing("  PID TT  STAT      TIME COMMAND\n  1 ??  Ss  0:10 /sbin/launchd\n");
@@ -121,13 +195,89 @@ TEST_F(HelpCaches, NothingIsRemovedOutsideTheUsersLibrary)
 {
     setListing("");
     QuorrelAppDelegate& d = start();
-    for (const QByteArray& badHome : {QByteArray(), QByteArray("/"), QByteArray("relative/home"), QByteArray("//")}) {
+    QFile(home.path("a-file")).open(QIODevice::WriteOnly);
+    // Each of these is "/" or no folder at all once resolved; "/.." passes for a folder of its own
+    // when only cleaned, and its Library is the system's.
+    for (const QByteArray& badHome : {QByteArray(), QByteArray("/"), QByteArray("relative/home"), QByteArray("//"),
+                                      QByteArray("/.."), QByteArray("/tmp/../.."), QByteArray("/../../"),
+                                      QByteArray("/./"), QFile::encodeName(home.path("missing")),
+                                      QFile::encodeName(home.path("a-file"))}) {
         SCOPED_TRACE(badHome.toStdString());
         home.env().set("HOME", badHome);
         clearCalls();
         d.clearAHVCaches(nullptr);
         EXPECT_EQ(waitForCalls(1), QList<ToolCall>{listProcesses()});
+        // The refresh a second later, before the next round counts its launches.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return calls().size() == 2; }, 5000));
     }
+}
+
+// HOME is taken as the bytes it is and resolved once: what rm is given is the folder HOME names.
+TEST_F(HelpCaches, TheHomeFolderIsTheOneHomesBytesName)
+{
+    setListing("");
+    QuorrelAppDelegate& d = start();
+    const QByteArray parent = QFile::encodeName(home.path(QStringLiteral("homes")));
+    const QByteArray odd = parent + "/ann\xff";
+    const QByteArray lookalike = parent + "/ann\xef\xbf\xbd"; // what a lossy decoding makes of it
+    for (const QByteArray& folder : {parent, odd, lookalike, lookalike + "/Library", lookalike + "/Library/Caches",
+                                     lookalike + "/Library/Caches/com.apple.helpui"})
+        ASSERT_EQ(::mkdir(folder.constData(), 0700), 0) << folder.toStdString();
+    home.env().set("HOME", odd);
+    clearCalls();
+    d.clearAHVCaches(nullptr);
+    EXPECT_EQ(waitForCalls(1), QList<ToolCall>{listProcesses()}) << "no path can name that folder exactly";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls().size() == 2; }, 5000)) << "the refresh a second later";
+    ASSERT_EQ(::rename(odd.constData(), (parent + "/ann-odd").constData()), 0); // for the clean-up
+
+    // A link as HOME: the folder it leads to, resolved once.
+    const QString real = home.path(QStringLiteral("real-home"));
+    ASSERT_TRUE(QDir().mkpath(real + QStringLiteral("/Library/Preferences")));
+    QFile(real + QStringLiteral("/Library/Preferences/com.apple.help.plist")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(real, home.path(QStringLiteral("home-link"))));
+    home.env().set("HOME", QFile::encodeName(home.path(QStringLiteral("home-link")) + QStringLiteral("/")));
+    clearCalls();
+    d.clearAHVCaches(nullptr);
+    const QString resolved = QFileInfo(real).canonicalFilePath();
+    EXPECT_EQ(waitForCalls(4), (QList<ToolCall>{listProcesses(),
+                                                call("rm", {"-Rf", resolved + "/Library/Caches/com.apple.helpui"}),
+                                                call("rm", {"-Rf", resolved + "/Library/Caches/com.apple.helpd"}),
+                                                call("rm", {"-Rf", resolved + "/Library/Preferences/com.apple.help.plist"})}));
+}
+
+// A listing that ends by the time limit took the whole limit; the next tick must not start
+// another one at once, or a hanging ps freezes the window for good.
+TEST_F(HelpCaches, AListingThatTimesOutMakesThePeriodicRefreshBackOff)
+{
+    setListing("  PID TTY           TIME CMD\n  5 ??         0:00.00 /usr/sbin/helpd\n");
+    QuorrelAppDelegate& d = start();
+    const ScopedReadLimits limits({1500ms, 1s, 1 << 20});
+    {
+        QFile stall(toolRoot + QStringLiteral("/ps-stall"));
+        ASSERT_TRUE(stall.open(QIODevice::WriteOnly));
+        stall.write("  PID TTY           TIME CMD\n");
+    }
+    const auto listings = [&] {
+        const QList<ToolCall> all = calls();
+        return std::count_if(all.begin(), all.end(), [](const ToolCall& c) { return c.tool == "ps"; });
+    };
+    clearCalls();
+    const int ticks = 20;
+    for (int tick = 0; tick < ticks; ++tick)
+        d.periodicAHVCacheRefresh();
+    EXPECT_FALSE(d.outlets.clearAHVCaches.isEnabled());
+    EXPECT_GE(listings(), 2) << "it keeps trying";
+    EXPECT_LE(listings(), ticks / 3) << "every tick started a listing that was bound to hang";
+
+    // Once ps answers again, the refresh finds it within a minute of ticks and is back to every tick.
+    QFile::remove(toolRoot + QStringLiteral("/ps-stall"));
+    for (int tick = 0; tick < 13 && !d.outlets.clearAHVCaches.isEnabled(); ++tick)
+        d.periodicAHVCacheRefresh();
+    EXPECT_TRUE(d.outlets.clearAHVCaches.isEnabled());
+    clearCalls();
+    for (int tick = 0; tick < 3; ++tick)
+        d.periodicAHVCacheRefresh();
+    EXPECT_EQ(listings(), 3);
 }
 
 TEST_F(HelpCaches, FoldersMovedElsewhereBehindLinksAreStillCleared)
@@ -210,7 +360,7 @@ TEST_F(Preferences, TheCheckboxShowsAndStoresTheKeepOpenChoice)
 
 TEST_F(Preferences, HelpOpensTheProgramsOwnPageAndRefreshesTheButtonASecondLater)
 {
-    setListing("  PID TT\n  5 ?? /usr/sbin/helpd\n");
+    setListing("  PID TT\n  5 ?? 0:00.00 /usr/sbin/helpd\n");
     QuorrelAppDelegate& d = start();
     Application application(*qApp, &d);
     d.myShowHelp(nullptr);

@@ -7,9 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPoint>
 #include <QProcess>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -101,6 +104,41 @@ TEST_F(OwnSettings, AnEntryAddedWhileTheStoreIsUnwritableIsNotLost)
     ASSERT_TRUE(QDir(ownFile(home)).removeRecursively());
     EXPECT_TRUE(UserDefaults::standardUserDefaults().synchronize());
     EXPECT_EQ(readDefault(UserDefaults::kDomain, kPreferredLocalesKey), "(\n    \"de_DE\"\n)\n");
+}
+
+TEST_F(OwnSettings, AFifoInPlaceOfTheSettingsFileNeitherHangsStartUpNorIsReplaced)
+{
+    QDir().mkpath(home.path("Library/Preferences"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ownFile(home)).constData(), 0600), 0);
+    QuorrelAppDelegate& d = start(); // reads the settings: would wait for a writer for ever
+    d.applicationWillBecomeActive({});
+    d.applicationWillResignActive({});
+    EXPECT_FALSE(d.window().isVisible());
+    UserDefaults& defaults = UserDefaults::standardUserDefaults();
+    EXPECT_FALSE(defaults.setBool(true, QUkeepInactiveWindowOpen)) << "nothing is stored in place of a FIFO";
+    EXPECT_TRUE(defaults.boolForKey(QUkeepInactiveWindowOpen)) << "the session keeps it";
+    EXPECT_TRUE(QFileInfo(ownFile(home)).isFile() == false && QFileInfo::exists(ownFile(home)));
+}
+
+// HOME's bytes name the folder; a byte that is not UTF-8 must not turn it into another one.
+TEST_F(OwnSettings, AHomeNotInUtf8NeverLeadsTheSettingsIntoAnotherFolder)
+{
+    const QByteArray parent = QFile::encodeName(home.path(QStringLiteral("homes")));
+    const QByteArray odd = parent + "/ann\xff";
+    const QByteArray lookalike = parent + "/ann\xef\xbf\xbd"; // U+FFFD, what a lossy decoding makes of it
+    for (const QByteArray& folder : {parent, odd, lookalike})
+        ASSERT_EQ(::mkdir(folder.constData(), 0700), 0) << folder.toStdString();
+    home.env().set("HOME", odd);
+    UserDefaults& defaults = UserDefaults::standardUserDefaults();
+    defaults.setBool(true, QUkeepInactiveWindowOpen);
+    defaults.synchronize();
+    struct stat st {};
+    EXPECT_NE(::stat((lookalike + "/Library").constData(), &st), 0)
+        << "the settings went to a folder HOME does not name";
+    EXPECT_EQ(::stat((odd + "/Library/Preferences/org.quorrel.Quorrel.plist").constData(), &st), 0)
+        << "the settings are stored where HOME says";
+    // A name the temporary folder's own clean-up can reach.
+    EXPECT_EQ(::rename(odd.constData(), (parent + "/ann-odd").constData()), 0);
 }
 
 } // namespace

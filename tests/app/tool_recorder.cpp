@@ -3,7 +3,8 @@
 //  - as "defaults", runs the real `defaults` stand-in named by QUORREL_TEST_DEFAULTS, unless the
 //    tool root holds a file "defaults-stall": then it prints that file and hangs with stdout open,
 //    like a tool stuck halfway through its answer;
-//  - as "ps", prints the file "ps-output" of the tool root ($QUORREL_TOOL_ROOT), if any;
+//  - as "ps", prints the file "ps-output" of the tool root ($QUORREL_TOOL_ROOT), if any; when the
+//    tool root holds "ps-stall", prints that instead and hangs with stdout open;
 //  - anything else (kill, rm, killall) does nothing at all.
 // Records: pid, tool name and arguments separated by 0x1f, ended by 0x1e.
 #include <fcntl.h>
@@ -65,7 +66,13 @@ int main(int argc, char** argv)
         }
         return 127;
     }
-    if (tool == "ps")
+    if (tool == "ps") {
+        if (access(inToolRoot("ps-stall").c_str(), F_OK) == 0) {
+            copyFile(inToolRoot("ps-stall"));
+            sleep(30);
+            return 0;
+        }
         copyFile(inToolRoot("ps-output"));
+    }
     return 0;
 }

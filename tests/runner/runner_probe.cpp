@@ -183,6 +183,33 @@ int main(int argc, char** argv)
         return pid > 0 ? 0 : 1;
     }
 
+    if (mode == "hang-open-with-child" && argc > 2) {
+        // hang-open-with-child <pid file>: like hang-open, with a child of its own that also
+        // holds stdout and whose pid goes to the file.
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            writeFile(argv[2], std::to_string(::getpid()));
+            sleepMs(30000);
+            ::_exit(0);
+        }
+        writeAll(1, "partial\n");
+        sleepMs(30000);
+        return 0;
+    }
+
+    if (mode == "grandchild-finishes" && argc > 2) {
+        // grandchild-finishes <ms>: ends at once, leaving a child that writes the rest of the
+        // answer after <ms> and then closes stdout.
+        writeAll(1, "(\n    en,\n    de,\n");
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            sleepMs(std::atoi(argv[2]));
+            writeAll(1, "    fr\n)\n");
+            ::_exit(0);
+        }
+        return pid > 0 ? 0 : 1;
+    }
+
     if (mode == "hang-open") { // never ends on its own and never closes stdout
         writeAll(1, "partial\n");
         sleepMs(30000);

@@ -141,6 +141,52 @@ for pid in "$outsider" "$impostor" "$joined"; do
 done
 own_pids=()
 
+# --- kill and killall: the process checked is the process signalled ----------------------------
+# In a process-id namespace of the test's own, where the ids are ours to hand out: between kill's
+# check and its signal the stand-in ends and a decoy gets its id. The decoy must survive.
+race_sandbox=$work/race-sandbox
+"$ctl" claim "$race_sandbox"
+"$ctl" install "$race_sandbox" "$defaults" "$sandbox_rm"
+race_signal() { # NAME TOOL ARGUMENT...: prints "took-the-id decoy-state status"
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    unshare --pid --fork --mount-proc bash -c '
+        ctl=$1 sandbox=$2 name=$3 tool=$4
+        shift 4
+        "$ctl" start "$sandbox" "$name"
+        target=$(cat "$sandbox/run/$name.pid")
+        operand=$name
+        [[ $tool != */kill ]] || operand=$target
+        hold=$(mktemp -d)
+        QUORREL_SANDBOX_SIGNAL_HOLD=$hold "$sandbox/$tool" "$@" "$operand" >/dev/null 2>&1 &
+        killer=$!
+        for ((i = 0; i < 600; i++)); do [[ ! -e $hold/held ]] || break; sleep 0.1; done
+        kill -s KILL "$target"
+        for ((i = 0; i < 600; i++)); do [[ -e /proc/$target ]] || break; sleep 0.01; done
+        echo $((target - 1)) >/proc/sys/kernel/ns_last_pid
+        bash -c "exec -a decoy sleep 600" &
+        decoy=$!
+        touch "$hold/go"
+        status=0
+        wait "$killer" || status=$?
+        state=$(sed "s/.*) //" "/proc/$decoy/stat" 2>/dev/null | cut -c1)
+        echo "$((decoy == target)) ${state:-gone} $status"
+        { kill -s KILL "$decoy" && wait "$decoy"; } 2>/dev/null
+        "$ctl" stop "$sandbox" >/dev/null 2>&1 || true
+        rm -rf "$hold"
+    ' race "$ctl" "$race_sandbox" "$@"
+}
+if unshare --pid --fork --mount-proc true 2>/dev/null && [[ -w /proc/sys/kernel/ns_last_pid ]]; then
+    read -r took state status < <(race_signal helpd root/bin/kill -s KILL)
+    check "kill: the decoy took the checked stand-in's id (the race was run)" equals "$took" 1
+    check "kill did not signal the decoy that took the id" equals "$state" S
+    check "and says the process it checked is gone" test "$status" != 0
+    read -r took state status < <(race_signal Dock root/usr/bin/killall -KILL)
+    check "killall: the decoy took the checked stand-in's id (the race was run)" equals "$took" 1
+    check "killall did not signal the decoy that took the id" equals "$state" S
+else
+    echo "skip the pid-reuse races: no process-id namespace of our own here"
+fi
+
 # --- rm -------------------------------------------------------------------------------------
 caches=$home/Library/Caches
 run_tool "$root/bin/rm" -Rf "$caches/com.apple.helpui"
@@ -290,6 +336,18 @@ check "rm -Rf of a tree holding links at every depth removes the tree" test "$st
 check "and none of what the links lead to" decoy_intact
 check "nor the home" home_intact
 
+# A tree deeper than the descriptors a process may hold: the walk keeps one open, not one per
+# level. The path to its bottom is longer than any path the system takes, so it is made a
+# hundred levels at a time.
+mkdir "$caches/deep"
+# shellcheck disable=SC2016 # expanded by the inner shell
+bash -c 'cd "$1" && for ((i = 0; i < 30; i++)); do mkdir -p "$2" && cd "$2" || exit 1; done && echo x >file' \
+    deep "$caches/deep" "$(printf 'd/%.0s' {1..100})"
+# shellcheck disable=SC2016 # expanded by the inner shell
+run_tool bash -c 'ulimit -n 64 && exec "$1" -Rf "$2"' deep "$root/bin/rm" "$caches/deep"
+check "rm -Rf of a 3000-deep tree with 64 descriptors succeeds" status_is 0
+check "and the tree is gone" test ! -e "$caches/deep"
+
 # --- rm: options, messages and statuses as on the Mac ------------------------------------------
 mac_usage="usage: rm [-f | -i] [-dIPRrvWx] file ...
        unlink [--] file"
@@ -362,6 +420,47 @@ run_tool "$nl_sandbox/root/bin/kill" -s KILL "$nl_helpd"
 check "its kill ends its helpd" test "$status" = 0
 check "which has ended" ended "$nl_helpd"
 "$ctl" stop "$nl_sandbox"
+
+# --- sandboxctl: the folder whose marker is checked is the folder worked on ---------------------
+# A link flipping between a sandbox and a decoy of the test's own: a command that resolved the
+# link twice would find the marker in one folder and empty the other.
+flip_decoy=$work/flip-decoy
+flip_sandbox=$work/flip-sandbox
+flip_link=$work/flip-link
+mkdir -p "$flip_decoy/keep"
+echo keep >"$flip_decoy/keep/file"
+ln -s "$flip_sandbox" "$flip_link"
+(
+    while :; do
+        ln -sfn "$flip_decoy" "$flip_link.new" && mv -T "$flip_link.new" "$flip_link"
+        ln -sfn "$flip_sandbox" "$flip_link.new" && mv -T "$flip_link.new" "$flip_link"
+    done
+) &
+flipper=$!
+own_pids+=("$flipper")
+for ((round = 0; round < 40; round++)); do
+    "$ctl" claim "$flip_sandbox"
+    mkdir -p "$flip_sandbox/home"
+    "$ctl" delete "$flip_link" >/dev/null 2>&1 || true
+    "$ctl" status "$flip_link" >/dev/null 2>&1 || true
+done
+{ kill -s KILL "$flipper" && wait "$flipper"; } 2>/dev/null || true
+check "sandboxctl delete through a link repointed meanwhile never emptied the decoy" test -f "$flip_decoy/keep/file"
+
+# A run folder that is a link out of the sandbox: no pid or lock file is written through it.
+run_decoy=$work/run-decoy
+mkdir -p "$run_decoy"
+link_sandbox=$work/link-run-sandbox
+"$ctl" claim "$link_sandbox"
+"$ctl" install "$link_sandbox" "$defaults" "$sandbox_rm"
+rm -rf "$link_sandbox/run"
+ln -s "$run_decoy" "$link_sandbox/run"
+run_tool "$ctl" start "$link_sandbox" helpd
+check "sandboxctl start refuses a sandbox whose run folder is a link" refused
+run_tool "$link_sandbox/root/usr/bin/killall" Dock
+check "so does its killall" refused
+check "and nothing was put where the link leads" equals "$(ls -A "$run_decoy")" ""
+"$ctl" stop "$link_sandbox" 2>/dev/null || true
 
 # --- stopping -------------------------------------------------------------------------------
 helpd=$(pid_of helpd)

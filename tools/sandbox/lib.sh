@@ -13,10 +13,18 @@ physical_path() {
     printf -v "$1" '%s' "${found%$'\n.'}"
 }
 
-# Points everything below at the sandbox in folder $1.
+# Points everything below at the sandbox in folder $1, resolved here once. The sandbox's own
+# folders are never links: pid and lock files written through one would land outside.
 use_sandbox() {
+    local part
     sandbox_dir=
     physical_path sandbox_dir "$1" || return 1
+    for part in home root run run/.lock; do
+        if [[ -L $sandbox_dir/$part ]]; then
+            echo "the Quorrel sandbox's $part is a link; refused: $sandbox_dir" >&2
+            return 1
+        fi
+    done
     # shellcheck disable=SC2034 # for the tools and sandboxctl
     sandbox_home=$sandbox_dir/home
     sandbox_root=$sandbox_dir/root
@@ -79,6 +87,30 @@ standin_name_of_pid() {
         fi
     done
     return 1
+}
+
+# The number of signal $1, given as a number or a name with or without SIG.
+signal_number() {
+    local name=${1^^}
+    name=${name#SIG}
+    if [[ $name =~ ^[0-9]{1,2}$ ]]; then
+        echo "$((10#$name))"
+    elif [[ $name =~ ^[A-Z][A-Z0-9+-]*$ ]]; then
+        kill -l "$name" 2>/dev/null
+    else
+        return 1
+    fi
+}
+
+# Sends signal $2 to stand-in $1 at pid $3, and only if that process is still the stand-in: the
+# helper checks it and signals it through one pidfd, so an id reused in between is never hit.
+signal_standin() {
+    local name=$1 number
+    number=$(signal_number "$2") || {
+        echo "$2: unknown signal" >&2
+        return 1
+    }
+    "$sandbox_root/usr/libexec/quorrel-signal" "$number" "$3" "$(standin_argv0 "$name")" infinity
 }
 
 # Serialises starts and stops between the tools, which Quorrel may run at the same time.
@@ -145,7 +177,7 @@ standin_stop() {
         rm -f "$sandbox_run/$name.pid"
         return 0
     }
-    kill -s "$signal" "$pid" 2>/dev/null || true
+    signal_standin "$name" "$signal" "$pid" 2>/dev/null || true
     wait_until_ended "$name" "$pid" || return 1
     rm -f "$sandbox_run/$name.pid"
 }

@@ -58,26 +58,85 @@ void Removal::remove(int folder, const std::string& name, const std::string& pat
     }
 }
 
-void Removal::removeTree(int folder, const std::string& name, const std::string& path, const struct stat& entry)
+// A folder being emptied: where it was found, and its names still to remove.
+struct Removal::Level {
+    dev_t device;
+    ino_t inode;
+    std::string name; // in the folder above
+    std::string path;
+    std::vector<std::string> names;
+    std::size_t next = 0;
+};
+
+// Opens folder NAME in FOLDER, which must still be the folder ENTRY describes, and reads its
+// names; a null descriptor after reporting why not.
+UniqueFd Removal::enter(int folder, const std::string& name, const std::string& path, const struct stat& entry,
+                        Level& level)
 {
     // O_NOFOLLOW: a link put in the folder's place since it was looked at is not entered.
-    const UniqueFd tree(::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat opened {};
-    if (!tree || ::fstat(tree.get(), &opened) != 0) {
+    UniqueFd opened(::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat now {};
+    if (!opened || ::fstat(opened.get(), &now) != 0) {
         fail(path, errno);
-        return;
+        return UniqueFd();
     }
-    if (opened.st_dev != entry.st_dev || opened.st_ino != entry.st_ino) {
+    if (now.st_dev != entry.st_dev || now.st_ino != entry.st_ino) {
         complain(path, "changed while being removed; left alone");
         failed_ = true;
-        return;
+        return UniqueFd();
     }
-    std::vector<std::string> names;
-    if (!namesIn(tree.get(), names))
+    level = Level{now.st_dev, now.st_ino, name, path, {}, 0};
+    if (!namesIn(opened.get(), level.names))
         fail(path, errno);
-    for (const std::string& inside : names)
-        remove(tree.get(), inside, joined(path, inside));
-    removeEntry(folder, name, path, AT_REMOVEDIR);
+    return opened;
+}
+
+void Removal::removeTree(int folder, const std::string& name, const std::string& path, const struct stat& entry)
+{
+    // Depth first, holding only the folder being emptied open: the way back up is its "..",
+    // which must be the folder we came down from. So no depth runs out of descriptors, and a
+    // folder moved elsewhere meanwhile stops the walk instead of leading it out.
+    std::vector<Level> levels(1);
+    UniqueFd current = enter(folder, name, path, entry, levels.back());
+    if (!current)
+        return;
+    for (;;) {
+        Level& level = levels.back();
+        if (level.next < level.names.size()) {
+            const std::string inside = level.names[level.next++];
+            const std::string insidePath = joined(level.path, inside);
+            struct stat found {};
+            if (::fstatat(current.get(), inside.c_str(), &found, AT_SYMLINK_NOFOLLOW) != 0) {
+                fail(insidePath, errno);
+            } else if (!S_ISDIR(found.st_mode)) {
+                removeEntry(current.get(), inside, insidePath, 0);
+            } else {
+                Level below;
+                UniqueFd opened = enter(current.get(), inside, insidePath, found, below);
+                if (opened) {
+                    current = std::move(opened);
+                    levels.push_back(std::move(below));
+                }
+            }
+            continue;
+        }
+        const Level emptied = std::move(levels.back());
+        levels.pop_back();
+        if (levels.empty()) {
+            removeEntry(folder, emptied.name, emptied.path, AT_REMOVEDIR);
+            return;
+        }
+        UniqueFd above(::openat(current.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat now {};
+        if (!above || ::fstat(above.get(), &now) != 0 || now.st_dev != levels.back().device
+            || now.st_ino != levels.back().inode) {
+            complain(levels.back().path, "changed while being removed; left alone");
+            failed_ = true;
+            return;
+        }
+        current = std::move(above);
+        removeEntry(current.get(), emptied.name, emptied.path, AT_REMOVEDIR);
+    }
 }
 
 void Removal::removeEntry(int folder, const std::string& name, const std::string& path, int flags)

@@ -2,6 +2,8 @@
 // Removes entries by name inside an open folder, as the Mac's rm does: a folder only with -R
 // (its contents first) or, when empty, with -d; a link always as the link itself, never what it
 // leads to, at any depth.
+#include "UniqueFd.h"
+
 #include <string>
 #include <sys/stat.h>
 
@@ -25,6 +27,8 @@ public:
     bool failed() const { return failed_; }
 
 private:
+    struct Level;
+    UniqueFd enter(int folder, const std::string& name, const std::string& path, const struct stat& entry, Level& level);
     void removeTree(int folder, const std::string& name, const std::string& path, const struct stat& entry);
     void removeEntry(int folder, const std::string& name, const std::string& path, int flags);
     void fail(const std::string& path, int error);
