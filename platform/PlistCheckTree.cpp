@@ -2,10 +2,12 @@
 // a loaded file was measured before it was parsed, and a new value is measured here.
 #include "platform/PlistCheck.h"
 
+#include "platform/PlistBinaryFormat.h"
 #include "platform/PlistStore.h"
 
+#include <cstdlib>
 #include <cstring>
-#include <unordered_set>
+#include <vector>
 
 namespace plist_check {
 
@@ -47,17 +49,32 @@ std::string walk(plist_t node, int above, int levels, bool keysOnce)
     case PLIST_DICT: {
         if (above + 1 > levels)
             return tooDeep(levels);
+        // libplist hands out each key as a fresh copy; they stay alive while the index refers to them.
+        const size_t count = plist_dict_get_size(node);
+        std::vector<plist_store::CString> keys;
+        keys.reserve(keysOnce ? count : 0);
+        plist_binary::TextIndex seen(keysOnce && count > 1 ? count : 0);
+        plist_dict_iter iter = nullptr;
+        plist_dict_new_iter(node, &iter);
         std::string why;
-        std::unordered_set<std::string> keys;
-        plist_store::forEachDictEntry(node, [&](const std::string& key, plist_t item) {
-            if (!why.empty())
-                return;
-            why = textProblem(key);
-            if (why.empty() && keysOnce && !keys.insert(key).second)
-                why = "a dictionary in it holds the same key twice";
+        while (why.empty()) {
+            char* rawKey = nullptr;
+            plist_t item = nullptr;
+            plist_dict_next_item(node, iter, &rawKey, &item);
+            plist_store::CString key(rawKey);
+            if (!item)
+                break;
+            const std::string_view text = key ? std::string_view(key.get()) : std::string_view();
+            why = textProblem(text);
+            if (why.empty() && keysOnce && count > 1) {
+                if (seen.findOrAdd(text, 0) != plist_binary::TextIndex::kAbsent)
+                    why = "a dictionary in it holds the same key twice";
+                keys.push_back(std::move(key));
+            }
             if (why.empty())
                 why = walk(item, above + 1, levels, keysOnce);
-        });
+        }
+        std::free(iter);
         return why;
     }
     default:

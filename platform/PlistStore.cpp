@@ -117,8 +117,8 @@ ReadStatus readAll(const std::string& path, std::string& out)
     }
 }
 
-// libplist reads XML reals with atof, which follows the program's locale (Qt sets it from the
-// environment): "2.5" would read as 2 where the decimal sign is a comma. Parsing runs in the C
+// XML reals are read with strtod, which follows the program's locale (Qt sets it from the
+// environment): "2.5" would read as 2 where the decimal sign is a comma. Reading XML runs in the C
 // locale of this thread only.
 class CNumericLocale {
 public:
@@ -327,29 +327,27 @@ Loaded parse(std::string_view bytes)
 {
     if (bytes.empty())
         return unparsable("it is empty");
+    std::string fromXml;
+    if (bytes.substr(0, 6) == "bplist" && bytes.substr(0, 8) != "bplist00")
+        return unparsable("it is a binary property list of a version other than bplist00");
+    if (bytes.substr(0, 8) != "bplist00") {
+        const CNumericLocale cNumbers;
+        std::string why = plist_check::xml(bytes, fromXml);
+        if (!why.empty())
+            return unparsable(std::move(why));
+        bytes = fromXml;
+    }
     if (bytes.size() > std::numeric_limits<uint32_t>::max())
         return unparsable("it is larger than 4 GiB");
-    const auto size = static_cast<uint32_t>(bytes.size());
+    std::string why = plist_check::binary(bytes);
+    if (!why.empty())
+        return unparsable(std::move(why));
     plist_t root = nullptr;
-    if (bytes.substr(0, 8) == "bplist00") {
-        std::string why = plist_check::binary(bytes);
-        if (!why.empty())
-            return unparsable(std::move(why));
-        plist_from_bin(bytes.data(), size, &root);
-    } else if (bytes.substr(0, 6) == "bplist") {
-        return unparsable("it is a binary property list of a version other than bplist00");
-    } else {
-        std::string utf8;
-        std::string why = plist_check::xml(bytes, utf8);
-        if (!why.empty())
-            return unparsable(std::move(why));
-        const CNumericLocale cNumbers;
-        plist_from_xml(utf8.data(), static_cast<uint32_t>(utf8.size()), &root);
-    }
+    plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     PlistPtr owned(root);
     if (!root)
         return unparsable("it is not a property list");
-    std::string why = plist_check::tree(root);
+    why = plist_check::tree(root);
     if (!why.empty())
         return unparsable(std::move(why));
     Loaded result;
