@@ -102,12 +102,13 @@ constexpr unsigned char kRealMarker = 0x23;
 constexpr unsigned char kDateMarker = 0x33;
 
 // The offset table and the trailer after the last object; `offsets` holds each object's start.
-inline void appendTable(std::string& out, const std::vector<uint64_t>& offsets, int refSize, uint64_t top)
+template <typename Offset>
+void appendTable(std::string& out, const std::vector<Offset>& offsets, int refSize, uint64_t top)
 {
     const uint64_t tableAt = out.size();
     const int offsetSize = bytesFor(offsets.empty() ? 0 : offsets.back());
     out.reserve(out.size() + offsets.size() * size_t(offsetSize) + 32);
-    for (const uint64_t offset : offsets)
+    for (const Offset offset : offsets)
         appendBigEndian(out, offset, offsetSize);
     out.append(6, '\0');
     out += static_cast<char>(offsetSize);
@@ -117,53 +118,56 @@ inline void appendTable(std::string& out, const std::vector<uint64_t>& offsets, 
     appendBigEndian(out, tableAt, 8);
 }
 
-// A set of texts for sharing or finding twice: open addressing over views the caller keeps alive,
-// no allocation per text, so that a domain of many keys costs time in proportion to its size.
+// A set of texts for sharing or finding twice: open addressing over numbers whose texts the
+// caller keeps (`textOf(number)`), eight bytes a slot and no allocation per text, so that a domain
+// of many keys costs time and memory in proportion to its size.
 class TextIndex {
 public:
     static constexpr uint64_t kAbsent = UINT64_MAX;
 
     explicit TextIndex(size_t expected = 0) { grow(expected); }
 
-    // The number stored with `text`, or kAbsent after storing `number` with it.
-    uint64_t findOrAdd(std::string_view text, uint64_t number)
+    // The number stored with a text equal to `text`, or kAbsent after storing `number` with it.
+    template <typename TextOf>
+    uint64_t findOrAdd(std::string_view text, uint32_t number, const TextOf& textOf)
     {
-        if ((used_ + 1) * 4 > slots_.size() * 3)
+        if ((used_ + 1) * 8 > slots_.size() * 7)
             grow(slots_.size());
-        const uint64_t hash = hashOf(text);
+        const uint32_t hash = hashOf(text);
         for (size_t i = hash & mask_;; i = (i + 1) & mask_) {
             Slot& slot = slots_[i];
-            if (slot.number == kAbsent) {
-                slot = {hash, text, number};
+            if (slot.number == kEmpty) {
+                slot = {hash, number};
                 ++used_;
                 return kAbsent;
             }
-            if (slot.hash == hash && slot.text == text)
+            if (slot.hash == hash && textOf(slot.number) == text)
                 return slot.number;
         }
     }
 
 private:
+    static constexpr uint32_t kEmpty = UINT32_MAX;
+
     struct Slot {
-        uint64_t hash = 0;
-        std::string_view text;
-        uint64_t number = kAbsent;
+        uint32_t hash = 0;
+        uint32_t number = kEmpty;
     };
 
-    static uint64_t hashOf(std::string_view text)
+    static uint32_t hashOf(std::string_view text)
     {
         uint64_t hash = 1469598103934665603ull; // FNV-1a, then mixed so that the low bits spread
         for (const char c : text)
             hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
         hash ^= hash >> 29;
         hash *= 0xbf58476d1ce4e5b9ull;
-        return hash ^ (hash >> 32);
+        return static_cast<uint32_t>(hash ^ (hash >> 32));
     }
 
     void grow(size_t atLeast)
     {
         size_t size = 16;
-        while (size < atLeast * 2)
+        while (size * 7 < atLeast * 8 + 8)
             size *= 2;
         std::vector<Slot> old;
         old.swap(slots_);
@@ -171,15 +175,13 @@ private:
         mask_ = size - 1;
         used_ = 0;
         for (const Slot& slot : old) {
-            if (slot.number == kAbsent)
+            if (slot.number == kEmpty)
                 continue;
-            for (size_t i = slot.hash & mask_;; i = (i + 1) & mask_) {
-                if (slots_[i].number == kAbsent) {
-                    slots_[i] = slot;
-                    ++used_;
-                    break;
-                }
-            }
+            size_t i = slot.hash & mask_;
+            while (slots_[i].number != kEmpty)
+                i = (i + 1) & mask_;
+            slots_[i] = slot;
+            ++used_;
         }
     }
 

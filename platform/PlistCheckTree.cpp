@@ -67,9 +67,10 @@ std::string walk(plist_t node, int above, int levels, bool keysOnce)
             const std::string_view text = key ? std::string_view(key.get()) : std::string_view();
             why = textProblem(text);
             if (why.empty() && keysOnce && count > 1) {
-                if (seen.findOrAdd(text, 0) != plist_binary::TextIndex::kAbsent)
-                    why = "a dictionary in it holds the same key twice";
                 keys.push_back(std::move(key));
+                const auto keyText = [&](uint32_t n) { return std::string_view(keys[n].get()); };
+                if (seen.findOrAdd(text, static_cast<uint32_t>(keys.size() - 1), keyText) != plist_binary::TextIndex::kAbsent)
+                    why = "a dictionary in it holds the same key twice";
             }
             if (why.empty())
                 why = walk(item, above + 1, levels, keysOnce);

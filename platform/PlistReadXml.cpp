@@ -563,7 +563,11 @@ private:
         for (size_t i = first; i + 1 < children_.size(); i += 2) {
             const Object& key = objects_[children_[i]];
             const std::string_view bytes(leaves_.data() + key.start, key.length);
-            const uint64_t earlier = seen.findOrAdd(bytes, keys.size());
+            const auto keyBytes = [&](uint32_t n) {
+                const Object& known = objects_[keys[n]];
+                return std::string_view(leaves_.data() + known.start, known.length);
+            };
+            const uint64_t earlier = seen.findOrAdd(bytes, static_cast<uint32_t>(keys.size()), keyBytes);
             if (earlier != plist_binary::TextIndex::kAbsent) {
                 values[earlier] = children_[i + 1];
                 continue;

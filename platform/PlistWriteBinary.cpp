@@ -7,6 +7,7 @@
 #include "platform/PlistBinaryFormat.h"
 #include "platform/PlistStore.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -23,9 +24,10 @@ using namespace plist_binary;
 // so that the views the text index keeps stay put and the whole lot is freed at once.
 class KeyArena {
 public:
-    std::string_view keep(const char* text)
+    std::string_view keep(std::string_view key)
     {
-        const size_t length = std::strlen(text);
+        const char* text = key.data();
+        const size_t length = key.size();
         if (length > kBlock / 4) {
             large_.emplace_back(text, length);
             return large_.back();
@@ -47,20 +49,34 @@ private:
     size_t used_ = 0;
 };
 
+// A key of the top dictionary to write with another value than the tree holds, or to add.
+struct TopKey {
+    std::string_view key;
+    plist_t value = nullptr;
+};
+
 class BinaryWriter {
 public:
+    BinaryWriter(TopKey edit, const BinarySizeHint& hint) : edit_(edit), hint_(hint), texts_(hint.objects)
+    {
+        objects_.reserve(hint.objects + 16);
+        refs_.reserve(hint.objects + 16);
+    }
+
     bool write(plist_t root, std::string& out)
     {
         if (number(root, 0) == kFailed)
             return false;
         const int refSize = bytesFor(objects_.size());
         std::string body;
-        body.reserve(64 + objects_.size() * 8);
+        body.reserve(std::max(hint_.bytes + hint_.bytes / 16, objects_.size() * 4) + 256);
         body = "bplist00";
-        std::vector<uint64_t> offsets;
+        std::vector<uint32_t> offsets; // a file the store reads is below 4 GiB
         offsets.reserve(objects_.size());
         for (const Object& object : objects_) {
-            offsets.push_back(body.size());
+            if (body.size() > UINT32_MAX)
+                return false;
+            offsets.push_back(static_cast<uint32_t>(body.size()));
             if (!emit(object, refSize, body))
                 return false;
         }
@@ -70,102 +86,135 @@ public:
     }
 
 private:
-    static constexpr uint64_t kFailed = UINT64_MAX;
+    static constexpr uint32_t kFailed = UINT32_MAX;
 
+    // Sixteen bytes an object: a text or key (its UTF-8), or a node (a collection with where its
+    // references start in refs_ and how many it has).
+    static constexpr uint32_t kText = UINT32_MAX;
     struct Object {
-        plist_t node = nullptr;  // null for a dictionary key
-        std::string_view text;   // a text or a key: its UTF-8
-        size_t firstRef = 0;     // a collection: where its references start in refs_
-        size_t refCount = 0;
+        const void* at = nullptr; // the text's first byte, or the node
+        uint32_t size = 0;        // a text's length, or a collection's number of references
+        uint32_t firstRef = 0;    // kText for a text
+        bool isText() const { return firstRef == kText; }
+        std::string_view view() const { return std::string_view(static_cast<const char*>(at), size); }
+        plist_t node() const { return const_cast<void*>(at); }
     };
 
-    uint64_t add(Object object)
+    uint32_t add(const Object& object)
     {
+        if (objects_.size() >= kFailed - 1)
+            return kFailed;
         objects_.push_back(object);
-        return objects_.size() - 1;
+        return static_cast<uint32_t>(objects_.size() - 1);
     }
 
-    uint64_t shared(std::string_view text, plist_t node)
+    uint32_t shared(std::string_view text)
     {
-        const uint64_t known = texts_.findOrAdd(text, objects_.size());
-        return known != TextIndex::kAbsent ? known : add({node, text, 0, 0});
+        if (text.size() >= kFailed)
+            return kFailed;
+        const uint64_t known = texts_.findOrAdd(text, static_cast<uint32_t>(objects_.size()),
+                                                [this](uint32_t n) { return objects_[n].view(); });
+        return known != TextIndex::kAbsent ? static_cast<uint32_t>(known)
+                                           : add({text.data(), static_cast<uint32_t>(text.size()), kText});
+    }
+
+    // Room for a collection's references; false past what one file can number.
+    bool reserveRefs(size_t count, uint32_t& first)
+    {
+        if (refs_.size() + count >= kFailed)
+            return false;
+        first = static_cast<uint32_t>(refs_.size());
+        refs_.resize(refs_.size() + count);
+        return true;
     }
 
     // Numbers `node` and everything below it in the order write() emits them: a collection, then
     // for each entry its key (unless shared) and its value, depth first. The depth was checked
     // when the tree was loaded or made.
-    uint64_t number(plist_t node, int depth)
+    uint32_t number(plist_t node, int depth)
     {
         if (depth > kMaxNesting + 1)
             return kFailed;
         switch (plist_get_node_type(node)) {
         case PLIST_STRING:
-            return shared(stringValue(node), node);
+            return shared(stringValue(node));
         case PLIST_ARRAY: {
             const size_t count = plist_array_get_size(node);
-            const size_t first = refs_.size();
-            refs_.resize(first + count);
-            const uint64_t self = add({node, {}, first, count});
+            uint32_t first = 0;
+            if (!reserveRefs(count, first))
+                return kFailed;
+            const uint32_t self = add({node, static_cast<uint32_t>(count), first});
             size_t i = 0;
-            bool ok = true;
+            bool ok = self != kFailed;
             forEachArrayItem(node, [&](plist_t item) {
-                const uint64_t child = ok && i < count ? number(item, depth + 1) : kFailed;
+                const uint32_t child = ok && i < count ? number(item, depth + 1) : kFailed;
                 ok = child != kFailed;
                 if (ok)
                     refs_[first + i++] = child;
             });
             return ok && i == count ? self : kFailed;
         }
-        case PLIST_DICT: {
-            const size_t count = plist_dict_get_size(node);
-            const size_t first = refs_.size();
-            refs_.resize(first + 2 * count);
-            const uint64_t self = add({node, {}, first, 2 * count});
-            plist_dict_iter iter = nullptr;
-            plist_dict_new_iter(node, &iter);
-            size_t i = 0;
-            for (;;) {
-                char* rawKey = nullptr;
-                plist_t value = nullptr;
-                plist_dict_next_item(node, iter, &rawKey, &value);
-                const CString key(rawKey);
-                if (!value)
-                    break;
-                if (i == count) {
-                    i = count + 1;
-                    break;
-                }
-                refs_[first + i] = shared(keys_.keep(key ? key.get() : ""), nullptr);
-                const uint64_t child = number(value, depth + 1);
-                if (child == kFailed) {
-                    i = count + 1;
-                    break;
-                }
-                refs_[first + count + i++] = child;
-            }
-            std::free(iter);
-            return i == count ? self : kFailed;
-        }
+        case PLIST_DICT:
+            return numberDict(node, depth);
         case PLIST_BOOLEAN:
         case PLIST_UINT:
         case PLIST_REAL:
         case PLIST_DATE:
         case PLIST_DATA:
         case PLIST_UID:
-            return add({node, {}, 0, 0});
+            return add({node, 0, 0});
         default:
             return kFailed;
         }
     }
 
+    uint32_t numberDict(plist_t node, int depth)
+    {
+        // The top dictionary may get the edited key: in its place when it is there, else at the end.
+        const bool edited = depth == 0 && edit_.value;
+        const bool added = edited && !plist_dict_get_item(node, std::string(edit_.key).c_str());
+        const size_t count = plist_dict_get_size(node) + (added ? 1 : 0);
+        uint32_t first = 0;
+        if (!reserveRefs(2 * count, first))
+            return kFailed;
+        const uint32_t self = add({node, static_cast<uint32_t>(2 * count), first});
+        size_t i = 0;
+        const auto entry = [&](std::string_view key, plist_t value) {
+            if (i == count)
+                return false;
+            const uint32_t keyNumber = shared(keys_.keep(key));
+            const uint32_t child = keyNumber == kFailed ? kFailed : number(value, depth + 1);
+            if (child == kFailed)
+                return false;
+            refs_[first + i] = keyNumber;
+            refs_[first + count + i++] = child;
+            return true;
+        };
+        plist_dict_iter iter = nullptr;
+        plist_dict_new_iter(node, &iter);
+        bool ok = self != kFailed;
+        while (ok) {
+            char* rawKey = nullptr;
+            plist_t value = nullptr;
+            plist_dict_next_item(node, iter, &rawKey, &value);
+            const CString key(rawKey);
+            if (!value)
+                break;
+            const std::string_view text = key ? std::string_view(key.get()) : std::string_view();
+            ok = entry(text, edited && text == edit_.key ? edit_.value : value);
+        }
+        std::free(iter);
+        if (ok && added)
+            ok = entry(edit_.key, edit_.value);
+        return ok && i == count ? self : kFailed;
+    }
+
     bool emit(const Object& object, int refSize, std::string& out) const
     {
-        if (!object.node)
-            return appendText(out, object.text);
-        const plist_t node = object.node;
+        if (object.isText())
+            return appendText(out, object.view());
+        const plist_t node = object.node();
         switch (plist_get_node_type(node)) {
-        case PLIST_STRING:
-            return appendText(out, object.text);
         case PLIST_BOOLEAN: {
             uint8_t flag = 0;
             plist_get_bool_val(node, &flag);
@@ -210,8 +259,8 @@ private:
         case PLIST_ARRAY:
         case PLIST_DICT: {
             const bool dict = plist_get_node_type(node) == PLIST_DICT;
-            appendMarker(out, dict ? 0xD : 0xA, dict ? object.refCount / 2 : object.refCount);
-            for (size_t i = 0; i < object.refCount; ++i)
+            appendMarker(out, dict ? 0xD : 0xA, dict ? object.size / 2 : object.size);
+            for (size_t i = 0; i < object.size; ++i)
                 appendBigEndian(out, refs_[object.firstRef + i], refSize);
             return true;
         }
@@ -240,17 +289,24 @@ private:
         return found;
     }
 
+    TopKey edit_;
+    BinarySizeHint hint_;
     std::vector<Object> objects_;
-    std::vector<uint64_t> refs_;
+    std::vector<uint32_t> refs_;
     TextIndex texts_;
     KeyArena keys_;
 };
 
 } // namespace
 
-bool toBinary(plist_t root, std::string& out)
+bool toBinary(plist_t root, std::string& out, const BinarySizeHint& hint)
 {
-    return root && BinaryWriter().write(root, out);
+    return root && BinaryWriter({}, hint).write(root, out);
+}
+
+bool toBinaryWithKey(plist_t root, std::string_view key, plist_t value, std::string& out, const BinarySizeHint& hint)
+{
+    return root && value && plist_get_node_type(root) == PLIST_DICT && BinaryWriter({key, value}, hint).write(root, out);
 }
 
 } // namespace plist_store
