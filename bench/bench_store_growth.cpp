@@ -6,6 +6,9 @@
 //   QUORREL_BASELINE_DEFAULTS=/path/to/old/defaults bench_store_growth
 //                                                    the same, with another build in the same turns
 //
+//   QUORREL_BASELINE_DEFAULTS=... bench_store_growth --benchmark_filter=SmallRead
+//                                                    one small read, this build against that one
+//
 // Counters: <tool>_<size>k_ms (median wall time of one run), <tool>_x2_max (the largest ratio
 // between one size and half of it), <tool>_peak_per_file (the peak resident memory of the largest
 // write over the size of its file), plistlib_100k_ms and new_over_plistlib (Python's plistlib
@@ -262,6 +265,40 @@ void BM_ReadXmlGrowth(benchmark::State& state)
     state.counters["plistlib_100k_ms"] = median(plistlib);
 }
 BENCHMARK(BM_ReadXmlGrowth)->Iterations(1)->Unit(benchmark::kSecond);
+
+// One read of a small domain, as the program makes a few times per refresh: mostly starting the
+// process. With QUORREL_BASELINE_DEFAULTS naming a build linked against the shared C++ runtime,
+// new_over_old is what linking it in saves.
+void BM_SmallRead(benchmark::State& state)
+{
+    home();
+    const std::string path = plist_store::domainPath("-g");
+    plist_t list = plist_new_array();
+    for (const char* language : {"en", "de", "fr"})
+        plist_array_append_item(list, plist_new_string(language));
+    if (plist_store::writeKey(path, "AppleLanguages", list) != plist_store::WriteStatus::Ok) {
+        state.SkipWithError("could not write the domain");
+        return;
+    }
+    std::map<std::string, std::vector<double>> times;
+    for (auto _ : state) {
+        for (int round = 0; round < 300; ++round) {
+            for (const auto& [tool, binary] : tools()) {
+                const Run r = run({binary, "read", "-g", "AppleLanguages"});
+                if (!r.ok) {
+                    state.SkipWithError("defaults read failed");
+                    return;
+                }
+                times[tool].push_back(r.ms);
+            }
+        }
+    }
+    for (const auto& [tool, ms] : times)
+        state.counters[tool + "_ms"] = median(ms);
+    if (times.count("old"))
+        state.counters["new_over_old"] = median(times["new"]) / median(times["old"]);
+}
+BENCHMARK(BM_SmallRead)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 
