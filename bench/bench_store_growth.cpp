@@ -266,6 +266,38 @@ void BM_ReadXmlGrowth(benchmark::State& state)
 }
 BENCHMARK(BM_ReadXmlGrowth)->Iterations(1)->Unit(benchmark::kSecond);
 
+// The store's load of the same XML files in this process, without starting a tool or printing:
+// the reader alone.
+void BM_LoadXmlGrowth(benchmark::State& state)
+{
+    home();
+    ::mkdir((home() + "/Library").c_str(), 0700);
+    ::mkdir((home() + "/Library/Preferences").c_str(), 0700);
+    for (const int keys : kSizes) {
+        if (!writeTextFile(plist_store::domainPath(domainName("xml", keys)), xmlDomain(keys))) {
+            state.SkipWithError("could not write the XML files");
+            return;
+        }
+    }
+    std::map<int, std::vector<double>> times;
+    for (auto _ : state) {
+        for (int round = 0; round < kRounds; ++round) {
+            for (const int keys : kSizes) {
+                const auto start = std::chrono::steady_clock::now();
+                const plist_store::Loaded loaded = plist_store::load(plist_store::domainPath(domainName("xml", keys)));
+                times[keys].push_back(
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+                if (loaded.status != plist_store::LoadStatus::Ok || plist_dict_get_size(loaded.dict.get()) != uint32_t(keys)) {
+                    state.SkipWithError("the file did not load whole");
+                    return;
+                }
+            }
+        }
+    }
+    reportGrowth(state, "load", times);
+}
+BENCHMARK(BM_LoadXmlGrowth)->Iterations(1)->Unit(benchmark::kSecond);
+
 // One read of a small domain, as the program makes a few times per refresh: mostly starting the
 // process. With QUORREL_BASELINE_DEFAULTS naming a build linked against the shared C++ runtime,
 // new_over_old is what linking it in saves.
