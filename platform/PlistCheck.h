@@ -27,8 +27,8 @@ std::string binary(std::string_view bytes);
 std::string xml(std::string_view bytes, std::string& binary);
 
 // The parsed tree: a dictionary at the top, every text and key valid UTF-8 without NUL, no key
-// twice in one dictionary.
-std::string tree(plist_t root);
+// twice in one dictionary (unless `keysUnique`: made by xml(), which keeps each key once).
+std::string tree(plist_t root, bool keysUnique = false);
 
 // A node made in memory (a value about to be written): nested at most `levels` deep, texts
 // without NUL.

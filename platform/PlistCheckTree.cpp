@@ -85,11 +85,11 @@ std::string walk(plist_t node, int above, int levels, bool keysOnce)
 
 } // namespace
 
-std::string tree(plist_t root)
+std::string tree(plist_t root, bool keysUnique)
 {
     if (!root || plist_get_node_type(root) != PLIST_DICT)
         return "its top level is not a dictionary";
-    return walk(root, 0, plist_store::kMaxNesting, true);
+    return walk(root, 0, plist_store::kMaxNesting, !keysUnique);
 }
 
 std::string value(plist_t node, int levels)

@@ -373,7 +373,7 @@ Loaded parse(std::string_view bytes)
     PlistPtr owned(root);
     if (!root)
         return unparsable("it is not a property list");
-    why = plist_check::tree(root);
+    why = plist_check::tree(root, !fromXml.empty());
     if (!why.empty())
         return unparsable(std::move(why));
     Loaded result;
