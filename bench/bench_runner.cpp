@@ -2,7 +2,8 @@
 // and a long run of reads watching descriptors, children and memory.
 //
 //   bench_runner                                  everything (the soak takes a while)
-//   bench_runner --benchmark_filter='Echo'        one read of a trivial tool, ours against bare
+//   bench_runner --benchmark_filter='Echo'        one read of a trivial tool, ours against a bare
+//                                                 posix_spawn + pipe + read, also in turns (a ratio)
 //   bench_runner --benchmark_filter=Soak          20,000 reads with resources before and after
 #include "ChildProcess.h"
 #include "MyRunUsrCommands.h"
@@ -13,15 +14,21 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
@@ -43,37 +50,74 @@ void BM_EchoThroughRunUsrBinAndRead(benchmark::State& state)
 }
 BENCHMARK(BM_EchoThroughRunUsrBinAndRead)->Unit(benchmark::kMicrosecond);
 
-// The same tool by hand: fork, exec, read to end of file, waitpid. No time limit, no decoding.
-void BM_EchoThroughBareForkExecRead(benchmark::State& state)
+// The same tool by hand, started the way the runner starts tools: posix_spawn with the pipe as
+// standard output, read to end of file, waitpid. No time limit, no decoding, no descriptor hygiene.
+bool bareSpawnRead()
+{
+    int fds[2];
+    if (!closeOnExecPipe(fds))
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    char* const argv[] = {const_cast<char*>(kEcho), const_cast<char*>(kWord), nullptr};
+    pid_t pid = -1;
+    const bool started = ::posix_spawn(&pid, kEcho, &actions, nullptr, argv, environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    std::string output;
+    char buffer[4096];
+    ssize_t count;
+    while (started && (count = ::read(fds[0], buffer, sizeof buffer)) > 0)
+        output.append(buffer, static_cast<std::size_t>(count));
+    ::close(fds[0]);
+    int status = 0;
+    if (started)
+        ::waitpid(pid, &status, 0);
+    return output == std::string(kWord) + '\n';
+}
+
+void BM_EchoThroughBareSpawnRead(benchmark::State& state)
 {
     for (auto _ : state) {
-        int fds[2];
-        if (!closeOnExecPipe(fds)) {
-            state.SkipWithError("pipe failed");
-            break;
-        }
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::dup2(fds[1], STDOUT_FILENO);
-            ::execl(kEcho, kEcho, kWord, static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(fds[1]);
-        std::string output;
-        char buffer[4096];
-        ssize_t count;
-        while ((count = ::read(fds[0], buffer, sizeof buffer)) > 0)
-            output.append(buffer, static_cast<std::size_t>(count));
-        ::close(fds[0]);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        if (output != std::string(kWord) + '\n') {
+        if (!bareSpawnRead()) {
             state.SkipWithError("unexpected output");
             break;
         }
     }
 }
-BENCHMARK(BM_EchoThroughBareForkExecRead)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EchoThroughBareSpawnRead)->Unit(benchmark::kMicrosecond);
+
+// The two in turns, read after read, so that both see the same machine: medians and their ratio.
+void BM_EchoRunnerOverBareSpawn(benchmark::State& state)
+{
+    const QStringList arguments{QString::fromLatin1(kWord)};
+    const QString path = QString::fromLatin1(kEcho);
+    std::vector<double> ours;
+    std::vector<double> bare;
+    for (auto _ : state) {
+        for (int round = 0; round < 500; ++round) {
+            auto start = std::chrono::steady_clock::now();
+            const bool ok = MyRunUsrCommands::runUsrBinAndRead(arguments, path).has_value();
+            ours.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+            start = std::chrono::steady_clock::now();
+            const bool bareOk = bareSpawnRead();
+            bare.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+            if (!ok || !bareOk) {
+                state.SkipWithError("unexpected output");
+                return;
+            }
+        }
+    }
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    state.counters["runner_us"] = median(ours);
+    state.counters["bare_spawn_us"] = median(bare);
+    state.counters["ratio"] = median(ours) / median(bare);
+}
+BENCHMARK(BM_EchoRunnerOverBareSpawn)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The most a read takes before it gives up on a tool.
 constexpr long long k16MiB = 16LL << 20;

@@ -18,15 +18,17 @@ namespace plist_check {
 // shared object counted at every use, within what its size allows.
 std::string binary(std::string_view bytes);
 
-// An XML file, before libplist sees it: an encoding the store reads (UTF-8, US-ASCII, or
-// ISO-8859-1, which is turned into UTF-8), valid UTF-8 without NUL, nesting within the limit, and
-// leaf values that libplist reads exactly (integers, reals, dates, base64 data). `utf8` receives
-// the text to hand to libplist.
-std::string xml(std::string_view bytes, std::string& utf8);
+// An XML file, read whole: an encoding the store reads (UTF-8, US-ASCII, or ISO-8859-1), valid
+// UTF-8 without NUL, exactly one value (in an optional <plist>) and that a dictionary, every key
+// with one value, nesting within the limit, and leaf values the store keeps exactly (integers,
+// reals, dates, base64 data). `binary` receives the same values as a bplist00 file, which the
+// store then reads as any binary file: libplist reads that in time that follows its size.
+// Reals are read in the thread's locale: call it in the C locale.
+std::string xml(std::string_view bytes, std::string& binary);
 
 // The parsed tree: a dictionary at the top, every text and key valid UTF-8 without NUL, no key
-// twice in one dictionary.
-std::string tree(plist_t root);
+// twice in one dictionary (unless `keysUnique`: made by xml(), which keeps each key once).
+std::string tree(plist_t root, bool keysUnique = false);
 
 // A node made in memory (a value about to be written): nested at most `levels` deep, texts
 // without NUL.

@@ -2,10 +2,12 @@
 // a loaded file was measured before it was parsed, and a new value is measured here.
 #include "platform/PlistCheck.h"
 
+#include "platform/PlistBinaryFormat.h"
 #include "platform/PlistStore.h"
 
+#include <cstdlib>
 #include <cstring>
-#include <unordered_set>
+#include <vector>
 
 namespace plist_check {
 
@@ -47,17 +49,33 @@ std::string walk(plist_t node, int above, int levels, bool keysOnce)
     case PLIST_DICT: {
         if (above + 1 > levels)
             return tooDeep(levels);
+        // libplist hands out each key as a fresh copy; they stay alive while the index refers to them.
+        const size_t count = plist_dict_get_size(node);
+        std::vector<plist_store::CString> keys;
+        keys.reserve(keysOnce ? count : 0);
+        plist_binary::TextIndex seen(keysOnce && count > 1 ? count : 0);
+        plist_dict_iter iter = nullptr;
+        plist_dict_new_iter(node, &iter);
         std::string why;
-        std::unordered_set<std::string> keys;
-        plist_store::forEachDictEntry(node, [&](const std::string& key, plist_t item) {
-            if (!why.empty())
-                return;
-            why = textProblem(key);
-            if (why.empty() && keysOnce && !keys.insert(key).second)
-                why = "a dictionary in it holds the same key twice";
+        while (why.empty()) {
+            char* rawKey = nullptr;
+            plist_t item = nullptr;
+            plist_dict_next_item(node, iter, &rawKey, &item);
+            plist_store::CString key(rawKey);
+            if (!item)
+                break;
+            const std::string_view text = key ? std::string_view(key.get()) : std::string_view();
+            why = textProblem(text);
+            if (why.empty() && keysOnce && count > 1) {
+                keys.push_back(std::move(key));
+                const auto keyText = [&](uint32_t n) { return std::string_view(keys[n].get()); };
+                if (seen.findOrAdd(text, static_cast<uint32_t>(keys.size() - 1), keyText) != plist_binary::TextIndex::kAbsent)
+                    why = "a dictionary in it holds the same key twice";
+            }
             if (why.empty())
                 why = walk(item, above + 1, levels, keysOnce);
-        });
+        }
+        std::free(iter);
         return why;
     }
     default:
@@ -67,11 +85,11 @@ std::string walk(plist_t node, int above, int levels, bool keysOnce)
 
 } // namespace
 
-std::string tree(plist_t root)
+std::string tree(plist_t root, bool keysUnique)
 {
     if (!root || plist_get_node_type(root) != PLIST_DICT)
         return "its top level is not a dictionary";
-    return walk(root, 0, plist_store::kMaxNesting, true);
+    return walk(root, 0, plist_store::kMaxNesting, !keysUnique);
 }
 
 std::string value(plist_t node, int levels)

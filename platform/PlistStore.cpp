@@ -2,6 +2,7 @@
 
 #include "platform/PlistCheck.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -137,8 +138,8 @@ ReadStatus readAll(const std::string& path, std::string& out, bool followLink)
     }
 }
 
-// libplist reads XML reals with atof, which follows the program's locale (Qt sets it from the
-// environment): "2.5" would read as 2 where the decimal sign is a comma. Parsing runs in the C
+// XML reals are read with strtod, which follows the program's locale (Qt sets it from the
+// environment): "2.5" would read as 2 where the decimal sign is a comma. Reading XML runs in the C
 // locale of this thread only.
 class CNumericLocale {
 public:
@@ -246,13 +247,32 @@ bool replaceFile(const std::string& path, const std::string& bytes, mode_t mode)
     return true;
 }
 
+// The number of objects a binary file's trailer gives, within what its size allows; 0 for XML.
+size_t binaryObjectCount(std::string_view bytes)
+{
+    if (bytes.size() < 40 || bytes.substr(0, 8) != "bplist00")
+        return 0;
+    uint64_t count = 0;
+    for (size_t i = bytes.size() - 24; i < bytes.size() - 16; ++i)
+        count = (count << 8) | static_cast<unsigned char>(bytes[i]);
+    return static_cast<size_t>(std::min<uint64_t>(count, bytes.size()));
+}
+
 // What a change did to the domain's dictionary.
 enum class Change { Done, Nothing, NotAnArray, Refused };
+
+// One key of the domain's dictionary to write with a new value, set by a change instead of
+// changing the dictionary: libplist 2.2 indexes a dictionary of more than 500 keys when one is
+// added, in a table whose cost grows with the square of the keys.
+struct NewKeyValue {
+    std::string_view key;
+    plist_t value = nullptr; // owned by the caller
+};
 
 // Read-modify-write under the domain's lock. `change` works on the dictionary (a new one when the
 // file is missing, unless `createIfMissing` is false).
 WriteStatus update(const std::string& path, bool createIfMissing, std::string* reason,
-                   const std::function<Change(PlistPtr& dict)>& change)
+                   const std::function<Change(PlistPtr& dict, NewKeyValue& keyValue)>& change)
 {
     if (path.empty()) {
         errno = ENOENT;
@@ -272,6 +292,7 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
     std::string bytes;
     PlistPtr dict;
     mode_t mode = 0600;
+    BinarySizeHint hint;
     // A link is not followed: the replace below would put a file of its own in the link's place
     // and leave the file the link names with the old contents.
     const ReadStatus read = readAll(path, bytes, false);
@@ -289,7 +310,9 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
             *reason = refusedKind(read);
         return WriteStatus::Unparsable;
     case ReadStatus::Ok: {
+        hint = {binaryObjectCount(bytes), bytes.size()};
         Loaded loaded = parse(bytes);
+        std::string().swap(bytes); // not needed again: freed before the write needs its memory
         if (loaded.status != LoadStatus::Ok) {
             if (reason)
                 *reason = loaded.reason;
@@ -303,7 +326,8 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
     }
     }
 
-    switch (change(dict)) {
+    NewKeyValue keyValue;
+    switch (change(dict, keyValue)) {
     case Change::Done:
         break;
     case Change::Nothing:
@@ -314,7 +338,9 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
         return WriteStatus::Refused;
     }
 
-    if (!toBinary(dict.get(), bytes)) {
+    const bool encoded = keyValue.value ? toBinaryWithKey(dict.get(), keyValue.key, keyValue.value, bytes, hint)
+                                        : toBinary(dict.get(), bytes, hint);
+    if (!encoded) {
         errno = EINVAL;
         return WriteStatus::IoError;
     }
@@ -367,29 +393,27 @@ Loaded parse(std::string_view bytes)
 {
     if (bytes.empty())
         return unparsable("it is empty");
+    std::string fromXml;
+    if (bytes.substr(0, 6) == "bplist" && bytes.substr(0, 8) != "bplist00")
+        return unparsable("it is a binary property list of a version other than bplist00");
+    if (bytes.substr(0, 8) != "bplist00") {
+        const CNumericLocale cNumbers;
+        std::string why = plist_check::xml(bytes, fromXml);
+        if (!why.empty())
+            return unparsable(std::move(why));
+        bytes = fromXml;
+    }
     if (bytes.size() > std::numeric_limits<uint32_t>::max())
         return unparsable("it is larger than 4 GiB");
-    const auto size = static_cast<uint32_t>(bytes.size());
+    std::string why = plist_check::binary(bytes);
+    if (!why.empty())
+        return unparsable(std::move(why));
     plist_t root = nullptr;
-    if (bytes.substr(0, 8) == "bplist00") {
-        std::string why = plist_check::binary(bytes);
-        if (!why.empty())
-            return unparsable(std::move(why));
-        plist_from_bin(bytes.data(), size, &root);
-    } else if (bytes.substr(0, 6) == "bplist") {
-        return unparsable("it is a binary property list of a version other than bplist00");
-    } else {
-        std::string utf8;
-        std::string why = plist_check::xml(bytes, utf8);
-        if (!why.empty())
-            return unparsable(std::move(why));
-        const CNumericLocale cNumbers;
-        plist_from_xml(utf8.data(), static_cast<uint32_t>(utf8.size()), &root);
-    }
+    plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     PlistPtr owned(root);
     if (!root)
         return unparsable("it is not a property list");
-    std::string why = plist_check::tree(root);
+    why = plist_check::tree(root, !fromXml.empty());
     if (!why.empty())
         return unparsable(std::move(why));
     Loaded result;
@@ -430,10 +454,10 @@ WriteStatus writeKey(const std::string& path, const std::string& key, plist_t va
     PlistPtr newValue(value);
     if (newValue && !storable(newValue.get(), reason))
         return WriteStatus::BadValue;
-    const WriteStatus status = update(path, newValue != nullptr, reason, [&](PlistPtr& domain) {
+    const WriteStatus status = update(path, newValue != nullptr, reason, [&](PlistPtr& domain, NewKeyValue& keyValue) {
         plist_t dict = domain.get();
         if (newValue) {
-            plist_dict_set_item(dict, key.c_str(), newValue.release());
+            keyValue = {key, newValue.get()};
             return Change::Done;
         }
         if (!plist_dict_get_item(dict, key.c_str()))
@@ -448,7 +472,7 @@ WriteStatus writeKey(const std::string& path, const std::string& key, plist_t va
 WriteStatus editDomain(const std::string& path, bool createIfMissing, const std::function<Edit(plist_t dict)>& edit,
                        std::string* reason)
 {
-    return update(path, createIfMissing, reason, [&](PlistPtr& domain) {
+    return update(path, createIfMissing, reason, [&](PlistPtr& domain, NewKeyValue&) {
         switch (edit(domain.get())) {
         case Edit::Changed:
             return Change::Done;
@@ -471,7 +495,7 @@ WriteStatus replaceDomain(const std::string& path, plist_t dict, std::string* re
     }
     if (!storableValue(newDict.get(), 0, reason))
         return WriteStatus::BadValue;
-    return update(path, true, reason, [&](PlistPtr& domain) {
+    return update(path, true, reason, [&](PlistPtr& domain, NewKeyValue&) {
         domain = std::move(newDict);
         return Change::Done;
     });
@@ -487,11 +511,11 @@ WriteStatus appendToArray(const std::string& path, const std::string& key, plist
     }
     if (!storable(newItems.get(), reason))
         return WriteStatus::BadValue;
-    return update(path, true, reason, [&](PlistPtr& domain) {
+    return update(path, true, reason, [&](PlistPtr& domain, NewKeyValue& keyValue) {
         plist_t dict = domain.get();
         plist_t existing = plist_dict_get_item(dict, key.c_str());
         if (!existing) {
-            plist_dict_set_item(dict, key.c_str(), newItems.release());
+            keyValue = {key, newItems.get()};
             return Change::Done;
         }
         if (plist_get_node_type(existing) != PLIST_ARRAY)

@@ -151,7 +151,18 @@ RemoveStatus removeDomain(const std::string& path);
 // The bplist00 bytes of `root`, written in time that grows with its size (libplist 2.2's
 // plist_to_bin does not); equal texts and keys are stored once, as on a Mac. False for a node
 // that has no binary form.
-bool toBinary(plist_t root, std::string& out);
+// What the file being replaced held (read from its trailer and its size): a writer that sizes its
+// tables from these once does not copy them as they grow. Hints only; zero for none.
+struct BinarySizeHint {
+    size_t objects = 0;
+    size_t bytes = 0;
+};
+bool toBinary(plist_t root, std::string& out, const BinarySizeHint& hint = {});
+
+// The same for `root` with `key` set to `value` in it (in its place when the key is there, else
+// added at the end), leaving `root` itself as it is. False also when `root` is not a dictionary.
+bool toBinaryWithKey(plist_t root, std::string_view key, plist_t value, std::string& out,
+                     const BinarySizeHint& hint = {});
 
 // Milliseconds from 2001-01-01 00:00:00 UTC of a PLIST_DATE node, rounded to the nearest. libplist
 // 2.2 loads a date before 2001 as a truncated second plus an unsigned fraction, and dates made with

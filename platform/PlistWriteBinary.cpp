@@ -1,248 +1,267 @@
 // The bplist00 writer of the store. libplist 2.2's plist_to_bin uniques objects through a hash
 // table that degrades with the number of objects: 200,000 keys take seconds, twice as many four
-// times as long. This one numbers objects in one walk, shares equal texts and keys through a
-// hash map as a Mac's writer does, and writes each object once, so the cost follows the size.
+// times as long. This one numbers objects in one walk into flat tables (each object once, in the
+// order it is written; equal texts and keys shared, as a Mac's writer shares them), then writes
+// them in that order. Nothing is looked up by node and no text is copied into a map, so time and
+// memory follow the size of the tree.
+#include "platform/PlistBinaryFormat.h"
 #include "platform/PlistStore.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace plist_store {
 
 namespace {
 
+using namespace plist_binary;
+
+// Copies of dictionary keys (libplist hands each out in a fresh allocation) in a few large blocks,
+// so that the views the text index keeps stay put and the whole lot is freed at once.
+class KeyArena {
+public:
+    std::string_view keep(std::string_view key)
+    {
+        const char* text = key.data();
+        const size_t length = key.size();
+        if (length > kBlock / 4) {
+            large_.emplace_back(text, length);
+            return large_.back();
+        }
+        if (blocks_.empty() || used_ + length > kBlock) {
+            blocks_.emplace_back(new char[kBlock]);
+            used_ = 0;
+        }
+        char* at = blocks_.back().get() + used_;
+        std::memcpy(at, text, length);
+        used_ += length;
+        return std::string_view(at, length);
+    }
+
+private:
+    static constexpr size_t kBlock = 1 << 20;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<std::string> large_; // a vector of strings moves them, but a string's heap text stays
+    size_t used_ = 0;
+};
+
+// A key of the top dictionary to write with another value than the tree holds, or to add.
+struct TopKey {
+    std::string_view key;
+    plist_t value = nullptr;
+};
+
 class BinaryWriter {
 public:
+    BinaryWriter(TopKey edit, const BinarySizeHint& hint) : edit_(edit), hint_(hint), texts_(hint.objects)
+    {
+        objects_.reserve(hint.objects + 16);
+        refs_.reserve(hint.objects + 16);
+    }
+
     bool write(plist_t root, std::string& out)
     {
-        count(root);
-        refSize_ = bytesFor(objects_);
-        body_.reserve(64 + objects_ * 8);
-        body_ = "bplist00";
-        offsets_.reserve(objects_);
-        if (!emit(root))
+        if (number(root, 0) == kFailed)
             return false;
-        const uint64_t tableAt = body_.size();
-        const int offsetSize = bytesFor(offsets_.empty() ? 0 : offsets_.back());
-        for (uint64_t offset : offsets_)
-            appendBigEndian(offset, offsetSize);
-        body_.append(6, '\0');
-        body_ += static_cast<char>(offsetSize);
-        body_ += static_cast<char>(refSize_);
-        appendBigEndian(objects_, 8);
-        appendBigEndian(0, 8);
-        appendBigEndian(tableAt, 8);
-        out.swap(body_);
+        const int refSize = bytesFor(objects_.size());
+        std::string body;
+        body.reserve(std::max(hint_.bytes + hint_.bytes / 16, objects_.size() * 4) + 256);
+        body = "bplist00";
+        std::vector<uint32_t> offsets; // a file the store reads is below 4 GiB
+        offsets.reserve(objects_.size());
+        for (const Object& object : objects_) {
+            if (body.size() > UINT32_MAX)
+                return false;
+            offsets.push_back(static_cast<uint32_t>(body.size()));
+            if (!emit(object, refSize, body))
+                return false;
+        }
+        appendTable(body, offsets, refSize, 0);
+        out.swap(body);
         return true;
     }
 
 private:
-    static int bytesFor(uint64_t value)
+    static constexpr uint32_t kFailed = UINT32_MAX;
+
+    // Sixteen bytes an object: a text or key (its UTF-8), or a node (a collection with where its
+    // references start in refs_ and how many it has).
+    static constexpr uint32_t kText = UINT32_MAX;
+    struct Object {
+        const void* at = nullptr; // the text's first byte, or the node
+        uint32_t size = 0;        // a text's length, or a collection's number of references
+        uint32_t firstRef = 0;    // kText for a text
+        bool isText() const { return firstRef == kText; }
+        std::string_view view() const { return std::string_view(static_cast<const char*>(at), size); }
+        plist_t node() const { return const_cast<void*>(at); }
+    };
+
+    uint32_t add(const Object& object)
     {
-        if (value <= 0xFF)
-            return 1;
-        if (value <= 0xFFFF)
-            return 2;
-        if (value <= 0xFFFFFFFFull)
-            return 4;
-        return 8;
+        if (objects_.size() >= kFailed - 1)
+            return kFailed;
+        objects_.push_back(object);
+        return static_cast<uint32_t>(objects_.size() - 1);
     }
 
-    void appendBigEndian(uint64_t value, int size)
+    uint32_t shared(std::string_view text)
     {
-        for (int shift = (size - 1) * 8; shift >= 0; shift -= 8)
-            body_ += static_cast<char>((value >> shift) & 0xFF);
+        if (text.size() >= kFailed)
+            return kFailed;
+        const uint64_t known = texts_.findOrAdd(text, static_cast<uint32_t>(objects_.size()),
+                                                [this](uint32_t n) { return objects_[n].view(); });
+        return known != TextIndex::kAbsent ? static_cast<uint32_t>(known)
+                                           : add({text.data(), static_cast<uint32_t>(text.size()), kText});
     }
 
-    // Object numbers in the order emit() writes them: a collection, then what it holds, depth first.
-    // Texts and keys are shared by content, as a Mac's writer shares them.
-    uint64_t count(plist_t node)
+    // Room for a collection's references; false past what one file can number.
+    bool reserveRefs(size_t count, uint32_t& first)
     {
-        const plist_type type = plist_get_node_type(node);
-        if (type == PLIST_STRING || type == PLIST_KEY) {
-            const std::string_view text = stringValue(node);
-            auto [it, added] = texts_.try_emplace(std::string(text), objects_);
-            if (added)
-                ++objects_;
-            numbers_[node] = it->second;
-            return it->second;
-        }
-        const uint64_t number = objects_++;
-        numbers_[node] = number;
-        if (type == PLIST_ARRAY) {
-            forEachArrayItem(node, [&](plist_t item) { count(item); });
-        } else if (type == PLIST_DICT) {
-            forEachDictEntry(node, [&](const std::string& key, plist_t value) {
-                auto [it, added] = texts_.try_emplace(key, objects_);
-                if (added)
-                    ++objects_;
-                (void)it;
-                count(value);
-            });
-        }
-        return number;
-    }
-
-    void marker(unsigned type, uint64_t length)
-    {
-        if (length < 15) {
-            body_ += static_cast<char>(type << 4 | length);
-            return;
-        }
-        body_ += static_cast<char>(type << 4 | 0xF);
-        const int size = bytesFor(length);
-        body_ += static_cast<char>(0x10 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
-        appendBigEndian(length, size);
-    }
-
-    // Marks where object `number` starts; false when the walk and the numbering disagree.
-    bool begin(uint64_t number)
-    {
-        if (number != offsets_.size())
+        if (refs_.size() + count >= kFailed)
             return false;
-        offsets_.push_back(body_.size());
+        first = static_cast<uint32_t>(refs_.size());
+        refs_.resize(refs_.size() + count);
         return true;
     }
 
-    bool text(std::string_view value)
+    // Numbers `node` and everything below it in the order write() emits them: a collection, then
+    // for each entry its key (unless shared) and its value, depth first. The depth was checked
+    // when the tree was loaded or made.
+    uint32_t number(plist_t node, int depth)
     {
-        const bool ascii = std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        if (ascii) {
-            marker(0x5, value.size());
-            body_.append(value.data(), value.size());
-            return true;
-        }
-        std::u16string units;
-        units.reserve(value.size());
-        for (size_t pos = 0; pos < value.size();) {
-            const auto byte = [&](size_t i) { return static_cast<unsigned char>(value[i]); };
-            char32_t cp = byte(pos);
-            size_t length = cp < 0x80 ? 1 : cp < 0xE0 ? 2 : cp < 0xF0 ? 3 : 4;
-            if (pos + length > value.size())
-                return false;
-            if (length > 1) {
-                cp &= length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07;
-                for (size_t k = 1; k < length; ++k)
-                    cp = (cp << 6) | (byte(pos + k) & 0x3F);
-            }
-            pos += length;
-            if (cp >= 0x10000) {
-                units += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-                units += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-            } else {
-                units += static_cast<char16_t>(cp);
-            }
-        }
-        marker(0x6, units.size());
-        for (char16_t unit : units)
-            appendBigEndian(unit, 2);
-        return true;
-    }
-
-    bool emitText(uint64_t number, std::string_view value)
-    {
-        if (number < offsets_.size())
-            return true; // shared, written already
-        return begin(number) && text(value);
-    }
-
-    bool emit(plist_t node)
-    {
-        const uint64_t number = numbers_.at(node);
+        if (depth > kMaxNesting + 1)
+            return kFailed;
         switch (plist_get_node_type(node)) {
         case PLIST_STRING:
-        case PLIST_KEY:
-            return emitText(number, stringValue(node));
+            return shared(stringValue(node));
+        case PLIST_ARRAY: {
+            const size_t count = plist_array_get_size(node);
+            uint32_t first = 0;
+            if (!reserveRefs(count, first))
+                return kFailed;
+            const uint32_t self = add({node, static_cast<uint32_t>(count), first});
+            size_t i = 0;
+            bool ok = self != kFailed;
+            forEachArrayItem(node, [&](plist_t item) {
+                const uint32_t child = ok && i < count ? number(item, depth + 1) : kFailed;
+                ok = child != kFailed;
+                if (ok)
+                    refs_[first + i++] = child;
+            });
+            return ok && i == count ? self : kFailed;
+        }
+        case PLIST_DICT:
+            return numberDict(node, depth);
+        case PLIST_BOOLEAN:
+        case PLIST_UINT:
+        case PLIST_REAL:
+        case PLIST_DATE:
+        case PLIST_DATA:
+        case PLIST_UID:
+            return add({node, 0, 0});
+        default:
+            return kFailed;
+        }
+    }
+
+    uint32_t numberDict(plist_t node, int depth)
+    {
+        // The top dictionary may get the edited key: in its place when it is there, else at the end.
+        const bool edited = depth == 0 && edit_.value;
+        const bool added = edited && !plist_dict_get_item(node, std::string(edit_.key).c_str());
+        const size_t count = plist_dict_get_size(node) + (added ? 1 : 0);
+        uint32_t first = 0;
+        if (!reserveRefs(2 * count, first))
+            return kFailed;
+        const uint32_t self = add({node, static_cast<uint32_t>(2 * count), first});
+        size_t i = 0;
+        const auto entry = [&](std::string_view key, plist_t value) {
+            if (i == count)
+                return false;
+            const uint32_t keyNumber = shared(keys_.keep(key));
+            const uint32_t child = keyNumber == kFailed ? kFailed : number(value, depth + 1);
+            if (child == kFailed)
+                return false;
+            refs_[first + i] = keyNumber;
+            refs_[first + count + i++] = child;
+            return true;
+        };
+        plist_dict_iter iter = nullptr;
+        plist_dict_new_iter(node, &iter);
+        bool ok = self != kFailed;
+        while (ok) {
+            char* rawKey = nullptr;
+            plist_t value = nullptr;
+            plist_dict_next_item(node, iter, &rawKey, &value);
+            const CString key(rawKey);
+            if (!value)
+                break;
+            const std::string_view text = key ? std::string_view(key.get()) : std::string_view();
+            ok = entry(text, edited && text == edit_.key ? edit_.value : value);
+        }
+        std::free(iter);
+        if (ok && added)
+            ok = entry(edit_.key, edit_.value);
+        return ok && i == count ? self : kFailed;
+    }
+
+    bool emit(const Object& object, int refSize, std::string& out) const
+    {
+        if (object.isText())
+            return appendText(out, object.view());
+        const plist_t node = object.node();
+        switch (plist_get_node_type(node)) {
         case PLIST_BOOLEAN: {
             uint8_t flag = 0;
             plist_get_bool_val(node, &flag);
-            if (!begin(number))
-                return false;
-            body_ += static_cast<char>(flag ? 0x09 : 0x08);
+            out += static_cast<char>(flag ? 0x09 : 0x08);
             return true;
         }
         case PLIST_UINT: {
             uint64_t value = 0;
             plist_get_uint_val(node, &value);
-            if (!begin(number))
-                return false;
-            // Integers are signed: only 0 to 2^31 - 1 fit fewer than eight bytes, as a Mac writes them.
-            const int size = value <= 0xFF ? 1 : value <= 0xFFFF ? 2 : value <= 0x7FFFFFFF ? 4 : 8;
-            body_ += static_cast<char>(0x10 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
-            appendBigEndian(value, size);
+            appendInteger(out, value);
             return true;
         }
         case PLIST_REAL: {
             double value = 0;
             plist_get_real_val(node, &value);
-            if (!begin(number))
-                return false;
-            uint64_t bits = 0;
-            std::memcpy(&bits, &value, sizeof bits);
-            body_ += static_cast<char>(0x23);
-            appendBigEndian(bits, 8);
+            appendDouble(out, kRealMarker, value);
             return true;
         }
         case PLIST_DATE: {
             uint64_t bits = 0;
-            if (!dateBits(node, bits) || !begin(number))
+            if (!dateBits(node, bits))
                 return false;
-            body_ += static_cast<char>(0x33);
-            appendBigEndian(bits, 8);
+            out += static_cast<char>(kDateMarker);
+            appendBigEndian(out, bits, 8);
             return true;
         }
         case PLIST_DATA: {
             uint64_t length = 0;
             const char* bytes = plist_get_data_ptr(node, &length);
-            if (!begin(number))
-                return false;
-            marker(0x4, length);
-            body_.append(bytes ? bytes : "", static_cast<size_t>(length));
+            appendMarker(out, 0x4, length);
+            out.append(bytes ? bytes : "", static_cast<size_t>(length));
             return true;
         }
         case PLIST_UID: {
             uint64_t value = 0;
             plist_get_uid_val(node, &value);
-            if (!begin(number))
-                return false;
             const int size = bytesFor(value);
-            body_ += static_cast<char>(0x80 | (size - 1));
-            appendBigEndian(value, size);
+            out += static_cast<char>(0x80 | (size - 1));
+            appendBigEndian(out, value, size);
             return true;
         }
-        case PLIST_ARRAY: {
-            if (!begin(number))
-                return false;
-            std::vector<plist_t> items;
-            items.reserve(plist_array_get_size(node));
-            forEachArrayItem(node, [&](plist_t item) { items.push_back(item); });
-            marker(0xA, items.size());
-            for (plist_t item : items)
-                appendBigEndian(numbers_.at(item), refSize_);
-            for (plist_t item : items)
-                if (!emit(item))
-                    return false;
-            return true;
-        }
+        case PLIST_ARRAY:
         case PLIST_DICT: {
-            if (!begin(number))
-                return false;
-            std::vector<std::pair<std::string, plist_t>> entries;
-            entries.reserve(plist_dict_get_size(node));
-            forEachDictEntry(node, [&](const std::string& key, plist_t value) { entries.emplace_back(key, value); });
-            marker(0xD, entries.size());
-            for (const auto& entry : entries)
-                appendBigEndian(texts_.at(entry.first), refSize_);
-            for (const auto& entry : entries)
-                appendBigEndian(numbers_.at(entry.second), refSize_);
-            // Keys and values in the order count() numbered them.
-            for (const auto& entry : entries) {
-                if (!emitText(texts_.at(entry.first), entry.first) || !emit(entry.second))
-                    return false;
-            }
+            const bool dict = plist_get_node_type(node) == PLIST_DICT;
+            appendMarker(out, dict ? 0xD : 0xA, dict ? object.size / 2 : object.size);
+            for (size_t i = 0; i < object.size; ++i)
+                appendBigEndian(out, refs_[object.firstRef + i], refSize);
             return true;
         }
         default:
@@ -262,7 +281,7 @@ private:
         if (!bytes)
             return false;
         const std::string_view file(bytes, length);
-        const bool found = file.size() >= 8 + 9 && static_cast<unsigned char>(file[8]) == 0x33;
+        const bool found = file.size() >= 8 + 9 && static_cast<unsigned char>(file[8]) == kDateMarker;
         bits = 0;
         for (size_t i = 9; found && i < 17; ++i)
             bits = (bits << 8) | static_cast<unsigned char>(file[i]);
@@ -270,19 +289,24 @@ private:
         return found;
     }
 
-    uint64_t objects_ = 0;
-    int refSize_ = 1;
-    std::unordered_map<plist_t, uint64_t> numbers_;
-    std::unordered_map<std::string, uint64_t> texts_;
-    std::vector<uint64_t> offsets_;
-    std::string body_;
+    TopKey edit_;
+    BinarySizeHint hint_;
+    std::vector<Object> objects_;
+    std::vector<uint32_t> refs_;
+    TextIndex texts_;
+    KeyArena keys_;
 };
 
 } // namespace
 
-bool toBinary(plist_t root, std::string& out)
+bool toBinary(plist_t root, std::string& out, const BinarySizeHint& hint)
 {
-    return root && BinaryWriter().write(root, out);
+    return root && BinaryWriter({}, hint).write(root, out);
+}
+
+bool toBinaryWithKey(plist_t root, std::string_view key, plist_t value, std::string& out, const BinarySizeHint& hint)
+{
+    return root && value && plist_get_node_type(root) == PLIST_DICT && BinaryWriter({key, value}, hint).write(root, out);
 }
 
 } // namespace plist_store

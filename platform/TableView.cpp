@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 #include <algorithm>
 #include <limits>
@@ -77,7 +79,8 @@ TableView::TableView(QWidget* parent) : QTableView(parent), model_(this)
     setShowGrid(false);
     setAlternatingRowColors(true);
     verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    useOneLineRows();
     horizontalHeader()->setHighlightSections(false);
     // Connected before anyone else, so that whoever follows the selection sees the flag current.
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -111,7 +114,22 @@ bool TableView::event(QEvent* event)
     // The layout sets the column properties after construction.
     if (event->type() == QEvent::DynamicPropertyChange)
         columns_.reset();
-    return QTableView::event(event);
+    const bool handled = QTableView::event(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        useOneLineRows();
+    return handled;
+}
+
+void TableView::useOneLineRows()
+{
+    // What the item delegate asks for a one-line cell, with a descender so that the line is whole.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("Xg");
+    const int height = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height();
+    verticalHeader()->setMinimumSectionSize(qMin(verticalHeader()->minimumSectionSize(), height));
+    verticalHeader()->setDefaultSectionSize(height);
 }
 
 void TableView::setDataSource(TableDataSource* dataSource)

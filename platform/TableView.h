@@ -118,6 +118,9 @@ private:
     // Asks the data source about a drop at `position`; the row to drop at, or -1 when refused.
     qint64 validate(QDropEvent* event);
     void clearDropIndicator();
+    // Every row is one line of text, so every row takes the height of one line in the view's font:
+    // a row height measured per row would shape the text of every row at each layout.
+    void useOneLineRows();
 
     mutable std::optional<QList<TableColumn>> columns_; // from the layout's properties, read once
     TableModelAdapter model_;

@@ -229,6 +229,26 @@ TEST_F(HostileFiles, ValuesTheStoreCannotKeepExactlyAreRefused)
     EXPECT_EQ(defaults({"read", "com.example.twice"}).out, "{\n    k = 1;\n}\n");
 }
 
+TEST_F(HostileFiles, XmlFilesHoldingMoreThanOneValueAreRefused)
+{
+    // Each would read as its first value and lose the rest at the next write.
+    const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n";
+    const std::string a = "<dict><key>a</key><integer>1</integer></dict>\n";
+    const std::string b = "<dict><key>b</key><integer>2</integer></dict>\n";
+    expectRefusedEverywhere(head + a + b + "</plist>\n", "more than one value");
+    expectRefusedEverywhere(head + a + "<string>after</string>\n</plist>\n", "more than one value");
+    expectRefusedEverywhere(head + a + "</plist>\n<plist version=\"1.0\">\n" + b + "</plist>\n", "after its end");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>v</string>\n\t<key>lonely</key>\n"),
+                            "key without a value");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<key>j</key>\n\t<string>v</string>\n"),
+                            "key without a value");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<array><key>x</key><string>v</string></array>\n"),
+                            "a <key> outside a dictionary");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<string>no key</string>\n"), "value without a key");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<wobble>1</wobble>\n"), "<wobble>");
+    expectRefusedEverywhere(hostile::xmlPlist("\t<key>k</key>\n\t<string>v</key>\n"), "well-formed");
+}
+
 TEST_F(HostileFiles, TheProgramLoadsEveryOddFileWithoutAborting)
 {
     // What the program does with its own domain at start-up: load, then convert to Qt values.
@@ -547,4 +567,38 @@ TEST(BinaryWriter, WritesWhatLibplistsOwnWriterWritesAndSharesEqualTexts)
     const plist_store::Loaded loaded = plist_store::parse(ours);
     ASSERT_EQ(loaded.status, plist_store::LoadStatus::Ok) << loaded.reason;
     EXPECT_EQ(plist_store::dateMSecs(plist_dict_get_item(loaded.dict.get(), "before2001")), -86400500);
+}
+
+TEST(XmlReader, ReadsWhatLibplistReadsFromAnOrdinaryFile)
+{
+    // Every kind of value and every way of writing text that an ordinary file uses; the store's
+    // own reader must read the same tree libplist's reader does.
+    const std::string file = hostile::xmlPlist(
+        "\t<!-- a comment --><key>text</key>\n\t<string>a &amp; b &lt;c&gt; &quot;&apos; &#233;&#x65E5;"
+        "<![CDATA[<x>&amp;]]><!-- inside -->\n  kept  </string>\n"
+        "\t<key>caf\xc3\xa9 \xf0\x9f\x98\x80</key>\n\t<string>\xe6\x97\xa5\xe6\x9c\xac</string>\n"
+        "\t<key>empty</key>\n\t<string/>\n\t<key>emptyToo</key>\n\t<string></string>\n"
+        "\t<key>ints</key>\n\t<array><integer>0</integer><integer> -12 </integer><integer>0x1F</integer>"
+        "<integer>9223372036854775807</integer><integer>-9223372036854775808</integer><integer>+7</integer>"
+        "<integer>300</integer><integer>70000</integer><integer>4294967296</integer></array>\n"
+        "\t<key>reals</key>\n\t<array><real>2.5</real><real>-0.1</real><real>1e300</real><real>.5</real>"
+        "<real>7</real></array>\n"
+        "\t<key>dates</key>\n\t<array><date>2024-01-02T03:04:05Z</date><date>1990-06-30T23:59:59Z</date></array>\n"
+        "\t<key>data</key>\n\t<array><data>QUJD</data><data>\n\tAAEC\n\tAw==\n\t</data><data/></array>\n"
+        "\t<key>bools</key>\n\t<array><true/><false/><true></true></array>\n"
+        "\t<key>nested</key>\n\t<dict><key>inner</key><dict/><key>list</key><array/></dict>\n"
+        "\t<key>k</key>\n\t<string>first</string>\n\t<key>k</key>\n\t<string>last</string>\n");
+    plist_t theirs = nullptr;
+    plist_from_xml(file.data(), static_cast<uint32_t>(file.size()), &theirs);
+    plist_store::PlistPtr owned(theirs);
+    ASSERT_NE(theirs, nullptr);
+    const plist_store::Loaded ours = plist_store::parse(file);
+    ASSERT_EQ(ours.status, plist_store::LoadStatus::Ok) << ours.reason;
+    EXPECT_EQ(xmlOf(ours.dict.get()), xmlOf(theirs));
+    EXPECT_EQ(plist_variant::toVariant(ours.dict.get()).toMap().value("k").toString(), QStringLiteral("last"));
+
+    // Without the <plist> around it, and with a byte order mark, the file reads the same.
+    const plist_store::Loaded bare = plist_store::parse("\xEF\xBB\xBF<dict><key>a</key><true/></dict>\n");
+    ASSERT_EQ(bare.status, plist_store::LoadStatus::Ok) << bare.reason;
+    EXPECT_TRUE(plist_variant::toVariant(bare.dict.get()).toMap().value("a").toBool());
 }

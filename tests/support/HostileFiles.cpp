@@ -287,6 +287,13 @@ std::vector<Seed> fileSeeds()
     seeds.push_back({"xml-integer-overflow.xml.plist",
                      xmlPlist("\t<key>k</key>\n\t<integer>99999999999999999999</integer>\n")});
     seeds.push_back({"xml-bad-base64.xml.plist", xmlPlist("\t<key>k</key>\n\t<data>QUJ</data>\n")});
+    // Files holding more than one value, which a lenient reader takes as their first.
+    seeds.push_back({"xml-two-dicts.xml.plist",
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n"
+                     "<dict><key>a</key><integer>1</integer></dict>\n"
+                     "<dict><key>b</key><integer>2</integer></dict>\n</plist>\n"});
+    seeds.push_back({"xml-key-without-value.xml.plist", xmlPlist("\t<key>k</key>\n\t<true/>\n\t<key>lonely</key>\n")});
+    seeds.push_back({"xml-key-in-array.xml.plist", xmlPlist("\t<key>k</key>\n\t<array><key>x</key><string>v</string></array>\n")});
     {
         BinaryPlist file;
         const size_t key = file.ascii("k");
