@@ -2,6 +2,7 @@
 // table that degrades with the number of objects: 200,000 keys take seconds, twice as many four
 // times as long. This one numbers objects in one walk, shares equal texts and keys through a
 // hash map as a Mac's writer does, and writes each object once, so the cost follows the size.
+#include "platform/PlistCompat.h"
 #include "platform/PlistStore.h"
 
 #include <algorithm>
@@ -266,7 +267,7 @@ private:
         bits = 0;
         for (size_t i = 9; found && i < 17; ++i)
             bits = (bits << 8) | static_cast<unsigned char>(file[i]);
-        plist_to_bin_free(bytes);
+        freeBuffer(bytes);
         return found;
     }
 
