@@ -30,4 +30,24 @@ inline plist_t newInteger(int64_t value)
 #endif
 }
 
+// A date node's seconds and microseconds since 2001, and a node from them. libplist 2.7 deprecates
+// these calls for ones in whole seconds since 1970, which would round every date the store copies:
+// they stay, without 2.7's warning.
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#endif
+inline void dateParts(plist_t node, int32_t& sec, int32_t& usec)
+{
+    plist_get_date_val(node, &sec, &usec);
+}
+
+inline plist_t newDate(int32_t sec, int32_t usec)
+{
+    return plist_new_date(sec, usec);
+}
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
 } // namespace plist_store

@@ -439,7 +439,7 @@ TEST(BinaryWriter, WritesWhatLibplistsOwnWriterWritesAndSharesEqualTexts)
     plist_dict_set_item(r, "float-exact", plist_new_real(double(0.6065307f)));
     plist_dict_set_item(r, "yes", plist_new_bool(1));
     plist_dict_set_item(r, "no", plist_new_bool(0));
-    plist_dict_set_item(r, "when", plist_new_date(719463845, 445271));
+    plist_dict_set_item(r, "when", plist_store::newDate(719463845, 445271));
     plist_dict_set_item(r, "before2001", plist_store::dateNode(-86400500));
     plist_dict_set_item(r, "data", plist_new_data("\x00\x01\x02", 3));
     plist_dict_set_item(r, "big data", plist_new_data(std::string(70000, '\xab').data(), 70000));
