@@ -21,13 +21,12 @@ if(NOT EXISTS "${database}")
   message(FATAL_ERROR "MacHeaderCheck.cmake: no ${database}; build first")
 endif()
 
-# Built only on a Mac, so absent from Linux's database: each borrows the flags of a Linux sibling
-# with the same include paths, plus what tests/mac/CMakeLists.txt defines for it.
-set(mac_only
-  "platform/UserDefaultsMac.cpp|platform/UserDefaultsStandIn.cpp"
-  "platform/SystemVersionMac.cpp|platform/UserDefaultsStandIn.cpp"
-  "platform/CFVariant.cpp|platform/UserDefaultsStandIn.cpp"
-  "tests/mac/test_mac_host.cpp|tests/app/test_startup.cpp|-DQUORREL_SCRATCH_DEFAULTS_DOMAIN=\"org.quorrel.Quorrel.scratch-test\"")
+# Built only on a Mac, so absent from Linux's database: every source of the own folders and of
+# tests/mac/ that Linux does not compile. Each borrows the flags of a Linux file with a superset
+# of its include paths, plus what tests/mac/CMakeLists.txt defines for its tests.
+set(mac_only_flags_from "platform/Application.cpp")
+set(mac_test_flags_from "tests/app/test_startup.cpp")
+set(mac_test_extra "-DQUORREL_SCRATCH_DEFAULTS_DOMAIN=\"org.quorrel.Quorrel.scratch-test\"")
 set(own_dirs "platform/" "Classes/" "tools/defaults/" "tools/help-messages/" "tools/screenshot/")
 set(apple_branch "__APPLE__|Q_OS_MAC|Q_OS_DARWIN|ProcessStats\\.h|Pipes\\.h|RunnerSupport\\.h")
 
@@ -90,18 +89,21 @@ foreach(i RANGE ${last})
   endif()
 endforeach()
 
-foreach(entry IN LISTS mac_only)
-  string(REPLACE "|" ";" pair "${entry}")
-  list(GET pair 0 file)
-  list(GET pair 1 sibling)
+set(mac_only "")
+foreach(dir IN LISTS own_dirs ITEMS "tests/mac/")
+  file(GLOB sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${dir}*.cpp")
+  foreach(file IN LISTS sources)
+    if(NOT file IN_LIST seen)
+      list(APPEND mac_only "${file}")
+    endif()
+  endforeach()
+endforeach()
+foreach(file IN LISTS mac_only)
+  set(sibling "${mac_only_flags_from}")
   set(extra "")
-  list(LENGTH pair parts)
-  if(parts GREATER 2)
-    list(GET pair 2 extra)
-    set(extra "\t${extra}")
-  endif()
-  if(NOT EXISTS "${SOURCE_DIR}/${file}")
-    message(FATAL_ERROR "MacHeaderCheck.cmake: ${file} is gone; update the list of Mac-only sources")
+  if(file MATCHES "^tests/")
+    set(sibling "${mac_test_flags_from}")
+    set(extra "\t${mac_test_extra}")
   endif()
   if(NOT DEFINED flags_${sibling})
     message(FATAL_ERROR "MacHeaderCheck.cmake: ${sibling} is not in ${database}")
