@@ -1,6 +1,7 @@
 #include "platform/PlistStore.h"
 
 #include "platform/PlistCheck.h"
+#include "platform/PlistCompat.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,6 +15,9 @@
 
 #include <fcntl.h>
 #include <locale.h>
+#if defined(__APPLE__)
+#include <xlocale.h> // newlocale, uselocale and locale_t on a Mac
+#endif
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -543,7 +547,7 @@ int64_t dateMSecs(plist_t node)
 {
     int32_t sec = 0;
     int32_t usec = 0;
-    plist_get_date_val(node, &sec, &usec);
+    dateParts(node, sec, usec);
     const int64_t fraction = std::llround(std::abs(usec) / 1000.0);
     const bool negative = usec < 0 || sec < 0;
     return int64_t(sec) * 1000 + (negative ? -fraction : fraction);
@@ -556,7 +560,7 @@ plist_t dateNode(int64_t msecsSince2001)
     const int64_t usec = (msecsSince2001 % 1000) * 1000;
     if (sec < std::numeric_limits<int32_t>::min() || sec > std::numeric_limits<int32_t>::max())
         return nullptr;
-    return plist_new_date(static_cast<int32_t>(sec), static_cast<int32_t>(usec));
+    return newDate(static_cast<int32_t>(sec), static_cast<int32_t>(usec));
 }
 
 } // namespace plist_store

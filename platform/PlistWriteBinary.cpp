@@ -5,6 +5,7 @@
 // them in that order. Nothing is looked up by node and no text is copied into a map, so time and
 // memory follow the size of the tree.
 #include "platform/PlistBinaryFormat.h"
+#include "platform/PlistCompat.h"
 #include "platform/PlistStore.h"
 
 #include <algorithm>
@@ -285,7 +286,7 @@ private:
         bits = 0;
         for (size_t i = 9; found && i < 17; ++i)
             bits = (bits << 8) | static_cast<unsigned char>(file[i]);
-        plist_to_bin_free(bytes);
+        freeBuffer(bytes);
         return found;
     }
 

@@ -88,7 +88,7 @@ TEST_F(HelpCaches, ClearingKillsEachDaemonInLineOrderThenRemovesTheCaches)
     QDir(home.home()).mkpath("Library/Caches/com.apple.helpd");
     for (const char* name : {"com.apple.help.plist", "com.apple.helpviewer.plist", "com.apple.helpX.plist.bak",
                              "com.apple.finder.plist"})
-        QFile(home.path(QStringLiteral("Library/Preferences/") + name)).open(QIODevice::WriteOnly);
+        ASSERT_TRUE(QFile(home.path(QStringLiteral("Library/Preferences/") + name)).open(QIODevice::WriteOnly));
     setListing("  PID TT  STAT      TIME COMMAND\n"
                "  412 ??  S   0:00.4 /usr/sbin/helpd\n"
                "\t \u3000 77 ??  S   0:00.1 /System/Library/helpd --x\n"   // blanks of every kind
@@ -289,8 +289,8 @@ TEST_F(HelpCaches, FoldersMovedElsewhereBehindLinksAreStillCleared)
     QDir(otherDisk.path()).mkpath("Caches/com.apple.helpd");
     QDir(otherDisk.path()).mkpath("Preferences");
     QDir(otherDisk.path()).mkpath("decoy");
-    QFile(otherDisk.path() + "/Preferences/com.apple.help.plist").open(QIODevice::WriteOnly);
-    QFile(otherDisk.path() + "/Preferences/com.apple.finder.plist").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(otherDisk.path() + "/Preferences/com.apple.help.plist").open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile(otherDisk.path() + "/Preferences/com.apple.finder.plist").open(QIODevice::WriteOnly));
     ASSERT_TRUE(QFile::link(otherDisk.path() + "/decoy", otherDisk.path() + "/Caches/com.apple.helpui"));
     ASSERT_TRUE(QFile::link(otherDisk.path() + "/decoy", otherDisk.path() + "/Preferences/com.apple.helpviewer.plist"));
     QDir(home.home() + "/Library").removeRecursively();

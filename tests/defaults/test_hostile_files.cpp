@@ -7,6 +7,7 @@
 #include "HostileFiles.h"
 #include "TestHome.h"
 
+#include "platform/PlistCompat.h"
 #include "platform/PlistStore.h"
 #include "platform/PlistVariant.h"
 
@@ -506,7 +507,7 @@ std::string xmlOf(plist_t node)
     uint32_t length = 0;
     plist_to_xml(node, &xml, &length);
     std::string out = xml ? std::string(xml, length) : std::string();
-    plist_to_xml_free(xml);
+    plist_store::freeBuffer(xml);
     return out;
 }
 
@@ -532,12 +533,12 @@ TEST(BinaryWriter, WritesWhatLibplistsOwnWriterWritesAndSharesEqualTexts)
     plist_dict_set_item(r, "", plist_new_string(""));
     for (const int64_t n : {int64_t(0), int64_t(255), int64_t(256), int64_t(65536), int64_t(1) << 31, int64_t(1) << 40,
                             int64_t(-1), INT64_MIN, INT64_MAX})
-        plist_dict_set_item(r, ("n" + std::to_string(n)).c_str(), plist_new_uint(static_cast<uint64_t>(n)));
+        plist_dict_set_item(r, ("n" + std::to_string(n)).c_str(), plist_store::newInteger(n));
     plist_dict_set_item(r, "real", plist_new_real(0.1));
     plist_dict_set_item(r, "float-exact", plist_new_real(double(0.6065307f)));
     plist_dict_set_item(r, "yes", plist_new_bool(1));
     plist_dict_set_item(r, "no", plist_new_bool(0));
-    plist_dict_set_item(r, "when", plist_new_date(719463845, 445271));
+    plist_dict_set_item(r, "when", plist_store::newDate(719463845, 445271));
     plist_dict_set_item(r, "before2001", plist_store::dateNode(-86400500));
     plist_dict_set_item(r, "data", plist_new_data("\x00\x01\x02", 3));
     plist_dict_set_item(r, "big data", plist_new_data(std::string(70000, '\xab').data(), 70000));
@@ -558,7 +559,7 @@ TEST(BinaryWriter, WritesWhatLibplistsOwnWriterWritesAndSharesEqualTexts)
     uint32_t length = 0;
     plist_to_bin(r, &theirs, &length);
     const std::string libplist(theirs, length);
-    plist_to_bin_free(theirs);
+    plist_store::freeBuffer(theirs);
 
     EXPECT_EQ(reread(ours), reread(libplist));
     EXPECT_EQ(reread(ours), xmlOf(r));

@@ -1,6 +1,7 @@
-// The language a launch picks from LANGUAGE, the platform's list of preferred languages on Linux,
-// seen in the real windows. Each case runs in a process of its own, started by ctest with that
-// LANGUAGE (tests/i18n/CMakeLists.txt), since Qt reads the list once per process.
+// The language a launch picks from the platform's list of preferred languages (LANGUAGE on Linux,
+// -AppleLanguages among the arguments on a Mac), seen in the real windows. Each case runs in a
+// process of its own, started by ctest with that list (tests/i18n/CMakeLists.txt), since Qt reads
+// the list once per process.
 #include "Application.h"
 #include "Bundle.h"
 #include "PreferencesWindowController.h"
@@ -27,9 +28,17 @@ struct Seen {
 
 class LanguageAtLaunch : public QuorrelFixture {
 protected:
-    Seen launch(const char* expectedLanguageVariable)
+    Seen launch(const char* linuxLanguages, const char* appleLanguages)
     {
-        EXPECT_EQ(qgetenv("LANGUAGE"), QByteArray(expectedLanguageVariable)) << "run through ctest, which sets LANGUAGE";
+#if defined(Q_OS_MACOS)
+        Q_UNUSED(linuxLanguages);
+        const QStringList arguments = QCoreApplication::arguments();
+        EXPECT_EQ(arguments.value(arguments.indexOf(QStringLiteral("-AppleLanguages")) + 1), QString::fromUtf8(appleLanguages))
+            << "run through ctest, which passes -AppleLanguages";
+#else
+        Q_UNUSED(appleLanguages);
+        EXPECT_EQ(qgetenv("LANGUAGE"), QByteArray(linuxLanguages)) << "run through ctest, which sets LANGUAGE";
+#endif
         bundle::installStringTables(*qApp);
         writeGlobal(QStringLiteral("AppleLanguages"), QStringLiteral("(de, en)"));
         writeGlobal(QStringLiteral("AppleLocale"), QStringLiteral("de_DE"));
@@ -59,7 +68,7 @@ protected:
 
 TEST_F(LanguageAtLaunch, GermanForAnAustrianWhoFirstPrefersAnUntranslatedLanguage)
 {
-    const Seen seen = launch("eo:de_AT:fr");
+    const Seen seen = launch("eo:de_AT:fr", "(eo, de-AT, fr)");
     EXPECT_EQ(bundle::currentLocalization(), "de");
     EXPECT_EQ(seen.group, "Bevorzugte Sprachen");
     EXPECT_EQ(seen.button, "Finder neu starten");
@@ -79,7 +88,7 @@ TEST_F(LanguageAtLaunch, GermanForAnAustrianWhoFirstPrefersAnUntranslatedLanguag
 
 TEST_F(LanguageAtLaunch, SimplifiedChineseFromLinuxsNameAfterTraditionalChinese)
 {
-    const Seen seen = launch("zh_TW:zh_CN:de");
+    const Seen seen = launch("zh_TW:zh_CN:de", "(zh-Hant-TW, zh-Hans-CN, de)");
     EXPECT_EQ(bundle::currentLocalization(), "zh_Hans");
     EXPECT_EQ(seen.group, "首选语言");
     EXPECT_EQ(seen.button, "重新启动访达");
@@ -93,7 +102,7 @@ TEST_F(LanguageAtLaunch, SimplifiedChineseFromLinuxsNameAfterTraditionalChinese)
 
 TEST_F(LanguageAtLaunch, EnglishWhenNoPreferredLanguageIsTranslated)
 {
-    const Seen seen = launch("eo:ko_KR");
+    const Seen seen = launch("eo:ko_KR", "(eo, ko-KR)");
     EXPECT_EQ(bundle::currentLocalization(), "en");
     EXPECT_EQ(seen.group, "Preferred languages");
     EXPECT_EQ(seen.button, "Restart Finder");
