@@ -8,6 +8,13 @@
 
 #include <memory>
 
+// The modifiers of the keys that move a table row: Option+Command on a Mac, Alt elsewhere.
+#ifdef Q_OS_MACOS
+constexpr Qt::KeyboardModifiers kMoveModifiers = Qt::AltModifier | Qt::ControlModifier;
+#else
+constexpr Qt::KeyboardModifiers kMoveModifiers = Qt::AltModifier;
+#endif
+
 // One launch of a system tool, as the recording tool root saw it.
 struct ToolCall {
     qint64 pid = 0;

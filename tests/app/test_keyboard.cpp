@@ -9,12 +9,6 @@
 
 namespace {
 
-#ifdef Q_OS_MACOS
-constexpr Qt::KeyboardModifiers kMoveModifiers = Qt::AltModifier | Qt::ControlModifier; // Option+Command
-#else
-constexpr Qt::KeyboardModifiers kMoveModifiers = Qt::AltModifier;
-#endif
-
 class Keyboard : public QuorrelFixture {
 protected:
     void SetUp() override

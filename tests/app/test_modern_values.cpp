@@ -14,12 +14,6 @@
 
 namespace {
 
-#ifdef Q_OS_MACOS
-constexpr Qt::KeyboardModifiers kMoveModifiers = Qt::AltModifier | Qt::ControlModifier; // Option+Command
-#else
-constexpr Qt::KeyboardModifiers kMoveModifiers = Qt::AltModifier;
-#endif
-
 QStringList storedEntries()
 {
     UserDefaults::standardUserDefaults().synchronize();
