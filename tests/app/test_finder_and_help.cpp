@@ -195,7 +195,7 @@ TEST_F(HelpCaches, NothingIsRemovedOutsideTheUsersLibrary)
 {
     setListing("");
     QuorrelAppDelegate& d = start();
-    QFile(home.path("a-file")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(home.path("a-file")).open(QIODevice::WriteOnly));
     // Each of these is "/" or no folder at all once resolved; "/.." passes for a folder of its own
     // when only cleaned, and its Library is the system's.
     for (const QByteArray& badHome : {QByteArray(), QByteArray("/"), QByteArray("relative/home"), QByteArray("//"),
@@ -233,7 +233,7 @@ TEST_F(HelpCaches, TheHomeFolderIsTheOneHomesBytesName)
     // A link as HOME: the folder it leads to, resolved once.
     const QString real = home.path(QStringLiteral("real-home"));
     ASSERT_TRUE(QDir().mkpath(real + QStringLiteral("/Library/Preferences")));
-    QFile(real + QStringLiteral("/Library/Preferences/com.apple.help.plist")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(real + QStringLiteral("/Library/Preferences/com.apple.help.plist")).open(QIODevice::WriteOnly));
     ASSERT_TRUE(QFile::link(real, home.path(QStringLiteral("home-link"))));
     home.env().set("HOME", QFile::encodeName(home.path(QStringLiteral("home-link")) + QStringLiteral("/")));
     clearCalls();

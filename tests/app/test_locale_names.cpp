@@ -5,7 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <unicode/uldnames.h>
+
 namespace {
+
+// ICU's own dialect name of `identifier` in `display`, through its C interface; its data differs
+// between versions (ICU 72 and 78 name zh-Hans-CN differently), so tests compare with it.
+QString icuDialectName(const char* display, const char* identifier)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    ULocaleDisplayNames* names = uldn_open(display, ULDN_DIALECT_NAMES, &status);
+    UChar buffer[256];
+    const int32_t length = uldn_localeDisplayName(names, identifier, buffer, 256, &status);
+    uldn_close(names);
+    return U_SUCCESS(status) ? QString::fromUtf16(buffer, length) : QStringLiteral("<ICU failed>");
+}
 
 TEST(LocaleIdentifiers, LanguagesAreComparedByTheirBase)
 {
@@ -53,7 +67,8 @@ TEST(LocaleNames, TheWholeIdentifierIsNamedInTheDisplayLanguage)
     EXPECT_EQ(Locale("de").displayNameForIdentifier("en"), "Englisch");
     EXPECT_EQ(Locale("en").displayNameForIdentifier("pt-PT"), "European Portuguese");
     EXPECT_EQ(Locale("en").displayNameForIdentifier("es-419"), "Latin American Spanish");
-    EXPECT_EQ(Locale("zh-Hans-CN").displayNameForIdentifier("zh-Hans-CN"), QString::fromUtf8("简体中文（中国）"));
+    EXPECT_EQ(Locale("zh-Hans-CN").displayNameForIdentifier("zh-Hans-CN"), icuDialectName("zh_Hans_CN", "zh_Hans_CN"));
+    EXPECT_TRUE(Locale("zh-Hans-CN").displayNameForIdentifier("zh-Hans-CN").value_or(QString()).contains(QString::fromUtf8("中国")));
     EXPECT_FALSE(Locale("en").displayNameForIdentifier("qq")) << "a code ICU only echoes";
 }
 
