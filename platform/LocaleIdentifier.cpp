@@ -72,11 +72,12 @@ bool isWellFormed(const QString& identifier)
 
 QString base(const QString& identifier)
 {
-    if (!isWellFormed(identifier))
-        return identifier;
-    QByteArray form = icuForm(withoutKeywords(identifier));
+    // One check of the whole identifier; the keywords play no part in the language.
+    QByteArray form = icuForm(identifier);
     if (form.isEmpty())
         return identifier;
+    if (const qsizetype at = form.indexOf('@'); at >= 0)
+        form.truncate(at);
     const QByteArray full = maximized(form);
     if (!full.isEmpty())
         form = full;
@@ -129,9 +130,10 @@ qsizetype indexOfLanguage(const QStringList& languages, const QString& language,
     const qsizetype exact = languages.indexOf(language, from);
     if (exact >= 0 || !isWellFormed(language))
         return exact;
+    // A malformed identifier is its own base, which no well-formed base equals.
     const QString wanted = base(language);
     for (qsizetype i = from; i < languages.size(); ++i)
-        if (isWellFormed(languages[i]) && base(languages[i]) == wanted)
+        if (base(languages[i]) == wanted)
             return i;
     return -1;
 }
