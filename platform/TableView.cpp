@@ -122,11 +122,12 @@ bool TableView::event(QEvent* event)
 
 void TableView::useOneLineRows()
 {
-    // What the item delegate asks for a one-line cell, with a descender so that the line is whole.
+    // What the item delegate asks for a one-line cell, with a descender so that the line is whole,
+    // and a Chinese character: names in Chinese or Japanese come from a taller fallback font.
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     option.features |= QStyleOptionViewItem::HasDisplay;
-    option.text = QStringLiteral("Xg");
+    option.text = QStringLiteral("Xg_") + QChar(0x4E2D);
     const int height = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height();
     verticalHeader()->setMinimumSectionSize(qMin(verticalHeader()->minimumSectionSize(), height));
     verticalHeader()->setDefaultSectionSize(height);
