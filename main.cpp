@@ -1,6 +1,6 @@
-#include "Application.h"
-#include "MainInterface.h"
-#include "QuorrelAppDelegate.h"
+#include "platform/Application.h"
+#include "Classes/MainInterface.h"
+#include "Classes/QuorrelAppDelegate.h"
 
 #include <QApplication>
 

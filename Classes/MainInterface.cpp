@@ -1,7 +1,7 @@
 #include "MainInterface.h"
 
 #include "QuorrelAppDelegate.h"
-#include "WrappedLabels.h"
+#include "platform/WrappedLabels.h"
 #include "ui_MainWindow.h"
 
 #include <QAbstractButton>

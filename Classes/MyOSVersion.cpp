@@ -1,6 +1,6 @@
 #include "MyOSVersion.h"
 
-#include "SystemVersion.h"
+#include "platform/host/SystemVersion.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "MyRunUsrCommands.h"
 
-#include "ChildProcess.h"
+#include "platform/process/ChildProcess.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ChildProcess.h"
+#include "platform/process/ChildProcess.h"
 
 #include <optional>
 

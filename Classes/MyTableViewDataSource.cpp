@@ -1,8 +1,8 @@
 #include "MyTableViewDataSource.h"
 
-#include "AssertionHandler.h"
+#include "platform/AssertionHandler.h"
 #include "MoveArray.h"
-#include "NotificationCenter.h"
+#include "platform/NotificationCenter.h"
 
 SharedRows MyTableData::storedData() const
 {

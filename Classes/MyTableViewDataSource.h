@@ -1,5 +1,5 @@
 #pragma once
-#include "TableView.h"
+#include "platform/TableView.h"
 
 #include <QVariantList>
 

@@ -1,7 +1,7 @@
 #include "PreferencesWindowController.h"
 
 #include "DefaultKeys.h"
-#include "UserDefaults.h"
+#include "platform/host/UserDefaults.h"
 #include "ui_PreferencesWindow.h"
 
 #include <QCheckBox>

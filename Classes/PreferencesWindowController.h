@@ -1,5 +1,5 @@
 #pragma once
-#include "Controls.h"
+#include "platform/Controls.h"
 
 #include <QObject>
 #include <QPointer>

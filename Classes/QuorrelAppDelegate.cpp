@@ -2,10 +2,10 @@
 #include "QuorrelAppDelegate.h"
 
 #include "DefaultKeys.h"
-#include "Locale.h"
-#include "LocaleIdentifier.h"
+#include "platform/Locale.h"
+#include "platform/LocaleIdentifier.h"
 #include "PreferencesWindowController.h"
-#include "UserDefaults.h"
+#include "platform/host/UserDefaults.h"
 
 QuorrelAppDelegate::QuorrelAppDelegate(const MainWindowOutlets& windowOutlets) : outlets(windowOutlets) {}
 

@@ -1,12 +1,12 @@
 #pragma once
-#include "Application.h"
-#include "Controls.h"
+#include "platform/Application.h"
+#include "platform/Controls.h"
 #include "MyTableViewDataSource.h"
-#include "NotificationCenter.h"
-#include "PopUpButton.h"
-#include "ProgressIndicator.h"
-#include "TableView.h"
-#include "Timer.h"
+#include "platform/NotificationCenter.h"
+#include "platform/PopUpButton.h"
+#include "platform/ProgressIndicator.h"
+#include "platform/TableView.h"
+#include "platform/Timer.h"
 
 #include <QDateTime>
 #include <QHash>

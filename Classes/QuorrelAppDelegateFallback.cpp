@@ -1,10 +1,10 @@
 // The fallback language of the selected saved combination.
 #include "QuorrelAppDelegate.h"
 
-#include "Bundle.h"
+#include "platform/Bundle.h"
 #include "DefaultKeys.h"
-#include "LocaleIdentifier.h"
-#include "UserDefaults.h"
+#include "platform/LocaleIdentifier.h"
+#include "platform/host/UserDefaults.h"
 
 static QString noFallbackTitle()
 {

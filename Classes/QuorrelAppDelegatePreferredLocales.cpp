@@ -2,9 +2,9 @@
 #include "QuorrelAppDelegate.h"
 
 #include "DefaultKeys.h"
-#include "Locale.h"
-#include "LocaleIdentifier.h"
-#include "UserDefaults.h"
+#include "platform/Locale.h"
+#include "platform/LocaleIdentifier.h"
+#include "platform/host/UserDefaults.h"
 
 // Brings the language `language` names (itself, else the first of its base) to the front, unchanged.
 // A language already first, or missing, changes nothing: with en-GB first, a saved en_US leaves a

@@ -1,9 +1,9 @@
 // The preview of the formats of a region: what choosing it would change, before choosing it.
 #include "QuorrelAppDelegate.h"
 
-#include "Bundle.h"
-#include "Locale.h"
-#include "RegionFormats.h"
+#include "platform/Bundle.h"
+#include "platform/Locale.h"
+#include "platform/RegionFormats.h"
 
 #include <QLabel>
 

@@ -1,10 +1,10 @@
 // Reading and writing the system's language order ("AppleLanguages") and region ("AppleLocale").
 #include "QuorrelAppDelegate.h"
 
-#include "LocaleIdentifier.h"
+#include "platform/LocaleIdentifier.h"
 #include "LocaleRow.h"
 #include "MyRunUsrCommands.h"
-#include "SystemVersion.h"
+#include "platform/host/SystemVersion.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // The rows of the language table and the region table, with names from the platform's locales.
 #include "QuorrelAppDelegate.h"
 
-#include "Locale.h"
-#include "LocaleIdentifier.h"
+#include "platform/Locale.h"
+#include "platform/LocaleIdentifier.h"
 #include "LocaleRow.h"
 
 // Each identifier named once, in the display language: an identifier the platform cannot name is

@@ -3,12 +3,12 @@
 // start-up. Runs against the `defaults` stand-in in a temporary HOME and this machine's real
 // `ps -ax` listing; not part of the test suite. Figures meant as goals are ratios of two costs
 // measured in turns in one run, so that a busy machine slows both alike.
-#include "MainInterface.h"
-#include "ProcessStats.h"
-#include "QuorrelAppDelegate.h"
+#include "Classes/MainInterface.h"
+#include "tests/support/ProcessStats.h"
+#include "Classes/QuorrelAppDelegate.h"
 
 #include "platform/Locale.h"
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <benchmark/benchmark.h>
 

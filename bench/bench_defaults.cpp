@@ -4,9 +4,9 @@
 //
 //   bench_defaults                                   all of them
 //   bench_defaults --benchmark_filter=Read           the reads only
-#include "ChildProcess.h"
+#include "platform/process/ChildProcess.h"
 
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <benchmark/benchmark.h>
 

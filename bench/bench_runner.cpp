@@ -5,10 +5,10 @@
 //   bench_runner --benchmark_filter='Echo'        one read of a trivial tool, ours against a bare
 //                                                 posix_spawn + pipe + read, also in turns (a ratio)
 //   bench_runner --benchmark_filter=Soak          20,000 reads with resources before and after
-#include "ChildProcess.h"
-#include "MyRunUsrCommands.h"
-#include "Pipes.h"
-#include "ProcessStats.h"
+#include "platform/process/ChildProcess.h"
+#include "Classes/MyRunUsrCommands.h"
+#include "tests/support/Pipes.h"
+#include "tests/support/ProcessStats.h"
 
 #include <benchmark/benchmark.h>
 

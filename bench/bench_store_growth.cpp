@@ -14,7 +14,7 @@
 // write over the size of its file), plistlib_100k_ms and new_over_plistlib (Python's plistlib
 // loading the same 100,000-key XML file, its interpreter's start included, as a whole-domain read
 // includes the stand-in's).
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 # What the libplist found by pkg_check_modules(PLIST ...) offers, as definitions on TARGET's users.
 # libplist 2.3 replaced plist_to_bin_free and plist_to_xml_free by plist_mem_free and dropped the
 # two, and added signed integer nodes (plist_new_int). QUORREL_PLIST_MEM_FREE and
-# QUORREL_PLIST_SIGNED_INT say what is there (platform/PlistCompat.h).
+# QUORREL_PLIST_SIGNED_INT say what is there (plist/PlistCompat.h).
 include(CheckSymbolExists)
 
 function(quorrel_use_libplist target)

@@ -1,9 +1,9 @@
 // The printer of `defaults read`: load, then print. What prints must print the same after the
 // store has written the file back, or a write would have changed a value.
-#include "Describe.h"
+#include "tools/defaults/Describe.h"
 #include "FuzzSupport.h"
 
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <cstdint>
 #include <string>

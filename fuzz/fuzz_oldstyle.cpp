@@ -1,10 +1,10 @@
 // The old-style value parser of `defaults write`. A value it accepts must be one the store keeps:
 // written into a domain, the file reads back.
 #include "FuzzSupport.h"
-#include "OldStylePlist.h"
+#include "tools/defaults/OldStylePlist.h"
 
-#include "platform/PlistCheck.h"
-#include "platform/PlistStore.h"
+#include "plist/PlistCheck.h"
+#include "plist/PlistStore.h"
 
 #include <cstdint>
 #include <string>

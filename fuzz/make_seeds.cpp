@@ -1,7 +1,7 @@
 // Writes the fuzzers' seeds: the odd files the tests use (tests/support/HostileFiles) for the
 // store and the printer, and old-style values for the value parser.
 //   build-fuzz/make_seeds fuzz/corpus
-#include "HostileFiles.h"
+#include "tests/support/HostileFiles.h"
 
 #include <cstdio>
 #include <fstream>

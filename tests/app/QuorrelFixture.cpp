@@ -1,8 +1,8 @@
 #include "QuorrelFixture.h"
 
-#include "ChildProcess.h"
-#include "MainInterface.h"
-#include "UserDefaults.h"
+#include "platform/process/ChildProcess.h"
+#include "Classes/MainInterface.h"
+#include "platform/host/UserDefaults.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
-#include "QuorrelAppDelegate.h"
-#include "TestHome.h"
+#include "Classes/QuorrelAppDelegate.h"
+#include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // cells announced, and Tab going through the controls in a sensible order.
 #include "QuorrelFixture.h"
 
-#include "DefaultKeys.h"
-#include "PreferencesWindowController.h"
+#include "Classes/DefaultKeys.h"
+#include "Classes/PreferencesWindowController.h"
 
 #include <QApplication>
 #include <QProcess>

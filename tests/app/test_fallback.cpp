@@ -1,9 +1,9 @@
 // The fallback language of the selected saved combination.
 #include "QuorrelFixture.h"
 
-#include "Bundle.h"
-#include "DefaultKeys.h"
-#include "UserDefaults.h"
+#include "platform/Bundle.h"
+#include "Classes/DefaultKeys.h"
+#include "platform/host/UserDefaults.h"
 
 #include <QCoreApplication>
 

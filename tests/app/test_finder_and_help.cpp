@@ -1,11 +1,11 @@
 // Finder and Dock actions, clearing the help viewer's caches, and the preferences window.
 #include "QuorrelFixture.h"
 
-#include "DefaultKeys.h"
-#include "MyOSVersion.h"
-#include "PreferencesWindowController.h"
-#include "ScopedReadLimits.h"
-#include "UserDefaults.h"
+#include "Classes/DefaultKeys.h"
+#include "Classes/MyOSVersion.h"
+#include "Classes/PreferencesWindowController.h"
+#include "tests/support/ScopedReadLimits.h"
+#include "platform/host/UserDefaults.h"
 
 #include <QCheckBox>
 #include <QDir>

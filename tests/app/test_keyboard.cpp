@@ -2,7 +2,7 @@
 // with the same notification and the same writes.
 #include "QuorrelFixture.h"
 
-#include "LocaleRow.h"
+#include "Classes/LocaleRow.h"
 
 #include <QMimeData>
 #include <QTest>

@@ -1,7 +1,7 @@
 // How identifiers are compared and named: by ICU, on checked input, whatever the system stores.
-#include "Locale.h"
-#include "LocaleIdentifier.h"
-#include "QuorrelAppDelegate.h"
+#include "platform/Locale.h"
+#include "platform/LocaleIdentifier.h"
+#include "Classes/QuorrelAppDelegate.h"
 
 #include <gtest/gtest.h>
 

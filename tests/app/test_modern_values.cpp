@@ -4,9 +4,9 @@
 // are matched as ICU understands them.
 #include "QuorrelFixture.h"
 
-#include "DefaultKeys.h"
-#include "LocaleRow.h"
-#include "UserDefaults.h"
+#include "Classes/DefaultKeys.h"
+#include "Classes/LocaleRow.h"
+#include "platform/host/UserDefaults.h"
 
 #include <QLabel>
 #include <QMimeData>

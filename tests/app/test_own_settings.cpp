@@ -2,8 +2,8 @@
 // value that could not be stored is neither lost nor passed off as stored.
 #include "QuorrelFixture.h"
 
-#include "DefaultKeys.h"
-#include "UserDefaults.h"
+#include "Classes/DefaultKeys.h"
+#include "platform/host/UserDefaults.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // key on a closed pop-up must never switch the system or rewrite a saved entry.
 #include "QuorrelFixture.h"
 
-#include "DefaultKeys.h"
-#include "UserDefaults.h"
+#include "Classes/DefaultKeys.h"
+#include "platform/host/UserDefaults.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

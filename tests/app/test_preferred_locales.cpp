@@ -1,8 +1,8 @@
 // Saved combinations: adding, removing, stepping and switching, through the real tools.
 #include "QuorrelFixture.h"
 
-#include "DefaultKeys.h"
-#include "UserDefaults.h"
+#include "Classes/DefaultKeys.h"
+#include "platform/host/UserDefaults.h"
 
 using SavedCombinations = QuorrelFixture;
 

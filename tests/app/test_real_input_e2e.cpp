@@ -3,8 +3,8 @@
 // over a closed pop-up changes nothing.
 #include "QuorrelFixture.h"
 
-#include "DefaultKeys.h"
-#include "UserDefaults.h"
+#include "Classes/DefaultKeys.h"
+#include "platform/host/UserDefaults.h"
 
 #include <QAbstractItemView>
 #include <QProcess>

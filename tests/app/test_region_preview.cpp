@@ -2,7 +2,7 @@
 // region's locale, following the region table's selection and starting no tool.
 #include "QuorrelFixture.h"
 
-#include "RegionFormats.h"
+#include "platform/RegionFormats.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,9 +1,9 @@
 // Reading and writing the language order and the region through the `defaults` stand-in.
 #include "QuorrelFixture.h"
 
-#include "LocaleRow.h"
-#include "PlistStore.h"
-#include "ScopedReadLimits.h"
+#include "Classes/LocaleRow.h"
+#include "plist/PlistStore.h"
+#include "tests/support/ScopedReadLimits.h"
 
 using Settings = QuorrelFixture;
 

@@ -1,8 +1,8 @@
 // Start-up, activation, termination and the full refresh, against real tools in a temporary HOME.
 #include "QuorrelFixture.h"
 
-#include "DefaultKeys.h"
-#include "UserDefaults.h"
+#include "Classes/DefaultKeys.h"
+#include "platform/host/UserDefaults.h"
 
 #include <QTest>
 

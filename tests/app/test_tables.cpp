@@ -1,9 +1,9 @@
 // The two tables: rows, names, region selection, and reordering by drag and drop.
 #include "QuorrelFixture.h"
 
-#include "AssertionHandler.h"
-#include "LocaleRow.h"
-#include "MoveArray.h"
+#include "platform/AssertionHandler.h"
+#include "Classes/LocaleRow.h"
+#include "Classes/MoveArray.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>

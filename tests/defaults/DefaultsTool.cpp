@@ -1,6 +1,6 @@
 #include "DefaultsTool.h"
 
-#include "TestHome.h"
+#include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
 

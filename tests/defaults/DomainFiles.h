@@ -1,10 +1,10 @@
 #pragma once
 // A temporary HOME with the paths of its domains' files, for the tests of the verbs.
 #include "DefaultsTool.h"
-#include "TestHome.h"
+#include "tests/support/TestHome.h"
 
-#include "platform/PlistStore.h"
-#include "platform/PlistVariant.h"
+#include "plist/PlistStore.h"
+#include "platform/host/PlistVariant.h"
 
 #include <gtest/gtest.h>
 

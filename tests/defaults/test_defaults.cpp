@@ -1,10 +1,10 @@
 // The `defaults` stand-in run as a real child process in a temporary HOME, and the property-list
 // store and value conversions it shares with the program.
 #include "DefaultsTool.h"
-#include "TestHome.h"
+#include "tests/support/TestHome.h"
 
-#include "platform/PlistStore.h"
-#include "platform/PlistVariant.h"
+#include "plist/PlistStore.h"
+#include "platform/host/PlistVariant.h"
 
 #include <gtest/gtest.h>
 

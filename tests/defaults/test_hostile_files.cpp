@@ -4,12 +4,12 @@
 // These are the stand-in's own refusals, not forms of Apple's output: they rest on no transcript
 // (docs/defaults.md, "Where the stand-in differs from Apple's tool").
 #include "DefaultsTool.h"
-#include "HostileFiles.h"
-#include "TestHome.h"
+#include "tests/support/HostileFiles.h"
+#include "tests/support/TestHome.h"
 
-#include "platform/PlistCompat.h"
-#include "platform/PlistStore.h"
-#include "platform/PlistVariant.h"
+#include "plist/PlistCompat.h"
+#include "plist/PlistStore.h"
+#include "platform/host/PlistVariant.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // -AppleLanguages among the arguments on a Mac), seen in the real windows. Each case runs in a
 // process of its own, started by ctest with that list (tests/i18n/CMakeLists.txt), since Qt reads
 // the list once per process.
-#include "Application.h"
-#include "Bundle.h"
-#include "PreferencesWindowController.h"
-#include "QuorrelFixture.h"
+#include "platform/Application.h"
+#include "platform/Bundle.h"
+#include "Classes/PreferencesWindowController.h"
+#include "tests/app/QuorrelFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // Which translation the program speaks, from the user's preferred languages in their order.
-#include "Bundle.h"
-#include "TestHome.h"
+#include "platform/Bundle.h"
+#include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
 

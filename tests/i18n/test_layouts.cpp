@@ -1,8 +1,8 @@
 // The windows in every shipped language: no text cut off, no control laid over another.
-#include "Application.h"
-#include "Bundle.h"
-#include "PreferencesWindowController.h"
-#include "QuorrelFixture.h"
+#include "platform/Application.h"
+#include "platform/Bundle.h"
+#include "Classes/PreferencesWindowController.h"
+#include "tests/app/QuorrelFixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The shipped translation files: every message translated, and exactly the messages the sources
 // hold, as lupdate finds them.
-#include "TestHome.h"
+#include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The Mac app's own host layer on the real system: the frameworks' release numbers, and the
 // program's own user defaults in the real preferences system, on the scratch domain this build of
 // UserDefaultsMac.cpp was given, side by side with Apple's /usr/bin/defaults.
-#include "SystemVersion.h"
-#include "UserDefaults.h"
+#include "platform/host/SystemVersion.h"
+#include "platform/host/UserDefaults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The Mac's own notice of a changed current locale, as the system posts it, reaches the program's
 // notification centre, which the controller refreshes on; nothing else posts it there.
-#include "Application.h"
-#include "NotificationCenter.h"
+#include "platform/Application.h"
+#include "platform/NotificationCenter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "RunnerSupport.h"
 
-#include "ChildProcess.h"
+#include "platform/process/ChildProcess.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,8 +1,8 @@
 #pragma once
 // What the runner tests look at from outside: this process's descriptors, children and memory.
-#include "ProcessStats.h"
-#include "ScopedReadLimits.h"
-#include "TestHome.h"
+#include "tests/support/ProcessStats.h"
+#include "tests/support/ScopedReadLimits.h"
+#include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // How tools are started: what a child gets, what a failed start leaves behind, how reads end,
 // and how fire-and-forget children are reaped.
-#include "ChildProcess.h"
-#include "MyRunUsrCommands.h"
-#include "Pipes.h"
+#include "platform/process/ChildProcess.h"
+#include "Classes/MyRunUsrCommands.h"
+#include "tests/support/Pipes.h"
 #include "RunnerSupport.h"
-#include "support/TestHome.h"
+#include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // What goes to a tool and what comes back: arguments as given, output as UTF-8, tool paths below
 // QUORREL_TOOL_ROOT.
-#include "MyRunUsrCommands.h"
+#include "Classes/MyRunUsrCommands.h"
 #include "RunnerSupport.h"
-#include "support/TestHome.h"
+#include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
 

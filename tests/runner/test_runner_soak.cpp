@@ -1,8 +1,8 @@
 // Many reads in a row: whatever one read leaks, two thousand make visible.
-#include "ChildProcess.h"
-#include "MyRunUsrCommands.h"
+#include "platform/process/ChildProcess.h"
+#include "Classes/MyRunUsrCommands.h"
 #include "RunnerSupport.h"
-#include "support/TestHome.h"
+#include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
 

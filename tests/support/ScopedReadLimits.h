@@ -1,5 +1,5 @@
 #pragma once
-#include "MyRunUsrCommands.h"
+#include "Classes/MyRunUsrCommands.h"
 
 // Other read limits for the life of the object, so that a test need not wait 10 s for a tool
 // that stalls.

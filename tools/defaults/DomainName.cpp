@@ -3,7 +3,7 @@
 #include "Messages.h"
 #include "PathDomain.h"
 
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // Reader for the old-style (OpenStep) property-list text that `defaults write` accepts as a value:
 // (a, b), { key = value; }, "quoted \"text\"", <0fbd77>, bare words. libplist has no such parser.
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <plist/plist.h>
 

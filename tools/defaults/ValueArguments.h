@@ -3,7 +3,7 @@
 // type options (-string, -data, -int[eger], -float, -bool[ean], -date, -array, -array-add, -dict,
 // -dict-add) with what each accepts on a Mac. Values are made before the domain is touched, so
 // a value that is refused never changes a file.
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 // answers into the Mac's messages.
 #include "DomainName.h"
 
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <string>
 #include <vector>

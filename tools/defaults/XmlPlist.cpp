@@ -2,7 +2,7 @@
 
 #include "Utf8.h"
 
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <algorithm>
 #include <cstdio>

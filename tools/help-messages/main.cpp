@@ -1,7 +1,7 @@
 // Writes the help page's messages as C++ for lupdate, which reads no HTML, so that the
 // translation files follow the page like any other source.
 // Usage: quorrel-help-messages PAGE.html OUTPUT.cpp
-#include "HelpPage.h"
+#include "platform/HelpPage.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,9 +1,9 @@
 // Checks of parsed and of newly made nodes. Both walk at most plist_store::kMaxNesting levels:
 // a loaded file was measured before it was parsed, and a new value is measured here.
-#include "platform/PlistCheck.h"
+#include "PlistCheck.h"
 
-#include "platform/PlistBinaryFormat.h"
-#include "platform/PlistStore.h"
+#include "PlistBinaryFormat.h"
+#include "PlistStore.h"
 
 #include <cstdlib>
 #include <cstring>

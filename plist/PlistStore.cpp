@@ -1,7 +1,7 @@
-#include "platform/PlistStore.h"
+#include "PlistStore.h"
 
-#include "platform/PlistCheck.h"
-#include "platform/PlistCompat.h"
+#include "PlistCheck.h"
+#include "PlistCompat.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -4,9 +4,9 @@
 // order it is written; equal texts and keys shared, as a Mac's writer shares them), then writes
 // them in that order. Nothing is looked up by node and no text is copied into a map, so time and
 // memory follow the size of the tree.
-#include "platform/PlistBinaryFormat.h"
-#include "platform/PlistCompat.h"
-#include "platform/PlistStore.h"
+#include "PlistBinaryFormat.h"
+#include "PlistCompat.h"
+#include "PlistStore.h"
 
 #include <algorithm>
 #include <cstdlib>

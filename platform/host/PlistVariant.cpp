@@ -1,6 +1,6 @@
-#include "platform/PlistVariant.h"
+#include "PlistVariant.h"
 
-#include "platform/PlistStore.h"
+#include "plist/PlistStore.h"
 
 #include <QByteArray>
 #include <QDateTime>

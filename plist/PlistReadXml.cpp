@@ -5,10 +5,10 @@
 // bytes) and reads a file holding several values as its first. This reader refuses all of those
 // with a reason, measures the nesting before anything recurses, and writes each value once, so
 // the cost follows the size of the file.
-#include "platform/PlistBinaryFormat.h"
-#include "platform/PlistCheck.h"
+#include "PlistBinaryFormat.h"
+#include "PlistCheck.h"
 
-#include "platform/PlistStore.h"
+#include "PlistStore.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,9 +2,9 @@
 // (offset size, reference size, object count, top object, table offset). Collections refer to
 // their items by index, so a file can share one object in many places; libplist copies a shared
 // object at every use, which is what lets 146 bytes expand into millions of nodes.
-#include "platform/PlistCheck.h"
+#include "PlistCheck.h"
 
-#include "platform/PlistStore.h"
+#include "PlistStore.h"
 
 #include <algorithm>
 #include <cstdint>

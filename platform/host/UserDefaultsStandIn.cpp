@@ -3,7 +3,7 @@
 // and in the tests everywhere (on a Mac they must never reach the user's real settings).
 #include "UserDefaults.h"
 
-#include "PlistStore.h"
+#include "plist/PlistStore.h"
 #include "PlistVariant.h"
 
 
