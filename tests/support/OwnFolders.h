@@ -1,9 +1,9 @@
 #pragma once
 #include <QTemporaryDir>
 
-// HOME and the XDG folders of this test program alone, in a temporary folder (in TMPDIR, which
-// ctest points into the build) removed at the end: whatever Qt, D-Bus or a tool keeps there
-// stays out of the real home and of other tests running at the same time.
+// HOME, the XDG folders and TMPDIR of this test program alone, in a temporary folder inside the
+// build (QUORREL_TEST_SCRATCH) removed at the end: whatever Qt, D-Bus or a tool keeps there stays
+// out of the real home, out of /tmp and away from other tests running at the same time.
 class OwnFolders {
 public:
     OwnFolders();
