@@ -1,5 +1,7 @@
 #include "MainInterface.h"
 
+#include "platform/Bundle.h"
+#include "MyRunUsrCommands.h"
 #include "QuorrelAppDelegate.h"
 #include "platform/WrappedLabels.h"
 #include "ui_MainWindow.h"
@@ -7,13 +9,44 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMainWindow>
+
+#include <cstdio>
+
+namespace {
+
+// Started straight from the build on Linux, without the stand-in tools scripts/run provides,
+// every read fails and the tables stay empty: say why, on stderr and in one line at the top of
+// the window. A Mac always has its tools.
+void noteMissingTools([[maybe_unused]] Ui::MainWindow& ui)
+{
+#ifndef Q_OS_MACOS
+    const QStringList missing = MyRunUsrCommands::missingTools();
+    if (missing.isEmpty())
+        return;
+    std::fprintf(stderr, "quorrel: the system tools it works with are missing (%s); start Quorrel with scripts/run, "
+                         "which runs it in a sandbox with stand-ins for them\n",
+                 qPrintable(missing.join(QStringLiteral(", "))));
+    // QT_TRANSLATE_NOOP shows lupdate the key of the string table "Localizable".
+    auto* line = new QLabel(bundle::localizedStringForKey(QStringLiteral(QT_TRANSLATE_NOOP("Localizable", "ToolsMissing")),
+                                                          QString(), QStringLiteral("Localizable")),
+                            ui.centralWidget);
+    line->setObjectName(QStringLiteral("toolsMissing"));
+    line->setWordWrap(true);
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui.mainLayout->insertWidget(0, line);
+#endif
+}
+
+} // namespace
 
 std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
 {
     auto window = std::make_unique<QMainWindow>();
     Ui::MainWindow ui;
     ui.setupUi(window.get());
+    noteMissingTools(ui);
     keepWrappedLabelsWhole(window.get());
 
     MainWindowOutlets outlets;

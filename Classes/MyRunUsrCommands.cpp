@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 // Tool failures are not reported to the user and stay quiet by default; turn them on with
 // QT_LOGGING_RULES="quorrel.tools.warning=true" when looking into a problem.
 Q_LOGGING_CATEGORY(lcTools, "quorrel.tools", QtCriticalMsg)
@@ -97,6 +99,17 @@ child_process::ReadLimits& MyRunUsrCommands::readLimits()
 {
     static child_process::ReadLimits limits;
     return limits;
+}
+
+QStringList MyRunUsrCommands::missingTools()
+{
+    QStringList missing;
+    for (const char* tool : {"/usr/bin/defaults", "/bin/ps", "/bin/kill", "/bin/rm", "/usr/bin/killall"}) {
+        const QString path = resolvedToolPath(QLatin1String(tool));
+        if (::access(QFile::encodeName(path).constData(), X_OK) != 0)
+            missing.append(path);
+    }
+    return missing;
 }
 
 QString MyRunUsrCommands::resolvedToolPath(const QString& path)

@@ -26,6 +26,9 @@ public:
     // The path actually started: `path` below $QUORREL_TOOL_ROOT when that is set, else `path`.
     static QString resolvedToolPath(const QString& path);
 
+    // The resolved paths of the system tools the program starts that are not there to start.
+    static QStringList missingTools();
+
     // The bounds of every read: a tool that never closes its output or never stops writing would
     // otherwise freeze the window or exhaust memory. Tests lower them.
     static child_process::ReadLimits& readLimits();

@@ -118,6 +118,10 @@
         <source>PreviewUnavailable</source>
         <translation>Die Formate dieser Region können nicht angezeigt werden</translation>
     </message>
+    <message>
+        <source>ToolsMissing</source>
+        <translation>Die Systemwerkzeuge, mit denen Quorrel arbeitet, fehlen. Starten Sie Quorrel mit scripts/run.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

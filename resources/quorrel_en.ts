@@ -118,6 +118,10 @@
         <source>PreviewUnavailable</source>
         <translation>Cannot show the formats of this region</translation>
     </message>
+    <message>
+        <source>ToolsMissing</source>
+        <translation>The system tools Quorrel works with are missing. Start Quorrel with scripts/run.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

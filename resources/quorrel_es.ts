@@ -118,6 +118,10 @@
         <source>PreviewUnavailable</source>
         <translation>No se pueden mostrar los formatos de esta región</translation>
     </message>
+    <message>
+        <source>ToolsMissing</source>
+        <translation>Faltan las herramientas del sistema con las que trabaja Quorrel. Abra Quorrel con scripts/run.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -118,6 +118,10 @@
         <source>PreviewUnavailable</source>
         <translation>Impossible d’afficher les formats de cette région</translation>
     </message>
+    <message>
+        <source>ToolsMissing</source>
+        <translation>Les outils système qu’utilise Quorrel sont introuvables. Lancez Quorrel avec scripts/run.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

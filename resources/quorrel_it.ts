@@ -118,6 +118,10 @@
         <source>PreviewUnavailable</source>
         <translation>Impossibile mostrare i formati di questa zona</translation>
     </message>
+    <message>
+        <source>ToolsMissing</source>
+        <translation>Mancano gli strumenti di sistema usati da Quorrel. Apri Quorrel con scripts/run.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

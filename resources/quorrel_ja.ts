@@ -118,6 +118,10 @@
         <source>PreviewUnavailable</source>
         <translation>この地域の書式を表示できません</translation>
     </message>
+    <message>
+        <source>ToolsMissing</source>
+        <translation>Quorrel が使用するシステムツールが見つかりません。scripts/run で Quorrel を起動してください。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -118,6 +118,10 @@
         <source>PreviewUnavailable</source>
         <translation>Não é possível mostrar os formatos desta região</translation>
     </message>
+    <message>
+        <source>ToolsMissing</source>
+        <translation>As ferramentas do sistema usadas pelo Quorrel estão ausentes. Abra o Quorrel com scripts/run.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

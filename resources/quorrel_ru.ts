@@ -118,6 +118,10 @@
         <source>PreviewUnavailable</source>
         <translation>Невозможно показать форматы этого региона</translation>
     </message>
+    <message>
+        <source>ToolsMissing</source>
+        <translation>Не найдены системные инструменты, с которыми работает Quorrel. Запустите Quorrel с помощью scripts/run.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -118,6 +118,10 @@
         <source>PreviewUnavailable</source>
         <translation>无法显示此地区的格式</translation>
     </message>
+    <message>
+        <source>ToolsMissing</source>
+        <translation>找不到 Quorrel 使用的系统工具。请用 scripts/run 启动 Quorrel。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

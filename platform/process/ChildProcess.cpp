@@ -1,6 +1,7 @@
 #include "ChildProcess.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
@@ -31,6 +32,12 @@ char** currentEnvironment()
 #else
     return environ;
 #endif
+}
+
+std::atomic<LaunchObserver>& launchObserver()
+{
+    static std::atomic<LaunchObserver> observer{nullptr};
+    return observer;
 }
 
 using Clock = std::chrono::steady_clock;
@@ -189,8 +196,12 @@ bool spawn(const std::string& path, const std::vector<std::string>& arguments, i
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
 
-    return ::posix_spawn(&pid, path.c_str(), settings.actions(), settings.attributes(), argv.data(),
-                         currentEnvironment()) == 0;
+    if (::posix_spawn(&pid, path.c_str(), settings.actions(), settings.attributes(), argv.data(),
+                      currentEnvironment()) != 0)
+        return false;
+    if (const LaunchObserver observer = launchObserver())
+        observer(pid);
+    return true;
 }
 
 // True once `pid` is reaped (or was reaped by someone else); never blocks. `status` gets its wait
@@ -395,6 +406,11 @@ std::size_t reapFinished()
     // are waiting for.
     pids.erase(std::remove_if(pids.begin(), pids.end(), [](pid_t pid) { return tryReap(pid); }), pids.end());
     return pids.size();
+}
+
+void setLaunchObserver(LaunchObserver observer)
+{
+    launchObserver() = observer;
 }
 
 std::size_t pendingCount()

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
 namespace child_process {
 
 // Bounds on one read, so that no tool can freeze the window or exhaust memory.
@@ -56,5 +58,11 @@ std::size_t reapFinished();
 
 // Children started by start() and not yet reaped.
 std::size_t pendingCount();
+
+// Called with the id of every child started, in the order they were started, right after each
+// start and on the starting thread. Nothing is installed by default; tests install one to know
+// the launch order, which the children's own records cannot tell.
+using LaunchObserver = void (*)(pid_t);
+void setLaunchObserver(LaunchObserver observer);
 
 } // namespace child_process

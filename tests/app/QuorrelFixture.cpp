@@ -4,20 +4,55 @@
 #include "Classes/MainInterface.h"
 #include "platform/host/UserDefaults.h"
 
+#include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
+#include <limits>
+#include <map>
+#include <mutex>
 
 void PrintTo(const ToolCall& call, std::ostream* os)
 {
     *os << call.tool.toStdString() << " [" << call.arguments.join(QStringLiteral("|")).toStdString() << "]";
 }
 
+namespace {
+
+std::mutex& launchesMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+// The ids of the children the runner started since the last clearCalls(), in launch order.
+QList<qint64>& launches()
+{
+    static QList<qint64> pids;
+    return pids;
+}
+
+void recordLaunch(pid_t pid)
+{
+    const std::lock_guard<std::mutex> lock(launchesMutex());
+    launches().append(pid);
+}
+
+} // namespace
+
 QuorrelFixture::QuorrelFixture()
 {
+    {
+        const std::lock_guard<std::mutex> lock(launchesMutex());
+        launches().clear();
+    }
+    child_process::setLaunchObserver(&recordLaunch);
     toolRoot = home.path(QStringLiteral("toolroot"));
     const QString recorder = QStringLiteral(QUORREL_TOOL_RECORDER);
     for (const char* tool : {"usr/bin/defaults", "usr/bin/killall", "bin/ps", "bin/kill", "bin/rm"}) {
@@ -36,9 +71,11 @@ QuorrelFixture::QuorrelFixture()
 
 QuorrelFixture::~QuorrelFixture()
 {
+    modelTesters.clear();
     delegate.reset();
-    // Let fire-and-forget tools finish before the temporary HOME goes away.
-    QTest::qWait(50);
+    // Fire-and-forget tools end before the temporary HOME goes away.
+    settle();
+    child_process::setLaunchObserver(nullptr);
 }
 
 static QString runDefaults(const QStringList& arguments)
@@ -91,8 +128,14 @@ void QuorrelFixture::stallDefaults(const QByteArray& partialOutput)
 QuorrelAppDelegate& QuorrelFixture::start(bool keepStartupCalls, bool keepTimer)
 {
     UserDefaults::standardUserDefaults().synchronize();
+    modelTesters.clear();
     delegate.reset();
     delegate = loadMainInterface();
+    // Every change the tables' models announce is checked against what they then hold; a
+    // broken promise aborts the test.
+    for (TableView* table : {delegate->outlets.languagesTable, delegate->outlets.regionsTable})
+        modelTesters.push_back(std::make_unique<QAbstractItemModelTester>(
+            table->model(), QAbstractItemModelTester::FailureReportingMode::Fatal));
     if (!keepTimer)
         QuorrelAppDelegate::timer->invalidate();
     if (!keepStartupCalls)
@@ -118,46 +161,75 @@ QList<ToolCall> QuorrelFixture::calls()
             call.arguments.append(QString::fromUtf8(fields[i]));
         result.append(call);
     }
-    // Process ids rise in the order the tools were started, but wrap around at pid_max (32768 on
-    // many machines, soon reached while other tests spawn thousands of children): sort, then start
-    // the sequence after the widest gap between neighbouring ids on the circle.
-    std::stable_sort(result.begin(), result.end(), [](const ToolCall& a, const ToolCall& b) { return a.pid < b.pid; });
-    if (result.size() > 1) {
-#ifdef __APPLE__
-        const qint64 pidMax = 99999; // XNU's PID_MAX; a Mac has no setting for it
-#else
-        QFile pidMaxFile(QStringLiteral("/proc/sys/kernel/pid_max"));
-        const qint64 pidMax = pidMaxFile.open(QIODevice::ReadOnly) ? pidMaxFile.readAll().trimmed().toLongLong() : 4194304;
-#endif
-        qsizetype startAt = 0;
-        qint64 widest = result.first().pid + pidMax - result.last().pid;
-        for (qsizetype i = 1; i < result.size(); ++i) {
-            if (result[i].pid - result[i - 1].pid > widest) {
-                widest = result[i].pid - result[i - 1].pid;
-                startAt = i;
-            }
-        }
-        std::rotate(result.begin(), result.begin() + startAt, result.end());
+    // The log is in the order the tools wrote their records, which need not be the order they
+    // were started in; the runner told us that order.
+    std::map<qint64, QList<qsizetype>> positions; // a pid can come back once its first holder has ended
+    {
+        const std::lock_guard<std::mutex> lock(launchesMutex());
+        for (qsizetype i = 0; i < launches().size(); ++i)
+            positions[launches()[i]].append(i);
     }
+    QList<std::pair<qsizetype, ToolCall>> ordered;
+    for (const ToolCall& call : result) {
+        QList<qsizetype>& candidates = positions[call.pid];
+        // Unknown to the runner: after every known launch, in the order of the log.
+        const qsizetype position = candidates.isEmpty() ? std::numeric_limits<qsizetype>::max() : candidates.takeFirst();
+        ordered.append({position, call});
+    }
+    std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    result.clear();
+    for (const auto& entry : ordered)
+        result.append(entry.second);
     return result;
+}
+
+bool QuorrelFixture::settle()
+{
+    const QDeadlineTimer deadline(std::chrono::minutes(1));
+    const auto launchCount = [] {
+        const std::lock_guard<std::mutex> lock(launchesMutex());
+        return launches().size();
+    };
+    qsizetype before = 0;
+    do {
+        before = launchCount();
+        // Calls already queued (a queued connection, a zero-time single shot) belong to what the
+        // test did; timers with a time of their own do not run here.
+        QCoreApplication::sendPostedEvents();
+        while (child_process::reapFinished() > 0) {
+            if (deadline.hasExpired())
+                return false;
+            QThread::msleep(2);
+        }
+    } while (launchCount() != before);
+    return true;
 }
 
 QList<ToolCall> QuorrelFixture::waitForCalls(qsizetype count)
 {
-    (void)QTest::qWaitFor([&] { return calls().size() >= count; }, 5000);
-    QTest::qWait(150);
+    EXPECT_TRUE(settle()) << "a tool never ended";
+    if (calls().size() < count) {
+        // The rest can only come from the event loop (a timer, a queued call): run it until they
+        // are there, and let what they started end too.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return calls().size() >= count; }, 60000)) << ::testing::PrintToString(calls());
+        EXPECT_TRUE(settle()) << "a tool never ended";
+    }
     return calls();
 }
 
 QList<ToolCall> QuorrelFixture::settledCalls()
 {
-    EXPECT_TRUE(QTest::qWaitFor([] { return child_process::reapFinished() == 0; }, 60000)) << "a tool never ended";
+    EXPECT_TRUE(settle()) << "a tool never ended";
     return calls();
 }
 
 void QuorrelFixture::clearCalls()
 {
+    // Whatever is still running records itself now, not into the next count.
+    settle();
     QFile::remove(home.path(QStringLiteral("calls.log")));
+    const std::lock_guard<std::mutex> lock(launchesMutex());
+    launches().clear();
 }
 
 ToolCall QuorrelFixture::readLanguages()

@@ -7,6 +7,9 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
+
+class QAbstractItemModelTester;
 
 // The modifiers of the keys that move a table row: Option+Command on a Mac, Alt elsewhere.
 #ifdef Q_OS_MACOS
@@ -46,15 +49,22 @@ protected:
     // 5-second timer is stopped unless asked for, so that it cannot add launches to a count.
     QuorrelAppDelegate& start(bool keepStartupCalls = false, bool keepTimer = false);
 
-    // Every launch so far, in the order the tools were started.
+    // Every launch recorded so far, in the order the runner started the tools.
     QList<ToolCall> calls();
-    // Waits until `count` launches have been recorded (fire-and-forget tools start in order but
-    // write their record a moment later), then a little more to catch extra ones.
-    QList<ToolCall> waitForCalls(qsizetype count);
-    void clearCalls();
-    // Every launch so far, once every tool started without waiting has ended and been reaped: each
-    // records itself before it ends, so nothing started before this call is missing.
+    // Delivers the calls already queued and waits, without running the event loop's timers (so
+    // that none can start anything meanwhile), until every tool the runner started has ended and
+    // been reaped. Each tool records itself
+    // before it ends, so then nothing started so far is missing from calls(). False when a tool
+    // was still running after a minute.
+    bool settle();
+    // Every launch so far, once settled.
     QList<ToolCall> settledCalls();
+    // The same, for launches that come from the event loop: when fewer than `count` have been
+    // started once settled, runs the event loop until there are `count`, then settles again.
+    // What the program started at once is all there, and nothing a later timer starts.
+    QList<ToolCall> waitForCalls(qsizetype count);
+    // Settles, then forgets every launch so far.
+    void clearCalls();
 
     static ToolCall call(const QString& tool, const QStringList& arguments) { return {0, tool, arguments}; }
     static ToolCall readLanguages();
@@ -73,4 +83,5 @@ protected:
     TestHome home;
     QString toolRoot;
     std::unique_ptr<QuorrelAppDelegate> delegate;
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> modelTesters; // on the window's tables
 };

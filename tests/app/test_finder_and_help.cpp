@@ -46,7 +46,6 @@ TEST_F(FinderAndDock, HiddenFilesSettingTakesTheFormOfTheSystemVersion)
         }
     }
     // The stand-in stores what the Mac would: a boolean from 10.9 on.
-    QTest::qWait(200);
     EXPECT_EQ(readDefault("com.apple.finder", "AppleShowAllFiles"), "0\n");
 
     clearCalls();
@@ -317,7 +316,8 @@ TEST_F(HelpCaches, FoldersMovedElsewhereBehindLinksAreStillCleared)
     ASSERT_TRUE(QFile::rename(otherDisk.path() + "/Caches", otherDisk.path() + "/Library/Caches"));
     ASSERT_TRUE(QFile::rename(otherDisk.path() + "/Preferences", otherDisk.path() + "/Library/Preferences"));
     ASSERT_TRUE(QFile::link(otherDisk.path() + "/Library", home.path("Library")));
-    QTest::qWait(1200); // the button's refresh a second after the first clearing
+    // The button's refresh a second after the first clearing.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls().size() == expected.size() + 1; }, 60000));
     clearCalls();
     d.clearAHVCaches(nullptr);
     EXPECT_EQ(waitForCalls(expected.size()), expected);

@@ -4,7 +4,12 @@
 #include "Classes/DefaultKeys.h"
 #include "platform/host/UserDefaults.h"
 
+#include <QDir>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTranslator>
 
 using Startup = QuorrelFixture;
 
@@ -143,7 +148,7 @@ TEST_F(Startup, ALocaleChangeRefreshesEverythingAndTerminationStopsObserving)
     for (const QString& name : {kCurrentLocaleDidChangeNotification, kMyNotificationLanguagesHaveBeenUpdated,
                                 kMyNotificationLocalesHaveBeenUpdated})
         NotificationCenter::defaultCenter().postNotificationName(name, nullptr);
-    EXPECT_TRUE(waitForCalls(0).isEmpty());
+    EXPECT_TRUE(settledCalls().isEmpty());
 }
 
 TEST_F(Startup, TheTimerRefreshesTheHelpCacheButton)
@@ -154,4 +159,64 @@ TEST_F(Startup, TheTimerRefreshesTheHelpCacheButton)
     setListing("  PID TTY   TIME CMD\n");
     EXPECT_TRUE(QTest::qWaitFor([&] { return !d.outlets.clearAHVCaches.isEnabled(); }, 8000));
     EXPECT_EQ(calls().value(0), listProcesses());
+}
+
+// Whatever Qt keeps for a program (settings, caches, its runtime folder, temporary files) goes to
+// the test program's own folders inside the build, never to the real home or to /tmp.
+TEST(TestFolders, WhatQtKeepsGoesToTheTestProgramsOwnFolders)
+{
+    const QString scratch = QDir(QStringLiteral(QUORREL_TEST_SCRATCH)).canonicalPath();
+    ASSERT_FALSE(scratch.isEmpty());
+    const QString own = QDir(qEnvironmentVariable("HOME") + QStringLiteral("/..")).canonicalPath();
+    EXPECT_TRUE(own.startsWith(scratch + QStringLiteral("/tmp/quorrel-test-"))) << own.toStdString();
+    for (const char* name : {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "TMPDIR"}) {
+        const QString path = QDir(qEnvironmentVariable(name)).canonicalPath();
+        EXPECT_TRUE(!own.isEmpty() && path.startsWith(own + QLatin1Char('/'))) << name << ": " << path.toStdString();
+    }
+    for (const auto location : {QStandardPaths::CacheLocation, QStandardPaths::GenericCacheLocation,
+                                QStandardPaths::ConfigLocation, QStandardPaths::GenericConfigLocation,
+                                QStandardPaths::AppDataLocation, QStandardPaths::RuntimeLocation,
+                                QStandardPaths::TempLocation}) {
+        const QString path = QStandardPaths::writableLocation(location);
+        EXPECT_TRUE(!own.isEmpty() && path.startsWith(own + QLatin1Char('/'))) << int(location) << ": " << path.toStdString();
+    }
+}
+
+// Started without the tools it works with (straight from the build rather than through
+// scripts/run), Quorrel says so on stderr and in one line at the top of its window, naming
+// scripts/run. A Mac always has its tools.
+TEST_F(Startup, WithoutItsToolsQuorrelSaysSoAndPointsAtScriptsRun)
+{
+#ifdef Q_OS_MACOS
+    GTEST_SKIP() << "a Mac has its tools";
+#endif
+    QWidget* window = start().window().widget();
+    EXPECT_FALSE(window->findChild<QLabel*>(QStringLiteral("toolsMissing"))) << "with every tool there";
+
+    const QString noTools = home.path(QStringLiteral("no-tools"));
+    ASSERT_TRUE(QDir().mkpath(noTools));
+    home.env().set("QUORREL_TOOL_ROOT", QFile::encodeName(noTools));
+    QTranslator english; // as the program loads it at launch
+    ASSERT_TRUE(english.load(QStringLiteral("quorrel_en"), QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&english);
+    window = start().window().widget();
+    QCoreApplication::removeTranslator(&english);
+    const QLabel* line = window->findChild<QLabel*>(QStringLiteral("toolsMissing"));
+    ASSERT_TRUE(line);
+    EXPECT_TRUE(line->isVisibleTo(window));
+    EXPECT_TRUE(line->text().contains(QStringLiteral("scripts/run"))) << line->text().toStdString();
+
+    // The program itself, as a newcomer starts it.
+    QProcess quorrel;
+    quorrel.start(buildPath(QStringLiteral("quorrel")), {});
+    ASSERT_TRUE(quorrel.waitForStarted());
+    QByteArray said;
+    const bool told = QTest::qWaitFor([&] {
+        said += quorrel.readAllStandardError();
+        return said.contains("scripts/run") || quorrel.state() == QProcess::NotRunning;
+    }, 60000);
+    quorrel.kill();
+    quorrel.waitForFinished();
+    EXPECT_TRUE(told && said.contains("scripts/run")) << said.toStdString();
+    EXPECT_TRUE(said.contains(QFile::encodeName(noTools) + "/usr/bin/defaults")) << said.toStdString();
 }

@@ -5,6 +5,7 @@
 #include "Classes/LocaleRow.h"
 #include "Classes/MoveArray.h"
 
+#include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
@@ -55,6 +56,9 @@ struct DraggableTable {
     }
     TableView table;
     MyTableData data;
+    // Checks every change the model announces against what it then holds.
+    std::unique_ptr<QAbstractItemModelTester> tester{
+        std::make_unique<QAbstractItemModelTester>(table.model(), QAbstractItemModelTester::FailureReportingMode::Fatal)};
 };
 
 } // namespace

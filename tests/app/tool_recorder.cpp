@@ -7,6 +7,8 @@
 //    tool root holds "ps-stall", prints that instead and hangs with stdout open;
 //  - anything else (kill, rm, killall) does nothing at all.
 // Records: pid, tool name and arguments separated by 0x1f, ended by 0x1e.
+// QUORREL_TEST_TOOL_DELAY_MS, when set, makes every tool wait that long before anything else: a
+// machine so loaded that each tool takes that long, to check that the tests' waits hold on it.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -52,6 +54,8 @@ int main(int argc, char** argv)
 {
     const char* slash = std::strrchr(argv[0], '/');
     const std::string tool = slash ? slash + 1 : argv[0];
+    if (const char* delay = std::getenv("QUORREL_TEST_TOOL_DELAY_MS"))
+        usleep(useconds_t(std::strtoul(delay, nullptr, 10) * 1000));
     record(argc, argv, tool);
     if (tool == "defaults") {
         if (access(inToolRoot("defaults-stall").c_str(), F_OK) == 0) {

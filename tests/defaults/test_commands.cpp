@@ -80,7 +80,7 @@ TEST_F(Commands, MisuseShowsTheUsageWithStatus255)
         {{"domains", "extra"}, "likeliest form"},
         {{"find"}, "likeliest form"},
         {{"import", "com.example.usage"}, "likeliest form"},
-        // ../shared/platform-notes.md: any other boolean value gives the usage and 255.
+        // Captured on a Mac (docs/defaults.md): any other boolean value gives the usage and 255.
         {{"write", "com.example.usage", "flag", "-bool", "maybe"}, "platform notes"},
         {{"write", "com.example.usage", "flag", "-boolean", "1"}, "platform notes"},
         {{"write", "com.example.usage", "flag", "-bool"}, "likeliest form"},

@@ -122,7 +122,7 @@ TEST_F(Defaults, SingleValuesPrintBareOnOneLine)
 }
 
 // A single text prints in the tool's 7-bit form: "Mise \\340 jour" for "Mise à jour" comes from
-// ../shared/platform-notes.md (captured outputs, high); the \\uxxxx form of other characters and
+// a capture on a Mac (docs/defaults.md, "Captured on a Mac"); the \\uxxxx form of other characters and
 // the doubled backslash follow the same rule (likeliest form).
 TEST_F(Defaults, OutputIsSevenBitWithOctalAndUtf16Escapes)
 {
@@ -219,7 +219,7 @@ TEST_F(Defaults, NestedValuesAndWholeDomainsUseTheMacLayout)
 // ---- How values are written ----
 
 // "defaults write ... true" writes a string: http://www.ss64.com/osx/defaults.html ("Data Types");
-// the characters that make a value an old-style list are from ../shared/platform-notes.md.
+// the characters that make a value an old-style list were captured on a Mac (docs/defaults.md).
 TEST_F(Defaults, ValuesWithoutListCharactersAreStoredAsPlainText)
 {
     const QStringList values{"a, b",          "~/x * $HOME",  "line1\nline2", "k = v;",
@@ -352,7 +352,7 @@ TEST_F(Defaults, AListOfAHundredThousandItemsIsWrittenAndReadWhole)
 
 // "-bool[ean] ... Value must be TRUE, FALSE, YES, or NO" (man page, quoted in
 // https://github.com/fish-shell/fish-shell/pull/3478); read back as 1 and 0:
-// https://github.com/msanders/cider/issues/28. Mixed letter case comes from ../shared/platform-notes.md.
+// https://github.com/msanders/cider/issues/28. Mixed letter case was captured on a Mac (docs/defaults.md).
 TEST_F(Defaults, BooleanOptionStoresBooleans)
 {
     struct Case {
@@ -452,7 +452,7 @@ TEST_F(Defaults, GlobalDomainHasThreeNamesAndOneFile)
 
 // ---- The files ----
 // Where and how the files are kept is the stand-in's own (Macs keep preferences in binary files,
-// ../shared/platform-notes.md "Storage"); the printouts follow the sourced layout above.
+// docs/defaults.md, "Captured on a Mac"); the printouts follow the sourced layout above.
 
 TEST_F(Defaults, ReadsXmlFilesAndWritesBinaryOnes)
 {
@@ -513,7 +513,7 @@ TEST_F(Defaults, WritingCreatesTheMissingPreferencesFolder)
 }
 
 // ---- Several processes at once ----
-// cfprefsd serialises writers on a Mac (../shared/platform-notes.md "Storage"); here a lock does.
+// cfprefsd serialises writers on a Mac (docs/defaults.md, "Captured on a Mac"); here a lock does.
 
 std::vector<std::unique_ptr<QProcess>> startWriters(const QString& domain, const QStringList& prefixes, int perPrefix)
 {

@@ -1,4 +1,4 @@
-#!/bin/bash
+#!/usr/bin/env bash
 # The sandbox's stand-in tools, run for real against a throw-away sandbox in a temporary folder:
 # they must act on the sandbox's own processes and files and refuse everything else.
 #   test_sandbox_tools.sh DEFAULTS SANDBOX_RM REPO

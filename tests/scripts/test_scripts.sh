@@ -1,4 +1,4 @@
-#!/bin/bash
+#!/usr/bin/env bash
 # scripts/run and scripts/test as a newcomer meets them, run for real: their options, the
 # folders scripts/run agrees to use and to delete (decoys of the test's own in a temporary
 # folder), and Quorrel itself on a virtual display for --screenshot, --reset and Ctrl-C.
@@ -101,6 +101,12 @@ check "scripts/run --screenshot into a missing folder fails with status 2" statu
 check "saying so in its own words" contains "$err" "scripts/run: cannot save the screenshot: no folder $work/no-such-folder"
 check "with no message of import's" lacks "$err" "import:"
 check "and without creating a sandbox" test ! -e "$work/unused"
+for folder in /tmp "$work" "$work/"; do
+    run_in "$work/unused" --screenshot "$folder"
+    check "scripts/run --screenshot $folder fails with status 2" status_is 2
+    check "saying $folder is a folder" contains "$err" "cannot save the screenshot: $folder is a folder"
+done
+check "and without creating a sandbox" test ! -e "$work/unused"
 
 # scripts/test, copied into a tree of its own with a tiny project whose one test fails in the
 # normal build and passes in the sanitizer build: nothing of the real tree is built or run.
@@ -131,6 +137,32 @@ check "but still runs the sanitizer suite" contains "$out" "== Build and tests u
 check "which passes" contains "$out" "100% tests passed"
 check "and says which failed" contains "$out" "scripts/test: FAILED: the tests"
 check "and only that" lacks "$out" "FAILED: the tests under the sanitizers"
+
+# A clone in a folder whose path holds a space: the sanitizers must still read their options,
+# suppressions file included. The sanitizer build's one test is a program built with
+# AddressSanitizer, which aborts at start when its options cannot be parsed.
+spaced="$work/my projects/quorrel"
+mkdir -p "$spaced/scripts" "$spaced/tests"
+cp "$repo/scripts/test" "$repo/scripts/install-deps" "$spaced/scripts/"
+cp "$repo/tests/lsan.supp" "$spaced/tests/"
+cat >"$spaced/CMakeLists.txt" <<'CMAKE'
+cmake_minimum_required(VERSION 3.22)
+project(TinySanitized C)
+enable_testing()
+if(CMAKE_BUILD_TYPE STREQUAL Debug)
+  file(WRITE ${CMAKE_BINARY_DIR}/starts.c "int main(void) { return 0; }\n")
+  add_executable(starts ${CMAKE_BINARY_DIR}/starts.c)
+  target_compile_options(starts PRIVATE -fsanitize=address)
+  target_link_options(starts PRIVATE -fsanitize=address)
+  add_test(NAME sanitized_program_starts COMMAND starts)
+else()
+  add_test(NAME passes COMMAND ${CMAKE_COMMAND} -E true)
+endif()
+CMAKE
+run_tool "$spaced/scripts/test"
+check "in a clone under a path with a space, the sanitizer suite passes" lacks "$out" "FAILED: the tests under the sanitizers"
+check "its program read the sanitizer options whole" lacks "$out$err" "expected '='"
+check "both suites passed" equals "$(grep -c "100% tests passed" <<<"$out")" 2
 
 # --- folders that are not sandboxes -------------------------------------------------------------
 root_like=$work/root-like
@@ -213,15 +245,18 @@ check "in the same folder, emptied and kept" equals "$(stat -c %i "$fresh")" "$f
 
 empty=$work/empty
 mkdir "$empty"
-run_in "$empty" --screenshot "$work/empty.png"
+run_in "$empty" --screenshot "$work/empty-shot"
 check "an empty folder becomes a sandbox" succeeded_and_marked "$empty"
+check "a screenshot named without an extension is a PNG" \
+    equals "$(head -c 8 "$work/empty-shot" 2>/dev/null | od -An -tx1 | tr -d ' \n')" 89504e470d0a1a0a
 
 old=$work/old-sandbox
 make_unmarked_sandbox "$old"
+before=$(snapshot "$old")
 run_in "$old" --screenshot "$work/old.png"
-check "an old sandbox without the marker is adopted" succeeded_and_marked "$old"
-check "saying so" contains "$err" "adopted"
-check "and keeps its settings" equals "$(region_in "$old")" fr_FR
+check "a sandbox made before the marker is refused like any other folder" test "$status" != 0 -a ! -e "$work/old.png"
+check "saying it is not a sandbox" contains "$err" "not a Quorrel sandbox"
+check "and left exactly as it was" equals "$(snapshot "$old")" "$before"
 
 # --- Ctrl-C ---------------------------------------------------------------------------------------
 # scripts/run in a process group of its own, as in a terminal; once Quorrel's window is up,
@@ -234,9 +269,8 @@ background=$!
 launch=$ctrl_c/run/quorrel.launch
 up=false
 for ((i = 0; i < 3000; i++)); do
-    if [[ -s $launch ]] && { read -r _ && read -r display && read -r xauthority; } <"$launch" &&
-        DISPLAY=$display XAUTHORITY=$xauthority timeout 60 \
-            xdotool search --sync --onlyvisible --name '^Quorrel$' >/dev/null 2>&1; then
+    if [[ -s $launch ]] && { read -r quorrel_pid && read -r display; } <"$launch" &&
+        DISPLAY=$display timeout 60 xdotool search --sync --onlyvisible --name '^Quorrel$' >/dev/null 2>&1; then
         up=true
         break
     fi
@@ -247,10 +281,12 @@ check "scripts/run shows Quorrel's window on a virtual display" $up
 # Quorrel's language comes from the sandbox's AppleLanguages (seeded en-GB, de-DE, fr-FR,
 # zh-Hans-CN), as on a Mac.
 quorrel_language=none
-if $up && { read -r launcher_pid; } <"$launch" && quorrel_pid=$(pgrep -P "$launcher_pid" | head -n 1); then
+if $up && [[ -r /proc/$quorrel_pid/environ ]]; then
     quorrel_language=$(tr '\0' '\n' <"/proc/$quorrel_pid/environ" | sed -n 's/^LANGUAGE=//p')
 fi
 check "with LANGUAGE taken from the sandbox's preferred languages" equals "$quorrel_language" en_GB:de_DE:fr_FR:zh_Hans_CN
+check "as scripts/run's own child, with no launcher shell between" \
+    equals "$(ps -o ppid= -p "${quorrel_pid:-0}" 2>/dev/null | tr -d ' ')" "$background"
 kill -s INT -- "-$background" 2>/dev/null || true
 status=0
 wait "$background" || status=$?

@@ -1,3 +1,5 @@
+#include "OwnFolders.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +12,8 @@ int main(int argc, char** argv)
     // Test discovery runs outside ctest's environment; never reach for a real display unasked.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before Qt looks at any of them.
+    const OwnFolders folders;
     QApplication app(argc, argv);
     // Nothing a test sees may depend on the machine's own locale.
     QLocale::setDefault(QLocale::c());

@@ -1,6 +1,8 @@
 #pragma once
 // Reader for the old-style (OpenStep) property-list text that `defaults write` accepts as a value:
-// (a, b), { key = value; }, "quoted \"text\"", <0fbd77>, bare words. libplist has no such parser.
+// (a, b), { key = value; }, "quoted \"text\"", <0fbd77>, bare words. libplist reads this form
+// only from 2.3 on (plist_from_openstep), and Debian 12 ships 2.2 (see ARCHITECTURE.md,
+// "Workarounds bound to a library version").
 #include "plist/PlistStore.h"
 
 #include <plist/plist.h>
