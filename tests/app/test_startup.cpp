@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
+#include <unicode/locid.h>
 
 using Startup = QuorrelFixture;
 
@@ -180,6 +181,16 @@ TEST(TestFolders, WhatQtKeepsGoesToTheTestProgramsOwnFolders)
         const QString path = QStandardPaths::writableLocation(location);
         EXPECT_TRUE(!own.isEmpty() && path.startsWith(own + QLatin1Char('/'))) << int(location) << ": " << path.toStdString();
     }
+}
+
+// The machine's own locale reaches no test: not Qt, not ICU's default, not the tools a test starts.
+TEST(TestFolders, TheMachinesLocaleReachesNoTest)
+{
+    EXPECT_EQ(qgetenv("LC_ALL"), QByteArray("C.UTF-8"));
+    EXPECT_EQ(qgetenv("LANG"), QByteArray("C.UTF-8"));
+    EXPECT_TRUE(qEnvironmentVariableIsEmpty("LANGUAGE"));
+    EXPECT_STREQ(icu::Locale::getDefault().getName(), "en_US_POSIX");
+    EXPECT_EQ(QLocale().name(), QStringLiteral("C"));
 }
 
 // Started without the tools it works with (straight from the build rather than through

@@ -12,7 +12,12 @@ int main(int argc, char** argv)
     // Test discovery runs outside ctest's environment; never reach for a real display unasked.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Before Qt looks at any of them.
+    // Before Qt and ICU look at any of them: nothing a test sees, nor any tool it starts, may
+    // depend on the machine's own locale (ctest passes only the first variable of a list to
+    // discovered tests).
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("LANG", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     const OwnFolders folders;
     QApplication app(argc, argv);
     // Nothing a test sees may depend on the machine's own locale.
