@@ -4,6 +4,7 @@
 
 #include "platform/PlistBinaryFormat.h"
 #include "platform/PlistStore.h"
+#include "platform/Utf8.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -24,7 +25,7 @@ std::string textProblem(std::string_view text)
 {
     if (std::memchr(text.data(), '\0', text.size()))
         return kNul;
-    if (!isValidUtf8(text))
+    if (!utf8::isValid(text))
         return "a text in it is not valid UTF-8";
     return {};
 }
@@ -95,40 +96,6 @@ std::string tree(plist_t root, bool keysUnique)
 std::string value(plist_t node, int levels)
 {
     return walk(node, 0, levels, false);
-}
-
-bool isValidUtf8(std::string_view text)
-{
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-    for (size_t i = 0; i < text.size();) {
-        const unsigned lead = byte(i);
-        size_t length = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if ((lead & 0xE0) == 0xC0)
-            length = 2, cp = lead & 0x1F, minimum = 0x80;
-        else if ((lead & 0xF0) == 0xE0)
-            length = 3, cp = lead & 0x0F, minimum = 0x800;
-        else if ((lead & 0xF8) == 0xF0)
-            length = 4, cp = lead & 0x07, minimum = 0x10000;
-        else
-            return false;
-        if (i + length > text.size())
-            return false;
-        for (size_t k = 1; k < length; ++k) {
-            if ((byte(i + k) & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (byte(i + k) & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
 }
 
 } // namespace plist_check
