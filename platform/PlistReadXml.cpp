@@ -22,6 +22,7 @@ namespace plist_check {
 namespace {
 
 const char kMalformed[] = "it is not a well-formed XML property list";
+const char kUnknownEntity[] = "it holds an '&' that starts no known entity";
 
 bool isSpace(char c)
 {
@@ -341,10 +342,9 @@ private:
 
     std::string entity()
     {
-        const char kUnknown[] = "it holds an '&' that starts no known entity";
         const size_t end = text_.find(';', at_);
         if (end == std::string_view::npos || end - at_ > 12)
-            return kUnknown;
+            return kUnknownEntity;
         const std::string_view name = text_.substr(at_ + 1, end - at_ - 1);
         at_ = end + 1;
         if (!holdsText(open_.back().element))
@@ -353,16 +353,22 @@ private:
             leafText_ += name == "amp" ? '&' : name == "lt" ? '<' : name == "gt" ? '>' : name == "quot" ? '"' : '\'';
             return {};
         }
+        return characterReference(name);
+    }
+
+    // A character named by its number: "#233" or "#xE9".
+    std::string characterReference(std::string_view name)
+    {
         if (name.size() < 2 || name[0] != '#')
-            return kUnknown;
+            return kUnknownEntity;
         const bool hex = lower(name[1]) == 'x';
         const std::string_view digits = name.substr(hex ? 2 : 1);
         if (digits.empty())
-            return kUnknown;
+            return kUnknownEntity;
         uint32_t cp = 0;
         for (const char c : digits) {
             if (hex ? !isHexDigit(c) : !isDigit(c))
-                return kUnknown;
+                return kUnknownEntity;
             cp = cp * (hex ? 16 : 10) + (isDigit(c) ? unsigned(c - '0') : unsigned(lower(c) - 'a' + 10));
             if (cp > 0x10FFFF)
                 return "a character reference in it is beyond U+10FFFF";
