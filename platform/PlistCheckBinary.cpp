@@ -248,17 +248,26 @@ private:
             return kDamaged;
 
         const unsigned type = byte(at) >> 4;
-        if (type != plist_binary::kArray && type != plist_binary::kDict) {
-            uint64_t payload = 0;
-            std::string why = leaf(at, payload);
-            if (!why.empty())
-                return why;
-            state_[object] = State::Done;
-            nodes_[object] = 1;
-            payload_[object] = payload;
-            return {};
-        }
+        if (type != plist_binary::kArray && type != plist_binary::kDict)
+            return visitLeaf(object, at);
+        return visitCollection(object, at, type, above);
+    }
 
+    std::string visitLeaf(uint64_t object, size_t at)
+    {
+        uint64_t payload = 0;
+        std::string why = leaf(at, payload);
+        if (!why.empty())
+            return why;
+        state_[object] = State::Done;
+        nodes_[object] = 1;
+        payload_[object] = payload;
+        return {};
+    }
+
+    // An array or a dictionary (`type`) at `at`, and everything below it.
+    std::string visitCollection(uint64_t object, size_t at, unsigned type, int above)
+    {
         if (above + 1 > plist_store::kMaxNesting)
             return tooDeep();
         size_t refs = at;
