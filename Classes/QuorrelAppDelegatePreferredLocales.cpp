@@ -6,6 +6,9 @@
 #include "platform/LocaleIdentifier.h"
 #include "platform/host/UserDefaults.h"
 
+// The "tag" of each of the four step buttons beside the saved combinations (MainWindow.ui).
+enum LocaleStepTag { kFirstLocaleTag = 0, kPreviousLocaleTag = 1, kNextLocaleTag = 2, kLastLocaleTag = 3 };
+
 // Brings the language `language` names (itself, else the first of its base) to the front, unchanged.
 // A language already first, or missing, changes nothing: with en-GB first, a saved en_US leaves a
 // later en-US where it is.
@@ -130,10 +133,10 @@ void QuorrelAppDelegate::selectLocale(QObject* sender)
     const int selected = menu->indexOfSelectedItem();
     int target = 0;
     switch (tagOf(sender)) {
-    case 0: target = 0; break;
-    case 1: target = qMax(selected - 1, 0); break;
-    case 2: target = qMin(selected + 1, n - 1); break;
-    case 3: target = qMax(n - 1, 0); break;
+    case kFirstLocaleTag: target = 0; break;
+    case kPreviousLocaleTag: target = qMax(selected - 1, 0); break;
+    case kNextLocaleTag: target = qMin(selected + 1, n - 1); break;
+    case kLastLocaleTag: target = qMax(n - 1, 0); break;
     default: return;
     }
     // An empty menu has no entry to step to.

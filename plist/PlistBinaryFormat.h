@@ -191,3 +191,28 @@ private:
 };
 
 } // namespace plist_binary
+
+// The kinds of object a marker's high nibble names, and the low nibble that says the count
+// follows as an integer object. Read by the checker of binary files (PlistCheckBinary.cpp).
+namespace plist_binary {
+
+enum Marker : unsigned {
+    kNull = 0x0, // also false (0x08) and true (0x09)
+    kInt = 0x1,
+    kReal = 0x2,
+    kDate = 0x3,
+    kData = 0x4,
+    kAscii = 0x5,
+    kUtf16 = 0x6,
+    kUid = 0x8,
+    kArray = 0xA,
+    kOrderedSet = 0xB,
+    kSet = 0xC,
+    kDict = 0xD,
+};
+
+constexpr unsigned kCountFollows = 0xF;
+constexpr unsigned char kFalseMarker = 0x08;
+constexpr unsigned char kTrueMarker = 0x09;
+
+} // namespace plist_binary

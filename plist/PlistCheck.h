@@ -34,7 +34,4 @@ std::string tree(plist_t root, bool keysUnique = false);
 // without NUL.
 std::string value(plist_t node, int levels);
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
-bool isValidUtf8(std::string_view text);
-
 } // namespace plist_check

@@ -4,6 +4,7 @@
 // object at every use, which is what lets 146 bytes expand into millions of nodes.
 #include "PlistCheck.h"
 
+#include "PlistBinaryFormat.h"
 #include "PlistStore.h"
 
 #include <algorithm>
@@ -19,6 +20,9 @@ constexpr size_t kHeaderSize = 8;
 constexpr size_t kTrailerSize = 32;
 
 const char kDamaged[] = "it is a damaged binary property list";
+const char kUnknownKind[] = "it holds an object of a kind a preference file cannot hold";
+const char kNul[] = "a text in it holds a NUL character, which the store cannot keep";
+const char kHalfPair[] = "a UTF-16 text in it holds half a surrogate pair";
 
 uint64_t saturatingAdd(uint64_t a, uint64_t b)
 {
@@ -89,11 +93,11 @@ private:
     {
         const unsigned info = byte(at) & 0xF;
         ++at;
-        if (info != 0xF) {
+        if (info != plist_binary::kCountFollows) {
             count = info;
             return true;
         }
-        if (!fits(at, 1) || (byte(at) & 0xF0) != 0x10 || (byte(at) & 0xF) > 3)
+        if (!fits(at, 1) || (byte(at) >> 4) != plist_binary::kInt || (byte(at) & 0xF) > 3)
             return false;
         const unsigned size = 1u << (byte(at) & 0xF);
         if (!fits(at + 1, size))
@@ -115,97 +119,120 @@ private:
         const unsigned info = marker & 0xF;
         payload = 0;
         switch (marker >> 4) {
-        case 0x0:
-            if (marker == 0x08 || marker == 0x09)
-                return {};
-            if (marker == 0x00)
-                return "it holds a null object, which a preference file cannot hold";
-            break;
-        case 0x1:
-            if (info <= 3)
-                return fits(at + 1, 1u << info) ? std::string() : kDamaged;
-            if (info == 4)
-                return "it holds an integer wider than 64 bits, which the store cannot keep";
-            break;
-        case 0x2:
+        case plist_binary::kNull:
+            return singleton(marker);
+        case plist_binary::kInt:
+            return integer(at, info);
+        case plist_binary::kReal:
             if (info == 2 || info == 3)
                 return fits(at + 1, 1u << info) ? std::string() : kDamaged;
             break;
-        case 0x3: {
-            if (marker != 0x33)
-                break;
-            if (!fits(at + 1, 8))
-                return kDamaged;
-            const uint64_t bits = bigEndian(at + 1, 8);
-            double seconds = 0;
-            static_assert(sizeof seconds == sizeof bits, "IEEE double");
-            std::memcpy(&seconds, &bits, sizeof seconds);
-            // libplist 2.2 holds dates as 32-bit seconds from 2001.
-            if (!(seconds > -2147483649.0 && seconds < 2147483648.0))
-                return "it holds a date outside 1932-12-13 to 2069-01-19, which the store cannot keep";
-            return {};
-        }
-        case 0x4: {
-            uint64_t count = 0;
-            size_t payloadAt = at;
-            if (!readCount(payloadAt, count) || !fits(payloadAt, count))
-                return kDamaged;
-            payload = count;
-            return {};
-        }
-        case 0x5: {
-            uint64_t count = 0;
-            size_t text = at;
-            if (!readCount(text, count) || !fits(text, count))
-                return kDamaged;
-            for (uint64_t i = 0; i < count; ++i) {
-                const unsigned c = byte(text + i);
-                if (c == 0)
-                    return "a text in it holds a NUL character, which the store cannot keep";
-                if (c >= 0x80)
-                    return "a text in it is marked as ASCII but holds a byte above 127";
-            }
-            payload = count;
-            return {};
-        }
-        case 0x6: {
-            uint64_t count = 0;
-            size_t text = at;
-            if (!readCount(text, count) || count > (table_ - std::min<size_t>(text, table_)) / 2)
-                return kDamaged;
-            bool high = false; // the last unit opened a surrogate pair
-            for (uint64_t i = 0; i < count; ++i) {
-                const uint64_t unit = bigEndian(text + 2 * i, 2);
-                if (unit == 0)
-                    return "a text in it holds a NUL character, which the store cannot keep";
-                const bool isHigh = unit >= 0xD800 && unit <= 0xDBFF;
-                const bool isLow = unit >= 0xDC00 && unit <= 0xDFFF;
-                if (high != isLow)
-                    return "a UTF-16 text in it holds half a surrogate pair";
-                high = isHigh;
-            }
-            if (high)
-                return "a UTF-16 text in it holds half a surrogate pair";
-            payload = 3 * count; // at most three UTF-8 bytes per unit
-            return {};
-        }
-        case 0x8:
+        case plist_binary::kDate:
+            if (marker == plist_binary::kDateMarker)
+                return date(at);
+            break;
+        case plist_binary::kData:
+            return data(at, payload);
+        case plist_binary::kAscii:
+            return asciiText(at, payload);
+        case plist_binary::kUtf16:
+            return utf16Text(at, payload);
+        case plist_binary::kUid:
             if (info <= 7)
                 return fits(at + 1, info + 1) ? std::string() : kDamaged;
             break;
-        case 0xB:
-        case 0xC:
+        case plist_binary::kOrderedSet:
+        case plist_binary::kSet:
             return "it holds a set, which a preference file cannot hold";
         default:
             break;
         }
-        return "it holds an object of a kind a preference file cannot hold";
+        return kUnknownKind;
+    }
+
+    static std::string singleton(unsigned marker)
+    {
+        if (marker == plist_binary::kFalseMarker || marker == plist_binary::kTrueMarker)
+            return {};
+        if (marker == plist_binary::kNull)
+            return "it holds a null object, which a preference file cannot hold";
+        return kUnknownKind;
+    }
+
+    std::string integer(size_t at, unsigned info) const
+    {
+        if (info <= 3)
+            return fits(at + 1, 1u << info) ? std::string() : kDamaged;
+        if (info == 4)
+            return "it holds an integer wider than 64 bits, which the store cannot keep";
+        return kUnknownKind;
+    }
+
+    std::string date(size_t at) const
+    {
+        if (!fits(at + 1, 8))
+            return kDamaged;
+        const uint64_t bits = bigEndian(at + 1, 8);
+        double seconds = 0;
+        static_assert(sizeof seconds == sizeof bits, "IEEE double");
+        std::memcpy(&seconds, &bits, sizeof seconds);
+        // libplist 2.2 holds dates as 32-bit seconds from 2001.
+        if (!(seconds > -2147483649.0 && seconds < 2147483648.0))
+            return "it holds a date outside 1932-12-13 to 2069-01-19, which the store cannot keep";
+        return {};
+    }
+
+    std::string data(size_t at, uint64_t& payload) const
+    {
+        uint64_t count = 0;
+        if (!readCount(at, count) || !fits(at, count))
+            return kDamaged;
+        payload = count;
+        return {};
+    }
+
+    std::string asciiText(size_t at, uint64_t& payload) const
+    {
+        uint64_t count = 0;
+        if (!readCount(at, count) || !fits(at, count))
+            return kDamaged;
+        for (uint64_t i = 0; i < count; ++i) {
+            const unsigned c = byte(at + i);
+            if (c == 0)
+                return kNul;
+            if (c >= 0x80)
+                return "a text in it is marked as ASCII but holds a byte above 127";
+        }
+        payload = count;
+        return {};
+    }
+
+    std::string utf16Text(size_t at, uint64_t& payload) const
+    {
+        uint64_t count = 0;
+        if (!readCount(at, count) || count > (table_ - std::min<size_t>(at, table_)) / 2)
+            return kDamaged;
+        bool high = false; // the last unit opened a surrogate pair
+        for (uint64_t i = 0; i < count; ++i) {
+            const uint64_t unit = bigEndian(at + 2 * i, 2);
+            if (unit == 0)
+                return kNul;
+            const bool isHigh = unit >= 0xD800 && unit <= 0xDBFF;
+            const bool isLow = unit >= 0xDC00 && unit <= 0xDFFF;
+            if (high != isLow)
+                return kHalfPair;
+            high = isHigh;
+        }
+        if (high)
+            return kHalfPair;
+        payload = 3 * count; // at most three UTF-8 bytes per unit
+        return {};
     }
 
     bool isText(uint64_t object) const
     {
         const size_t at = offsetOf(object);
-        return at != 0 && ((byte(at) >> 4) == 0x5 || (byte(at) >> 4) == 0x6);
+        return at != 0 && ((byte(at) >> 4) == plist_binary::kAscii || (byte(at) >> 4) == plist_binary::kUtf16);
     }
 
     // Checks `object` and everything below it; `above` collections enclose it. Recursion stops
@@ -221,24 +248,33 @@ private:
             return kDamaged;
 
         const unsigned type = byte(at) >> 4;
-        if (type != 0xA && type != 0xD) {
-            uint64_t payload = 0;
-            std::string why = leaf(at, payload);
-            if (!why.empty())
-                return why;
-            state_[object] = State::Done;
-            nodes_[object] = 1;
-            payload_[object] = payload;
-            return {};
-        }
+        if (type != plist_binary::kArray && type != plist_binary::kDict)
+            return visitLeaf(object, at);
+        return visitCollection(object, at, type, above);
+    }
 
+    std::string visitLeaf(uint64_t object, size_t at)
+    {
+        uint64_t payload = 0;
+        std::string why = leaf(at, payload);
+        if (!why.empty())
+            return why;
+        state_[object] = State::Done;
+        nodes_[object] = 1;
+        payload_[object] = payload;
+        return {};
+    }
+
+    // An array or a dictionary (`type`) at `at`, and everything below it.
+    std::string visitCollection(uint64_t object, size_t at, unsigned type, int above)
+    {
         if (above + 1 > plist_store::kMaxNesting)
             return tooDeep();
         size_t refs = at;
         uint64_t count = 0;
         if (!readCount(refs, count))
             return kDamaged;
-        const uint64_t refCount = type == 0xD ? 2 * count : count;
+        const uint64_t refCount = type == plist_binary::kDict ? 2 * count : count;
         if (count > UINT64_MAX / 2 || refCount > (table_ - std::min<size_t>(refs, table_)) / refSize_)
             return kDamaged;
 
@@ -250,7 +286,7 @@ private:
             const uint64_t child = bigEndian(refs + i * refSize_, refSize_);
             if (child >= objects_)
                 return kDamaged;
-            if (type == 0xD && i < count && !isText(child))
+            if (type == plist_binary::kDict && i < count && !isText(child))
                 return "a dictionary key in it is not a text";
             std::string why = visit(child, above + 1);
             if (!why.empty())

@@ -4,6 +4,7 @@
 
 #include "PlistBinaryFormat.h"
 #include "PlistStore.h"
+#include "Utf8.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -24,60 +25,66 @@ std::string textProblem(std::string_view text)
 {
     if (std::memchr(text.data(), '\0', text.size()))
         return kNul;
-    if (!isValidUtf8(text))
+    if (!utf8::isValid(text))
         return "a text in it is not valid UTF-8";
     return {};
 }
 
 // `keysOnce`: a loaded file may repeat a key in one dictionary (a binary file can), which libplist
 // keeps twice; the store could not write that back as it was read.
+std::string walk(plist_t node, int above, int levels, bool keysOnce);
+
+std::string walkArray(plist_t node, int above, int levels, bool keysOnce)
+{
+    std::string why;
+    plist_store::forEachArrayItem(node, [&](plist_t item) {
+        if (why.empty())
+            why = walk(item, above + 1, levels, keysOnce);
+    });
+    return why;
+}
+
+std::string walkDict(plist_t node, int above, int levels, bool keysOnce)
+{
+    // libplist hands out each key as a fresh copy; they stay alive while the index refers to them.
+    const size_t count = plist_dict_get_size(node);
+    std::vector<plist_store::CString> keys;
+    keys.reserve(keysOnce ? count : 0);
+    plist_binary::TextIndex seen(keysOnce && count > 1 ? count : 0);
+    plist_dict_iter iter = nullptr;
+    plist_dict_new_iter(node, &iter);
+    std::string why;
+    while (why.empty()) {
+        char* rawKey = nullptr;
+        plist_t item = nullptr;
+        plist_dict_next_item(node, iter, &rawKey, &item);
+        plist_store::CString key(rawKey);
+        if (!item)
+            break;
+        const std::string_view text = key ? std::string_view(key.get()) : std::string_view();
+        why = textProblem(text);
+        if (why.empty() && keysOnce && count > 1) {
+            keys.push_back(std::move(key));
+            const auto keyText = [&](uint32_t n) { return std::string_view(keys[n].get()); };
+            if (seen.findOrAdd(text, static_cast<uint32_t>(keys.size() - 1), keyText) != plist_binary::TextIndex::kAbsent)
+                why = "a dictionary in it holds the same key twice";
+        }
+        if (why.empty())
+            why = walk(item, above + 1, levels, keysOnce);
+    }
+    std::free(iter);
+    return why;
+}
+
 std::string walk(plist_t node, int above, int levels, bool keysOnce)
 {
     switch (plist_get_node_type(node)) {
     case PLIST_STRING:
         return textProblem(plist_store::stringValue(node));
-    case PLIST_ARRAY: {
-        if (above + 1 > levels)
-            return tooDeep(levels);
-        std::string why;
-        plist_store::forEachArrayItem(node, [&](plist_t item) {
-            if (why.empty())
-                why = walk(item, above + 1, levels, keysOnce);
-        });
-        return why;
-    }
-    case PLIST_DICT: {
-        if (above + 1 > levels)
-            return tooDeep(levels);
-        // libplist hands out each key as a fresh copy; they stay alive while the index refers to them.
-        const size_t count = plist_dict_get_size(node);
-        std::vector<plist_store::CString> keys;
-        keys.reserve(keysOnce ? count : 0);
-        plist_binary::TextIndex seen(keysOnce && count > 1 ? count : 0);
-        plist_dict_iter iter = nullptr;
-        plist_dict_new_iter(node, &iter);
-        std::string why;
-        while (why.empty()) {
-            char* rawKey = nullptr;
-            plist_t item = nullptr;
-            plist_dict_next_item(node, iter, &rawKey, &item);
-            plist_store::CString key(rawKey);
-            if (!item)
-                break;
-            const std::string_view text = key ? std::string_view(key.get()) : std::string_view();
-            why = textProblem(text);
-            if (why.empty() && keysOnce && count > 1) {
-                keys.push_back(std::move(key));
-                const auto keyText = [&](uint32_t n) { return std::string_view(keys[n].get()); };
-                if (seen.findOrAdd(text, static_cast<uint32_t>(keys.size() - 1), keyText) != plist_binary::TextIndex::kAbsent)
-                    why = "a dictionary in it holds the same key twice";
-            }
-            if (why.empty())
-                why = walk(item, above + 1, levels, keysOnce);
-        }
-        std::free(iter);
-        return why;
-    }
+    case PLIST_ARRAY:
+        return above + 1 > levels ? tooDeep(levels) : walkArray(node, above, levels, keysOnce);
+    case PLIST_DICT:
+        return above + 1 > levels ? tooDeep(levels) : walkDict(node, above, levels, keysOnce);
     default:
         return {};
     }
@@ -95,40 +102,6 @@ std::string tree(plist_t root, bool keysUnique)
 std::string value(plist_t node, int levels)
 {
     return walk(node, 0, levels, false);
-}
-
-bool isValidUtf8(std::string_view text)
-{
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-    for (size_t i = 0; i < text.size();) {
-        const unsigned lead = byte(i);
-        size_t length = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if ((lead & 0xE0) == 0xC0)
-            length = 2, cp = lead & 0x1F, minimum = 0x80;
-        else if ((lead & 0xF0) == 0xE0)
-            length = 3, cp = lead & 0x0F, minimum = 0x800;
-        else if ((lead & 0xF8) == 0xF0)
-            length = 4, cp = lead & 0x07, minimum = 0x10000;
-        else
-            return false;
-        if (i + length > text.size())
-            return false;
-        for (size_t k = 1; k < length; ++k) {
-            if ((byte(i + k) & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (byte(i + k) & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
 }
 
 } // namespace plist_check

@@ -5,10 +5,12 @@
 // bytes) and reads a file holding several values as its first. This reader refuses all of those
 // with a reason, measures the nesting before anything recurses, and writes each value once, so
 // the cost follows the size of the file.
+#include "DecimalNumber.h"
 #include "PlistBinaryFormat.h"
 #include "PlistCheck.h"
 
 #include "PlistStore.h"
+#include "Utf8.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -20,6 +22,7 @@ namespace plist_check {
 namespace {
 
 const char kMalformed[] = "it is not a well-formed XML property list";
+const char kUnknownEntity[] = "it holds an '&' that starts no known entity";
 
 bool isSpace(char c)
 {
@@ -99,32 +102,14 @@ std::optional<uint64_t> exactInteger(std::string_view text)
 bool isExactReal(std::string_view text)
 {
     text = trimmed(text);
-    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
-        text.remove_prefix(1);
-    if (equalsIgnoringCase(text, "nan") || equalsIgnoringCase(text, "inf") || equalsIgnoringCase(text, "infinity"))
+    std::string_view unsignedText = text;
+    if (!unsignedText.empty() && (unsignedText.front() == '+' || unsignedText.front() == '-'))
+        unsignedText.remove_prefix(1);
+    if (equalsIgnoringCase(unsignedText, "nan") || equalsIgnoringCase(unsignedText, "inf")
+        || equalsIgnoringCase(unsignedText, "infinity"))
         return true;
-    size_t i = 0;
-    size_t digits = 0;
-    while (i < text.size() && isDigit(text[i]))
-        ++i, ++digits;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i]))
-            ++i, ++digits;
-    }
-    if (digits == 0)
-        return false;
-    if (i < text.size() && lower(text[i]) == 'e') {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        const size_t start = i;
-        while (i < text.size() && isDigit(text[i]))
-            ++i;
-        if (i == start)
-            return false;
-    }
-    return i == text.size();
+    const size_t length = decimal_number::leadingLength(text);
+    return length > 0 && length == text.size();
 }
 
 // Days from 1970-01-01 to a civil date (proleptic Gregorian).
@@ -234,25 +219,6 @@ std::string decodeBase64(std::string_view text)
         }
     }
     return out;
-}
-
-void appendUtf8(std::string& out, uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 // What an open element is.
@@ -376,10 +342,9 @@ private:
 
     std::string entity()
     {
-        const char kUnknown[] = "it holds an '&' that starts no known entity";
         const size_t end = text_.find(';', at_);
         if (end == std::string_view::npos || end - at_ > 12)
-            return kUnknown;
+            return kUnknownEntity;
         const std::string_view name = text_.substr(at_ + 1, end - at_ - 1);
         at_ = end + 1;
         if (!holdsText(open_.back().element))
@@ -388,16 +353,22 @@ private:
             leafText_ += name == "amp" ? '&' : name == "lt" ? '<' : name == "gt" ? '>' : name == "quot" ? '"' : '\'';
             return {};
         }
+        return characterReference(name);
+    }
+
+    // A character named by its number: "#233" or "#xE9".
+    std::string characterReference(std::string_view name)
+    {
         if (name.size() < 2 || name[0] != '#')
-            return kUnknown;
+            return kUnknownEntity;
         const bool hex = lower(name[1]) == 'x';
         const std::string_view digits = name.substr(hex ? 2 : 1);
         if (digits.empty())
-            return kUnknown;
+            return kUnknownEntity;
         uint32_t cp = 0;
         for (const char c : digits) {
             if (hex ? !isHexDigit(c) : !isDigit(c))
-                return kUnknown;
+                return kUnknownEntity;
             cp = cp * (hex ? 16 : 10) + (isDigit(c) ? unsigned(c - '0') : unsigned(lower(c) - 'a' + 10));
             if (cp > 0x10FFFF)
                 return "a character reference in it is beyond U+10FFFF";
@@ -406,7 +377,7 @@ private:
             return "a text in it holds a NUL character, which the store cannot keep";
         if (cp >= 0xD800 && cp <= 0xDFFF)
             return "a character reference in it names half a surrogate pair";
-        appendUtf8(leafText_, cp);
+        utf8::append(leafText_, cp);
         return {};
     }
 
@@ -419,43 +390,64 @@ private:
             return kMalformed;
         if (startsWith("<!--"))
             return skipPast("<!--", "-->") ? std::string() : kMalformed;
-        if (startsWith("<![CDATA[")) {
-            std::string_view inside;
-            if (!skipPast("<![CDATA[", "]]>", &inside))
-                return kMalformed;
-            if (textLeaf)
-                leafText_.append(inside.data(), inside.size());
-            else if (!isBlank(inside))
-                return kMalformed;
-            return {};
-        }
+        if (startsWith("<![CDATA["))
+            return cdata(textLeaf);
         if (startsWith("<?"))
             return skipPast("<?", "?>") ? std::string() : kMalformed;
-        if (startsWith("<!")) {
-            // A DOCTYPE, before everything else; one with an internal subset could declare entities.
-            const size_t end = text_.find('>', at_);
-            if (end == std::string_view::npos || text_.substr(at_, end - at_).find('[') != std::string_view::npos
-                || !open_.empty() || top_ || sawPlist_)
-                return kMalformed;
-            at_ = end + 1;
-            return {};
-        }
+        if (startsWith("<!"))
+            return doctype();
         if (textLeaf && !startsWith("</"))
             return kMalformed; // no element inside a text
-        const bool closing = startsWith("</");
-        const size_t name = at_ + (closing ? 2 : 1);
-        size_t nameEnd = name;
-        while (nameEnd < text_.size() && !isSpace(text_[nameEnd]) && text_[nameEnd] != '>' && text_[nameEnd] != '/')
-            ++nameEnd;
-        const std::string_view tag = text_.substr(name, nameEnd - name);
-        // The end of the tag, with '>' inside quoted attribute values skipped.
-        size_t end = nameEnd;
+        return elementTag();
+    }
+
+    std::string cdata(bool textLeaf)
+    {
+        std::string_view inside;
+        if (!skipPast("<![CDATA[", "]]>", &inside))
+            return kMalformed;
+        if (textLeaf)
+            leafText_.append(inside.data(), inside.size());
+        else if (!isBlank(inside))
+            return kMalformed;
+        return {};
+    }
+
+    // A DOCTYPE, before everything else; one with an internal subset could declare entities.
+    std::string doctype()
+    {
+        const size_t end = text_.find('>', at_);
+        if (end == std::string_view::npos || text_.substr(at_, end - at_).find('[') != std::string_view::npos
+            || !open_.empty() || top_ || sawPlist_)
+            return kMalformed;
+        at_ = end + 1;
+        return {};
+    }
+
+    // Where a tag that starts before `from` ends, at its '>', with '>' inside quoted attribute
+    // values skipped; the text's size when it does not end.
+    size_t tagEnd(size_t from) const
+    {
+        size_t end = from;
         char quote = 0;
         while (end < text_.size() && (quote || text_[end] != '>')) {
             if (quote ? text_[end] == quote : (text_[end] == '"' || text_[end] == '\''))
                 quote = quote ? 0 : text_[end];
             ++end;
         }
+        return end;
+    }
+
+    // An element's start or end tag.
+    std::string elementTag()
+    {
+        const bool closing = startsWith("</");
+        const size_t name = at_ + (closing ? 2 : 1);
+        size_t nameEnd = name;
+        while (nameEnd < text_.size() && !isSpace(text_[nameEnd]) && text_[nameEnd] != '>' && text_[nameEnd] != '/')
+            ++nameEnd;
+        const std::string_view tag = text_.substr(name, nameEnd - name);
+        const size_t end = tagEnd(nameEnd);
         if (tag.empty() || end >= text_.size())
             return kMalformed;
         const bool empty = !closing && text_[end - 1] == '/';
@@ -481,19 +473,9 @@ private:
                 open_.push_back({Element::Plist, tag, 0, false, false});
             return {};
         }
-        if (!open_.empty()) {
-            Open& parent = open_.back();
-            if (parent.element == Element::Plist && parent.holdsValue)
-                return "it holds more than one value";
-            if (*element == Element::Key && parent.element != Element::Dict)
-                return "it holds a <key> outside a dictionary";
-            if (parent.element == Element::Dict && *element == Element::Key && parent.keyPending)
-                return "it holds a key without a value";
-            if (parent.element == Element::Dict && *element != Element::Key && !parent.keyPending)
-                return "it holds a value without a key in a dictionary";
-        } else if (*element == Element::Key) {
-            return "it holds a <key> outside a dictionary";
-        }
+        std::string why = misplaced(*element);
+        if (!why.empty())
+            return why;
         if (isCollection(*element)) {
             if (++collections_ > plist_store::kMaxNesting)
                 return "it nests collections deeper than " + std::to_string(plist_store::kMaxNesting) + " levels";
@@ -506,6 +488,23 @@ private:
                 return "an <" + std::string(tag) + "> in it is empty";
             return close();
         }
+        return {};
+    }
+
+    // Why an `element` may not start where the reader is; empty when it may.
+    std::string misplaced(Element element) const
+    {
+        if (open_.empty())
+            return element == Element::Key ? "it holds a <key> outside a dictionary" : std::string();
+        const Open& parent = open_.back();
+        if (parent.element == Element::Plist && parent.holdsValue)
+            return "it holds more than one value";
+        if (element == Element::Key && parent.element != Element::Dict)
+            return "it holds a <key> outside a dictionary";
+        if (parent.element == Element::Dict && element == Element::Key && parent.keyPending)
+            return "it holds a key without a value";
+        if (parent.element == Element::Dict && element != Element::Key && !parent.keyPending)
+            return "it holds a value without a key in a dictionary";
         return {};
     }
 
@@ -606,39 +605,51 @@ private:
             plist_binary::appendInteger(leaves_, *value);
             return {};
         }
-        case Element::Real: {
-            if (!isExactReal(leafText_))
-                return "a real in it is not a number";
-            // The caller reads in the C locale, whose decimal sign is the point.
-            const std::string number(trimmed(leafText_));
-            plist_binary::appendDouble(leaves_, plist_binary::kRealMarker, std::strtod(number.c_str(), nullptr));
-            return {};
-        }
-        case Element::Date: {
-            int64_t seconds = 0;
-            std::string why = dateProblem(leafText_, seconds);
-            if (!why.empty())
-                return why;
-            plist_binary::appendDouble(leaves_, plist_binary::kDateMarker, static_cast<double>(seconds));
-            return {};
-        }
-        case Element::Data: {
-            if (!isExactBase64(leafText_))
-                return "a <data> in it is not valid base64";
-            const std::string bytes = decodeBase64(leafText_);
-            plist_binary::appendMarker(leaves_, 0x4, bytes.size());
-            leaves_ += bytes;
-            return {};
-        }
+        case Element::Real:
+            return finishReal();
+        case Element::Date:
+            return finishDate();
+        case Element::Data:
+            return finishData();
         case Element::True:
         case Element::False:
             if (!isBlank(leafText_))
                 return kMalformed;
-            leaves_ += static_cast<char>(element == Element::True ? 0x09 : 0x08);
+            leaves_ += static_cast<char>(element == Element::True ? plist_binary::kTrueMarker : plist_binary::kFalseMarker);
             return {};
         default:
             return kMalformed;
         }
+    }
+
+    std::string finishReal()
+    {
+        if (!isExactReal(leafText_))
+            return "a real in it is not a number";
+        // The caller reads in the C locale, whose decimal sign is the point.
+        const std::string number(trimmed(leafText_));
+        plist_binary::appendDouble(leaves_, plist_binary::kRealMarker, std::strtod(number.c_str(), nullptr));
+        return {};
+    }
+
+    std::string finishDate()
+    {
+        int64_t seconds = 0;
+        std::string why = dateProblem(leafText_, seconds);
+        if (!why.empty())
+            return why;
+        plist_binary::appendDouble(leaves_, plist_binary::kDateMarker, static_cast<double>(seconds));
+        return {};
+    }
+
+    std::string finishData()
+    {
+        if (!isExactBase64(leafText_))
+            return "a <data> in it is not valid base64";
+        const std::string bytes = decodeBase64(leafText_);
+        plist_binary::appendMarker(leaves_, plist_binary::kData, bytes.size());
+        leaves_ += bytes;
+        return {};
     }
 
     void writeFile(std::string& out) const
@@ -655,7 +666,8 @@ private:
                 out.append(leaves_, object.start, object.length);
                 continue;
             }
-            plist_binary::appendMarker(out, object.dict ? 0xD : 0xA, object.dict ? object.length / 2 : object.length);
+            plist_binary::appendMarker(out, object.dict ? plist_binary::kDict : plist_binary::kArray,
+                                       object.dict ? object.length / 2 : object.length);
             for (size_t i = 0; i < object.length; ++i)
                 plist_binary::appendBigEndian(out, refs_[object.start + i], refSize);
         }
@@ -706,7 +718,7 @@ std::string xml(std::string_view bytes, std::string& binary)
         // Every Latin-1 byte is the code point of the same number.
         latin1.reserve(bytes.size() + bytes.size() / 8);
         for (const char c : bytes)
-            appendUtf8(latin1, static_cast<unsigned char>(c));
+            utf8::append(latin1, static_cast<unsigned char>(c));
         utf8 = latin1;
     } else {
         return "it is written in the encoding " + encoding + ", which the store cannot read";
@@ -714,7 +726,7 @@ std::string xml(std::string_view bytes, std::string& binary)
 
     if (utf8.find('\0') != std::string_view::npos)
         return "it holds a NUL byte, which no XML file may";
-    if (!isValidUtf8(utf8))
+    if (!utf8::isValid(utf8))
         return "it is not valid UTF-8 text";
     return XmlReader(utf8).run(binary);
 }

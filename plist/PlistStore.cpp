@@ -1,7 +1,9 @@
 #include "PlistStore.h"
 
+#include "DecimalNumber.h"
 #include "PlistCheck.h"
 #include "PlistCompat.h"
+#include "UniqueFd.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,10 +16,6 @@
 #include <utility>
 
 #include <fcntl.h>
-#include <locale.h>
-#if defined(__APPLE__)
-#include <xlocale.h> // newlocale, uselocale and locale_t on a Mac
-#endif
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,34 +26,7 @@ namespace {
 
 const char kGlobalDomain[] = ".GlobalPreferences";
 
-// Closes a descriptor on every way out, keeping errno as the failing call left it.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() { reset(); }
-    int get() const { return fd_; }
-    void reset(int fd = -1)
-    {
-        if (fd_ >= 0) {
-            const int saved = errno;
-            ::close(fd_);
-            errno = saved;
-        }
-        fd_ = fd;
-    }
-    // Closes now and reports a failed close, which on some file systems is where a write error shows.
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
+using posix::UniqueFd;
 
 std::string parentFolder(const std::string& path)
 {
@@ -116,7 +87,7 @@ ReadStatus readAll(const std::string& path, std::string& out, bool followLink)
         return ReadStatus::NotARegularFile;
     // O_NONBLOCK: should a FIFO take the file's place after the look above, the open still
     // returns at once and the check below refuses it.
-    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW)));
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW)));
     if (fd.get() < 0) {
         if (errno == ELOOP && !followLink)
             return ReadStatus::Link;
@@ -142,31 +113,6 @@ ReadStatus readAll(const std::string& path, std::string& out, bool followLink)
     }
 }
 
-// XML reals are read with strtod, which follows the program's locale (Qt sets it from the
-// environment): "2.5" would read as 2 where the decimal sign is a comma. Reading XML runs in the C
-// locale of this thread only.
-class CNumericLocale {
-public:
-    CNumericLocale() : c_(::newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr)))
-    {
-        if (c_)
-            previous_ = ::uselocale(c_);
-    }
-    CNumericLocale(const CNumericLocale&) = delete;
-    CNumericLocale& operator=(const CNumericLocale&) = delete;
-    ~CNumericLocale()
-    {
-        if (c_) {
-            ::uselocale(previous_);
-            ::freelocale(c_);
-        }
-    }
-
-private:
-    locale_t c_;
-    locale_t previous_ = nullptr;
-};
-
 // Why a file that is not a regular one is not used, worded like the other reasons.
 std::string refusedKind(ReadStatus status)
 {
@@ -183,7 +129,7 @@ Loaded unparsable(std::string reason)
 }
 
 struct LockedFile {
-    Fd fd;
+    UniqueFd fd;
     bool lock(const std::string& path)
     {
         fd.reset(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
@@ -233,7 +179,7 @@ bool replaceFile(const std::string& path, const std::string& bytes, mode_t mode)
     const std::string temp = tempPath(path);
     if (::unlink(temp.c_str()) != 0 && errno != ENOENT)
         return false;
-    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (fd.get() < 0)
         return false;
     const bool written = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), bytes.data(), bytes.size())
@@ -245,7 +191,7 @@ bool replaceFile(const std::string& path, const std::string& bytes, mode_t mode)
         return false;
     }
     // Make the rename itself durable; a failure here does not undo a replace that readers already see.
-    Fd folder(::open(parentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd folder(::open(parentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());
     return true;
@@ -262,9 +208,6 @@ size_t binaryObjectCount(std::string_view bytes)
     return static_cast<size_t>(std::min<uint64_t>(count, bytes.size()));
 }
 
-// What a change did to the domain's dictionary.
-enum class Change { Done, Nothing, NotAnArray, Refused };
-
 // One key of the domain's dictionary to write with a new value, set by a change instead of
 // changing the dictionary: libplist 2.2 indexes a dictionary of more than 500 keys when one is
 // added, in a table whose cost grows with the square of the keys.
@@ -273,10 +216,56 @@ struct NewKeyValue {
     plist_t value = nullptr; // owned by the caller
 };
 
+// A domain's dictionary as a change starts from it, with what the write back keeps of its file.
+struct CurrentDomain {
+    PlistPtr dict;
+    mode_t mode = 0600;
+    BinarySizeHint hint;
+};
+
+// Reads the domain's file under its lock into `current` (a new dictionary when it is missing and
+// `createIfMissing`). Ok when there is a dictionary to change, else why not.
+WriteStatus readCurrent(const std::string& path, bool createIfMissing, std::string* reason, CurrentDomain& current)
+{
+    std::string bytes;
+    // A link is not followed: the replace below would put a file of its own in the link's place
+    // and leave the file the link names with the old contents.
+    const ReadStatus read = readAll(path, bytes, false);
+    switch (read) {
+    case ReadStatus::Missing:
+        if (!createIfMissing)
+            return WriteStatus::Missing; // removed meanwhile by someone else
+        current.dict.reset(plist_new_dict());
+        return WriteStatus::Ok;
+    case ReadStatus::Error:
+        return WriteStatus::IoError;
+    case ReadStatus::NotARegularFile:
+    case ReadStatus::Link:
+        if (reason)
+            *reason = refusedKind(read);
+        return WriteStatus::Unparsable;
+    case ReadStatus::Ok:
+        break;
+    }
+    current.hint = {binaryObjectCount(bytes), bytes.size()};
+    Loaded loaded = parse(bytes);
+    std::string().swap(bytes); // not needed again: freed before the write needs its memory
+    if (loaded.status != LoadStatus::Ok) {
+        if (reason)
+            *reason = loaded.reason;
+        return WriteStatus::Unparsable;
+    }
+    current.dict = std::move(loaded.dict);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        current.mode = st.st_mode & 07777;
+    return WriteStatus::Ok;
+}
+
 // Read-modify-write under the domain's lock. `change` works on the dictionary (a new one when the
 // file is missing, unless `createIfMissing` is false).
 WriteStatus update(const std::string& path, bool createIfMissing, std::string* reason,
-                   const std::function<Change(PlistPtr& dict, NewKeyValue& keyValue)>& change)
+                   const std::function<Edit(PlistPtr& dict, NewKeyValue& keyValue)>& change)
 {
     if (path.empty()) {
         errno = ENOENT;
@@ -293,62 +282,32 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
     if (!lock.lock(lockPath(path)))
         return WriteStatus::IoError;
 
-    std::string bytes;
-    PlistPtr dict;
-    mode_t mode = 0600;
-    BinarySizeHint hint;
-    // A link is not followed: the replace below would put a file of its own in the link's place
-    // and leave the file the link names with the old contents.
-    const ReadStatus read = readAll(path, bytes, false);
-    switch (read) {
-    case ReadStatus::Missing:
-        if (!createIfMissing)
-            return WriteStatus::Missing; // removed meanwhile by someone else
-        dict.reset(plist_new_dict());
-        break;
-    case ReadStatus::Error:
-        return WriteStatus::IoError;
-    case ReadStatus::NotARegularFile:
-    case ReadStatus::Link:
-        if (reason)
-            *reason = refusedKind(read);
-        return WriteStatus::Unparsable;
-    case ReadStatus::Ok: {
-        hint = {binaryObjectCount(bytes), bytes.size()};
-        Loaded loaded = parse(bytes);
-        std::string().swap(bytes); // not needed again: freed before the write needs its memory
-        if (loaded.status != LoadStatus::Ok) {
-            if (reason)
-                *reason = loaded.reason;
-            return WriteStatus::Unparsable;
-        }
-        dict = std::move(loaded.dict);
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0)
-            mode = st.st_mode & 07777;
-        break;
-    }
-    }
+    CurrentDomain current;
+    const WriteStatus read = readCurrent(path, createIfMissing, reason, current);
+    if (read != WriteStatus::Ok)
+        return read;
+    PlistPtr& dict = current.dict;
 
     NewKeyValue keyValue;
     switch (change(dict, keyValue)) {
-    case Change::Done:
+    case Edit::Changed:
         break;
-    case Change::Nothing:
+    case Edit::Unchanged:
         return WriteStatus::Ok;
-    case Change::NotAnArray:
+    case Edit::NotAnArray:
         return WriteStatus::NotAnArray;
-    case Change::Refused:
+    case Edit::Refused:
         return WriteStatus::Refused;
     }
 
-    const bool encoded = keyValue.value ? toBinaryWithKey(dict.get(), keyValue.key, keyValue.value, bytes, hint)
-                                        : toBinary(dict.get(), bytes, hint);
+    std::string bytes;
+    const bool encoded = keyValue.value ? toBinaryWithKey(dict.get(), keyValue.key, keyValue.value, bytes, current.hint)
+                                        : toBinary(dict.get(), bytes, current.hint);
     if (!encoded) {
         errno = EINVAL;
         return WriteStatus::IoError;
     }
-    return replaceFile(path, bytes, mode) ? WriteStatus::Ok : WriteStatus::IoError;
+    return replaceFile(path, bytes, current.mode) ? WriteStatus::Ok : WriteStatus::IoError;
 }
 
 // A value goes one level below the domain's dictionary.
@@ -401,7 +360,7 @@ Loaded parse(std::string_view bytes)
     if (bytes.substr(0, 6) == "bplist" && bytes.substr(0, 8) != "bplist00")
         return unparsable("it is a binary property list of a version other than bplist00");
     if (bytes.substr(0, 8) != "bplist00") {
-        const CNumericLocale cNumbers;
+        const decimal_number::CNumericLocale cNumbers;
         std::string why = plist_check::xml(bytes, fromXml);
         if (!why.empty())
             return unparsable(std::move(why));
@@ -462,12 +421,12 @@ WriteStatus writeKey(const std::string& path, const std::string& key, plist_t va
         plist_t dict = domain.get();
         if (newValue) {
             keyValue = {key, newValue.get()};
-            return Change::Done;
+            return Edit::Changed;
         }
         if (!plist_dict_get_item(dict, key.c_str()))
-            return Change::Nothing;
+            return Edit::Unchanged;
         plist_dict_remove_item(dict, key.c_str());
-        return Change::Done;
+        return Edit::Changed;
     });
     // Removing a key from a domain that has no file changes nothing.
     return status == WriteStatus::Missing ? WriteStatus::Ok : status;
@@ -476,17 +435,7 @@ WriteStatus writeKey(const std::string& path, const std::string& key, plist_t va
 WriteStatus editDomain(const std::string& path, bool createIfMissing, const std::function<Edit(plist_t dict)>& edit,
                        std::string* reason)
 {
-    return update(path, createIfMissing, reason, [&](PlistPtr& domain, NewKeyValue&) {
-        switch (edit(domain.get())) {
-        case Edit::Changed:
-            return Change::Done;
-        case Edit::Unchanged:
-            return Change::Nothing;
-        case Edit::Refused:
-            break;
-        }
-        return Change::Refused;
-    });
+    return update(path, createIfMissing, reason, [&](PlistPtr& domain, NewKeyValue&) { return edit(domain.get()); });
 }
 
 WriteStatus replaceDomain(const std::string& path, plist_t dict, std::string* reason)
@@ -501,7 +450,7 @@ WriteStatus replaceDomain(const std::string& path, plist_t dict, std::string* re
         return WriteStatus::BadValue;
     return update(path, true, reason, [&](PlistPtr& domain, NewKeyValue&) {
         domain = std::move(newDict);
-        return Change::Done;
+        return Edit::Changed;
     });
 }
 
@@ -520,13 +469,13 @@ WriteStatus appendToArray(const std::string& path, const std::string& key, plist
         plist_t existing = plist_dict_get_item(dict, key.c_str());
         if (!existing) {
             keyValue = {key, newItems.get()};
-            return Change::Done;
+            return Edit::Changed;
         }
         if (plist_get_node_type(existing) != PLIST_ARRAY)
-            return Change::NotAnArray;
+            return Edit::NotAnArray;
         // Copies: libplist cannot hand over a node that still has a parent.
         forEachArrayItem(newItems.get(), [&](plist_t item) { plist_array_append_item(existing, plist_copy(item)); });
-        return Change::Done;
+        return Edit::Changed;
     });
 }
 

@@ -125,8 +125,9 @@ WriteStatus writeKey(const std::string& path, const std::string& key, plist_t va
 WriteStatus appendToArray(const std::string& path, const std::string& key, plist_t items,
                           std::string* reason = nullptr);
 
-// What an edit of a whole domain did to its dictionary.
-enum class Edit { Changed, Unchanged, Refused };
+// What an edit did to a domain's dictionary: Changed writes it back, the others leave the file as
+// it was (NotAnArray: the key to append to holds something else).
+enum class Edit { Changed, Unchanged, Refused, NotAnArray };
 
 // Read-modify-write of a whole domain under its lock: `edit` changes the dictionary in place (a
 // new, empty one when the file is missing and `createIfMissing`); Changed writes it back, the
@@ -163,6 +164,9 @@ bool toBinary(plist_t root, std::string& out, const BinarySizeHint& hint = {});
 // added at the end), leaving `root` itself as it is. False also when `root` is not a dictionary.
 bool toBinaryWithKey(plist_t root, std::string_view key, plist_t value, std::string& out,
                      const BinarySizeHint& hint = {});
+
+// Property-list dates count from 2001-01-01 00:00:00 UTC, this many seconds after the Unix epoch.
+constexpr int64_t kSecondsFrom1970To2001 = 978307200;
 
 // Milliseconds from 2001-01-01 00:00:00 UTC of a PLIST_DATE node, rounded to the nearest. libplist
 // 2.2 loads a date before 2001 as a truncated second plus an unsigned fraction, and dates made with

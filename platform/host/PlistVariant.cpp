@@ -18,13 +18,9 @@ namespace plist_variant {
 
 namespace {
 
-// Property-list dates count seconds from 2001-01-01 00:00:00 UTC.
-constexpr qint64 kEpoch2001MSecs = Q_INT64_C(978307200000);
+constexpr qint64 kEpoch2001MSecs = plist_store::kSecondsFrom1970To2001 * 1000;
 
-struct NodeDeleter {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using Node = std::unique_ptr<void, NodeDeleter>;
+using Node = plist_store::PlistPtr;
 
 template <typename Container>
 plist_t dictNode(const Container& map)

@@ -1,11 +1,14 @@
 #include "ChildProcess.h"
 
+#include "plist/UniqueFd.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
 #include <mutex>
+#include <optional>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -49,24 +52,7 @@ constexpr std::chrono::milliseconds kReapAfterKill{2000};
 // A tool normally ends the moment its output closes; one that lingers longer is reaped later.
 constexpr std::chrono::milliseconds kExitAfterEndOfFile{50};
 
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    ~UniqueFd() { reset(); }
-    int get() const { return fd_; }
-    void reset(int fd = -1)
-    {
-        if (fd_ >= 0)
-            ::close(fd_); // never retried: on Linux the descriptor is gone even after EINTR
-        fd_ = fd;
-    }
-
-private:
-    int fd_ = -1;
-};
+using posix::UniqueFd;
 
 // A descriptor below 3 would be overwritten by the dup2s that set up the child's 0 and 1
 // (possible when the program was started with a standard descriptor closed).
@@ -299,6 +285,111 @@ int pollTimeout(Clock::time_point now, Clock::time_point until)
     return static_cast<int>(std::min<long long>(ms, 60000));
 }
 
+// Reads a started child's output to its end, or to the first limit it reaches.
+class OutputReader {
+public:
+    OutputReader(int fd, pid_t pid, const ReadLimits& limits, Clock::time_point deadline)
+        : fd_(fd), pid_(pid), limits_(limits), deadline_(deadline), nextExitCheck_(Clock::now() + kExitCheckInterval)
+    {
+    }
+
+    ReadEnd readAll(std::string& output)
+    {
+        for (;;) {
+            const auto now = Clock::now();
+            if (const auto end = limitReached(now))
+                return *end;
+            if (noticeExit(now))
+                continue; // the grace starts now: look at the clocks again
+            if (const auto end = waitAndRead(now, output))
+                return *end;
+        }
+    }
+
+private:
+    std::optional<ReadEnd> limitReached(Clock::time_point now) const
+    {
+        if (now >= deadline_)
+            return ReadEnd::TimeLimit;
+        if (exited_ && now >= graceEnd_)
+            return ReadEnd::PipeHeldAfterExit;
+        return std::nullopt;
+    }
+
+    // Looks now and then whether the child itself has ended while its pipe is still open; true
+    // when that is seen just now.
+    bool noticeExit(Clock::time_point now)
+    {
+        if (exited_ || now < nextExitCheck_)
+            return false;
+        if (hasEnded(pid_)) {
+            exited_ = true;
+            graceEnd_ = now + limits_.graceAfterExit;
+            return true;
+        }
+        nextExitCheck_ = now + kExitCheckInterval;
+        return false;
+    }
+
+    // Waits for output until the next clock falls due, and reads what came.
+    std::optional<ReadEnd> waitAndRead(Clock::time_point now, std::string& output)
+    {
+        pollfd watched{fd_, POLLIN, 0};
+        const int ready = ::poll(&watched, 1, pollTimeout(now, std::min(deadline_, exited_ ? graceEnd_ : nextExitCheck_)));
+        if (ready < 0 && errno == EINTR)
+            return std::nullopt;
+        if (ready < 0 || (ready > 0 && (watched.revents & POLLNVAL)))
+            return ReadEnd::ReadFailed;
+        if (ready == 0)
+            return std::nullopt;
+        return readAvailable(output);
+    }
+
+    std::optional<ReadEnd> readAvailable(std::string& output)
+    {
+        char buffer[64 * 1024];
+        const ssize_t count = ::read(fd_, buffer, sizeof buffer);
+        if (count > 0) {
+            if (output.size() + static_cast<std::size_t>(count) > limits_.outputBytes) {
+                output = std::string(); // frees it: none of it will be used
+                return ReadEnd::OutputLimit;
+            }
+            output.append(buffer, static_cast<std::size_t>(count));
+            return std::nullopt;
+        }
+        if (count == 0)
+            return ReadEnd::EndOfFile;
+        if (errno != EINTR && errno != EAGAIN)
+            return ReadEnd::ReadFailed;
+        return std::nullopt;
+    }
+
+    const int fd_;
+    const pid_t pid_;
+    const ReadLimits& limits_;
+    const Clock::time_point deadline_;
+    bool exited_ = false; // seen ended, not reaped yet
+    Clock::time_point graceEnd_{};
+    Clock::time_point nextExitCheck_;
+};
+
+// Reaps the child once its read has ended; true when it was reaped, with its wait status in
+// `status`.
+bool reapAfterRead(pid_t pid, ReadEnd end, int& status)
+{
+    if (end == ReadEnd::EndOfFile) {
+        // Its output is whole. Look at how it ended when that comes at once; a tool that
+        // lingers is not waited for.
+        const bool reaped = reapBy(pid, Clock::now() + kExitAfterEndOfFile, &status);
+        if (!reaped)
+            addPending(pid);
+        return reaped;
+    }
+    // A limit, or the tool gone while something of its own still holds the pipe: whatever is
+    // left of it in its group goes too, rather than lingering once per failed read.
+    return killGroupAndReap(pid, status);
+}
+
 } // namespace
 
 ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits)
@@ -318,73 +409,12 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
     // means every writer is gone.
     outputWrite.reset();
 
-    int status = 0;
-    bool exited = false; // seen ended, not reaped yet
-    Clock::time_point graceEnd{};
-    auto nextExitCheck = Clock::now() + kExitCheckInterval;
-    char buffer[64 * 1024];
-
-    for (;;) {
-        const auto now = Clock::now();
-        if (now >= deadline) {
-            result.end = ReadEnd::TimeLimit;
-            break;
-        }
-        if (exited && now >= graceEnd) {
-            result.end = ReadEnd::PipeHeldAfterExit;
-            break;
-        }
-        if (!exited && now >= nextExitCheck) {
-            if (hasEnded(pid)) {
-                exited = true;
-                graceEnd = now + limits.graceAfterExit;
-                continue;
-            }
-            nextExitCheck = now + kExitCheckInterval;
-        }
-
-        pollfd watched{outputRead.get(), POLLIN, 0};
-        const int ready = ::poll(&watched, 1, pollTimeout(now, std::min(deadline, exited ? graceEnd : nextExitCheck)));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready < 0 || (ready > 0 && (watched.revents & POLLNVAL))) {
-            result.end = ReadEnd::ReadFailed;
-            break;
-        }
-        if (ready == 0)
-            continue;
-
-        const ssize_t count = ::read(outputRead.get(), buffer, sizeof buffer);
-        if (count > 0) {
-            if (result.output.size() + static_cast<std::size_t>(count) > limits.outputBytes) {
-                result.end = ReadEnd::OutputLimit;
-                result.output = std::string(); // frees it: none of it will be used
-                break;
-            }
-            result.output.append(buffer, static_cast<std::size_t>(count));
-        } else if (count == 0) {
-            result.end = ReadEnd::EndOfFile;
-            break;
-        } else if (errno != EINTR && errno != EAGAIN) {
-            result.end = ReadEnd::ReadFailed;
-            break;
-        }
-    }
+    result.end = OutputReader(outputRead.get(), pid, limits, deadline).readAll(result.output);
 
     // Closing our end first means a child still writing gets EPIPE instead of blocking.
     outputRead.reset();
-    bool reaped = false;
-    if (result.end == ReadEnd::EndOfFile) {
-        // Its output is whole. Look at how it ended when that comes at once; a tool that
-        // lingers is not waited for.
-        reaped = reapBy(pid, Clock::now() + kExitAfterEndOfFile, &status);
-        if (!reaped)
-            addPending(pid);
-    } else {
-        // A limit, or the tool gone while something of its own still holds the pipe: whatever
-        // is left of it in its group goes too, rather than lingering once per failed read.
-        reaped = killGroupAndReap(pid, status);
-    }
+    int status = 0;
+    const bool reaped = reapAfterRead(pid, result.end, status);
     result.diedBySignal = reaped && WIFSIGNALED(status);
     return result;
 }

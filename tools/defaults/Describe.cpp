@@ -1,8 +1,7 @@
 #include "Describe.h"
 
-#include "Utf8.h"
-
 #include "plist/PlistStore.h"
+#include "plist/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,9 +15,6 @@
 namespace defaults_tool {
 
 namespace {
-
-// Seconds from the Unix epoch to 2001-01-01, where property-list dates count from.
-constexpr long long kEpoch2001 = 978307200;
 
 void appendIndent(std::string& out, int level)
 {
@@ -49,7 +45,7 @@ void appendQuotedIfNeeded(std::string& out, std::string_view text)
     };
     out += '"';
     for (size_t pos = 0; pos < text.size();) {
-        const char32_t cp = nextCodePoint(text, pos);
+        const char32_t cp = utf8::nextCodePointOrLatin1(text, pos);
         switch (cp) {
         case '"': out += "\\\\\""; continue;
         case '\\': out += "\\\\\\\\"; continue;
@@ -94,7 +90,7 @@ std::string formatDate(plist_t node)
     const int64_t msecs = plist_store::dateMSecs(node);
     // Whole seconds, rounded down also before 2001.
     const int64_t seconds = msecs >= 0 ? msecs / 1000 : -((-msecs + 999) / 1000);
-    const time_t when = static_cast<time_t>(kEpoch2001 + seconds);
+    const time_t when = static_cast<time_t>(plist_store::kSecondsFrom1970To2001 + seconds);
     struct tm parts {};
     char buffer[64];
     if (!gmtime_r(&when, &parts) || std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S +0000", &parts) == 0)
@@ -235,7 +231,7 @@ public:
         std::vector<Entry> entries;
         entries.reserve(items.size());
         for (const auto& item : items)
-            entries.push_back({toUtf16(item.first), &item.first, item.second});
+            entries.push_back({utf8::toUtf16(item.first), &item.first, item.second});
         std::sort(entries.begin(), entries.end(),
                   [](const Entry& a, const Entry& b) { return a.order < b.order; });
 
@@ -262,7 +258,7 @@ void appendEscaped7Bit(std::string& out, std::string_view text)
 {
     char buffer[16];
     for (size_t pos = 0; pos < text.size();) {
-        const char32_t cp = nextCodePoint(text, pos);
+        const char32_t cp = utf8::nextCodePointOrLatin1(text, pos);
         if (cp == '\\') {
             out += "\\\\";
         } else if (cp == '\n' || cp == '\t' || (cp >= 0x20 && cp < 0x7F)) {

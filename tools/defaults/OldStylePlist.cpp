@@ -1,18 +1,74 @@
 #include "OldStylePlist.h"
 
-#include "Utf8.h"
+#include "plist/PlistStore.h"
+#include "plist/Utf8.h"
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace defaults_tool {
 
 namespace {
 
-struct NodeDeleter {
-    void operator()(plist_t node) const { plist_free(node); }
+using Node = plist_store::PlistPtr;
+
+// The text of a quoted string as it is read, joining the halves of a surrogate pair written as two
+// \U escapes; a half without its other half becomes U+FFFD.
+class QuotedText {
+public:
+    void append(char32_t cp)
+    {
+        flushHigh();
+        utf8::append(out_, cp);
+    }
+
+    void appendUtf16Unit(char32_t unit)
+    {
+        if (unit >= 0xDC00 && unit <= 0xDFFF && pendingHigh_) {
+            utf8::append(out_, 0x10000 + ((pendingHigh_ - 0xD800) << 10) + (unit - 0xDC00));
+            pendingHigh_ = 0;
+            return;
+        }
+        flushHigh();
+        if (unit >= 0xD800 && unit <= 0xDBFF)
+            pendingHigh_ = unit;
+        else
+            utf8::append(out_, unit);
+    }
+
+    std::string finish()
+    {
+        flushHigh();
+        return std::move(out_);
+    }
+
+private:
+    void flushHigh()
+    {
+        if (pendingHigh_)
+            utf8::append(out_, 0xFFFD);
+        pendingHigh_ = 0;
+    }
+
+    std::string out_;
+    char32_t pendingHigh_ = 0; // a \U high surrogate waiting for its low half
 };
-using Node = std::unique_ptr<void, NodeDeleter>;
+
+// The character a C escape such as \n stands for; 0 for a letter that is no such escape.
+char controlCharacter(char escape)
+{
+    switch (escape) {
+    case 'a': return '\a';
+    case 'b': return '\b';
+    case 'f': return '\f';
+    case 'n': return '\n';
+    case 'r': return '\r';
+    case 't': return '\t';
+    case 'v': return '\v';
+    default: return 0;
+    }
+}
 
 bool isBareChar(char c)
 {
@@ -128,69 +184,46 @@ private:
     std::optional<std::string> parseQuoted()
     {
         const char quote = text_[pos_++];
-        std::string out;
-        char32_t pendingHigh = 0; // a \U high surrogate waiting for its low half
-        const auto flushHigh = [&] {
-            if (pendingHigh)
-                appendUtf8(out, 0xFFFD);
-            pendingHigh = 0;
-        };
+        QuotedText text;
         while (!atEnd()) {
             const char c = text_[pos_];
             if (c == quote) {
                 ++pos_;
-                flushHigh();
-                return out;
+                return text.finish();
             }
             if (c != '\\') {
-                flushHigh();
-                appendUtf8(out, nextCodePoint(text_, pos_));
+                text.append(utf8::nextCodePointOrLatin1(text_, pos_));
                 continue;
             }
             if (++pos_ >= text_.size())
                 return std::nullopt;
-            const char e = text_[pos_++];
-            if (e == 'U' || e == 'u') {
-                char32_t unit = 0;
-                for (int digits = 0; digits < 4 && !atEnd() && hexValue(peek()) >= 0; ++digits)
-                    unit = unit * 16 + static_cast<char32_t>(hexValue(text_[pos_++]));
-                if (unit >= 0xDC00 && unit <= 0xDFFF && pendingHigh) {
-                    appendUtf8(out, 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00));
-                    pendingHigh = 0;
-                } else {
-                    flushHigh();
-                    if (unit >= 0xD800 && unit <= 0xDBFF)
-                        pendingHigh = unit;
-                    else
-                        appendUtf8(out, unit);
-                }
-                continue;
-            }
-            flushHigh();
-            if (e >= '0' && e <= '7') {
-                // Up to three octal digits name one byte, read as Latin-1.
-                char32_t value = static_cast<char32_t>(e - '0');
-                for (int digits = 1; digits < 3 && !atEnd() && peek() >= '0' && peek() <= '7'; ++digits)
-                    value = value * 8 + static_cast<char32_t>(text_[pos_++] - '0');
-                appendUtf8(out, value & 0xFF);
-                continue;
-            }
-            switch (e) {
-            case 'a': out += '\a'; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'v': out += '\v'; break;
-            default:
-                // \" \' \\ and any other escaped character stand for themselves.
-                --pos_;
-                appendUtf8(out, nextCodePoint(text_, pos_));
-                break;
-            }
+            parseEscape(text);
         }
         return std::nullopt; // no closing quote
+    }
+
+    // What follows a backslash inside quotes.
+    void parseEscape(QuotedText& text)
+    {
+        const char e = text_[pos_++];
+        if (e == 'U' || e == 'u') {
+            char32_t unit = 0;
+            for (int digits = 0; digits < 4 && !atEnd() && hexValue(peek()) >= 0; ++digits)
+                unit = unit * 16 + static_cast<char32_t>(hexValue(text_[pos_++]));
+            text.appendUtf16Unit(unit);
+        } else if (e >= '0' && e <= '7') {
+            // Up to three octal digits name one byte, read as Latin-1.
+            char32_t value = static_cast<char32_t>(e - '0');
+            for (int digits = 1; digits < 3 && !atEnd() && peek() >= '0' && peek() <= '7'; ++digits)
+                value = value * 8 + static_cast<char32_t>(text_[pos_++] - '0');
+            text.append(value & 0xFF);
+        } else if (const char control = controlCharacter(e)) {
+            text.append(static_cast<unsigned char>(control));
+        } else {
+            // \" \' \\ and any other escaped character stand for themselves.
+            --pos_;
+            text.append(utf8::nextCodePointOrLatin1(text_, pos_));
+        }
     }
 
     plist_t parseArray(int level)

@@ -2,7 +2,9 @@
 
 #include "Messages.h"
 #include "OldStylePlist.h"
-#include "Utf8.h"
+
+#include "plist/DecimalNumber.h"
+#include "plist/Utf8.h"
 
 #include <cctype>
 #include <cerrno>
@@ -10,17 +12,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
-#include <locale.h>
-#if defined(__APPLE__)
-#include <xlocale.h>
-#endif
 
 namespace defaults_tool {
 
 namespace {
-
-// Seconds from the Unix epoch to 2001-01-01, where property-list dates count from.
-constexpr long long kEpoch2001 = 978307200;
 
 bool isTypeOption(const std::string& option)
 {
@@ -43,7 +38,7 @@ std::string lower(const std::string& text)
 plist_t typedScalar(const std::string& option, const std::string& text, int& status)
 {
     if (option == "-string")
-        return plist_new_string(validUtf8(text).c_str());
+        return plist_new_string(utf8::withLatin1Fallback(text).c_str());
     if (option == "-int" || option == "-integer")
         return plist_new_uint(static_cast<uint64_t>(parseInteger(text)));
     if (option == "-float")
@@ -74,7 +69,7 @@ plist_t dictFromArguments(const std::vector<std::string>& args, size_t pos, int&
 {
     plist_store::PlistPtr dict(plist_new_dict());
     while (pos < args.size()) {
-        const std::string key = validUtf8(args[pos++]);
+        const std::string key = utf8::withLatin1Fallback(args[pos++]);
         if (pos >= args.size()) {
             status = keyLacksValue(args[pos - 1]);
             return nullptr;
@@ -177,36 +172,14 @@ long long parseInteger(const std::string& text)
 double parseReal(const std::string& text)
 {
     // Only the leading decimal number counts, whatever the machine's locale.
-    size_t pos = 0;
-    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])))
-        ++pos;
-    const size_t start = pos;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        ++pos;
-    size_t digits = 0;
-    while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])))
-        ++pos, ++digits;
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])))
-            ++pos, ++digits;
-    }
-    if (digits == 0)
+    size_t start = 0;
+    while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start])))
+        ++start;
+    const size_t length = decimal_number::leadingLength(std::string_view(text).substr(start));
+    if (length == 0)
         return 0;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        size_t exponent = pos + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
-            ++exponent;
-        if (exponent < text.size() && std::isdigit(static_cast<unsigned char>(text[exponent]))) {
-            pos = exponent;
-            while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])))
-                ++pos;
-        }
-    }
-    const locale_t c = ::newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
-    const double value = c ? ::strtod_l(text.substr(start, pos - start).c_str(), nullptr, c) : 0;
-    if (c)
-        ::freelocale(c);
+    const decimal_number::CNumericLocale cNumbers;
+    const double value = cNumbers.active() ? std::strtod(text.substr(start, length).c_str(), nullptr) : 0;
     return std::isfinite(value) ? value : 0;
 }
 
@@ -241,14 +214,14 @@ bool parseDate(const std::string& text, int64_t& msecsSince2001)
     if (parts.tm_mday != day) // 31 February and the like
         return false;
     const long long offset = (zone / 100 * 3600 + zone % 100 * 60) * (zoneSign == '-' ? -1 : 1);
-    msecsSince2001 = (static_cast<long long>(utc) - offset - kEpoch2001) * 1000;
+    msecsSince2001 = (static_cast<long long>(utc) - offset - plist_store::kSecondsFrom1970To2001) * 1000;
     return true;
 }
 
 plist_t valueFromRep(const std::string& text, int depth, int& status)
 {
     if (text.find_first_of("\"()[]{}<>") == std::string::npos)
-        return plist_new_string(validUtf8(text).c_str());
+        return plist_new_string(utf8::withLatin1Fallback(text).c_str());
     return parsed(text, depth, status);
 }
 

@@ -1,8 +1,9 @@
 // delete DOMAIN [KEY] and rename DOMAIN OLD NEW.
 #include "Messages.h"
-#include "Utf8.h"
 #include "VerbSupport.h"
 #include "Verbs.h"
+
+#include "plist/Utf8.h"
 
 #include <cerrno>
 
@@ -11,12 +12,9 @@ namespace defaults_tool {
 int deleteVerb(const Invocation& call)
 {
     const auto& args = call.args;
-    Domain domain;
-    int status = 0;
-    const size_t used = readDomain(args, 1, call.host, domain, status);
-    if (!used)
+    auto [domain, keyAt, status] = domainAfterVerb(call);
+    if (!keyAt)
         return status;
-    const size_t keyAt = 1 + used;
     if (args.size() > keyAt + 1)
         return usage();
     if (args.size() == keyAt) {
@@ -31,7 +29,7 @@ int deleteVerb(const Invocation& call)
         return couldNotWrite(domain.shown);
     }
     const std::string& key = args[keyAt];
-    const std::string stored = validUtf8(key);
+    const std::string stored = utf8::withLatin1Fallback(key);
     bool missingKey = false;
     std::string reason;
     const plist_store::WriteStatus written = plist_store::editDomain(
@@ -53,16 +51,13 @@ int deleteVerb(const Invocation& call)
 int renameVerb(const Invocation& call)
 {
     const auto& args = call.args;
-    Domain domain;
-    int status = 0;
-    const size_t used = readDomain(args, 1, call.host, domain, status);
-    if (!used)
+    auto [domain, oldAt, status] = domainAfterVerb(call);
+    if (!oldAt)
         return status;
-    const size_t oldAt = 1 + used;
     if (args.size() != oldAt + 2)
         return usage();
-    const std::string oldKey = validUtf8(args[oldAt]);
-    const std::string newKey = validUtf8(args[oldAt + 1]);
+    const std::string oldKey = utf8::withLatin1Fallback(args[oldAt]);
+    const std::string newKey = utf8::withLatin1Fallback(args[oldAt + 1]);
     bool missingKey = false;
     std::string reason;
     const plist_store::WriteStatus written = plist_store::editDomain(

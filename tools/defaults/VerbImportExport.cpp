@@ -4,6 +4,8 @@
 #include "Verbs.h"
 #include "XmlPlist.h"
 
+#include "plist/UniqueFd.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -44,41 +46,36 @@ bool writeStream(int fd, const std::string& bytes)
     return true;
 }
 
-bool domainAndPath(const Invocation& call, Domain& domain, std::string& path, int& status)
+// The domain and, at `next`, the path an import or export names; `next` is 0 when the arguments
+// are not those, with the message given.
+NamedDomain domainAndPath(const Invocation& call)
 {
-    const size_t used = readDomain(call.args, 1, call.host, domain, status);
-    if (!used)
-        return false;
-    if (call.args.size() != 2 + used || call.args[1 + used].empty()) {
-        status = usage();
-        return false;
+    NamedDomain named = domainAfterVerb(call);
+    if (named.next && (call.args.size() != named.next + 1 || call.args[named.next].empty())) {
+        named.status = usage();
+        named.next = 0;
     }
-    path = call.args[1 + used];
-    return true;
+    return named;
 }
 
 } // namespace
 
 int importVerb(const Invocation& call)
 {
-    Domain domain;
-    std::string path;
-    int status = 0;
-    if (!domainAndPath(call, domain, path, status))
+    auto [domain, pathAt, status] = domainAndPath(call);
+    if (!pathAt)
         return status;
+    const std::string& path = call.args[pathAt];
     std::string bytes;
     if (path == "-") {
         if (!readStream(STDIN_FILENO, bytes))
             return couldNotImport("standard input", std::strerror(errno));
     } else {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
+        const posix::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!fd)
             return couldNotImport(path, std::strerror(errno));
-        const bool read = readStream(fd, bytes);
-        const int error = errno;
-        ::close(fd);
-        if (!read)
-            return couldNotImport(path, std::strerror(error));
+        if (!readStream(fd.get(), bytes))
+            return couldNotImport(path, std::strerror(errno));
     }
     // The same checks as for a domain's own file: what cannot be kept exactly is not taken in.
     plist_store::Loaded loaded = plist_store::parse(bytes);
@@ -91,11 +88,10 @@ int importVerb(const Invocation& call)
 
 int exportVerb(const Invocation& call)
 {
-    Domain domain;
-    std::string path;
-    int status = 0;
-    if (!domainAndPath(call, domain, path, status))
+    auto [domain, pathAt, status] = domainAndPath(call);
+    if (!pathAt)
         return status;
+    const std::string& path = call.args[pathAt];
     plist_store::Loaded loaded;
     if (!loadDomain(domain, false, loaded, status))
         return status;
@@ -110,12 +106,12 @@ int exportVerb(const Invocation& call)
     std::string bytes;
     if (!plist_store::toBinary(loaded.dict.get(), bytes))
         return couldNotExport(path, "the domain could not be converted");
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
+    posix::UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!fd)
         return couldNotExport(path, std::strerror(errno));
-    const bool written = writeStream(fd, bytes);
+    const bool written = writeStream(fd.get(), bytes);
     const int error = errno;
-    if (::close(fd) != 0 || !written)
+    if (!fd.close() || !written)
         return couldNotExport(path, std::strerror(written ? errno : error));
     return 0;
 }

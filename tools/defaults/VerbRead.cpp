@@ -1,9 +1,10 @@
 // read and read-type.
 #include "Describe.h"
 #include "Messages.h"
-#include "Utf8.h"
 #include "VerbSupport.h"
 #include "Verbs.h"
+
+#include "plist/Utf8.h"
 
 namespace defaults_tool {
 
@@ -47,6 +48,12 @@ const char* typeName(plist_t value)
     }
 }
 
+// The value under `key` in a loaded domain; null when there is none.
+plist_t valueOfKey(const plist_store::Loaded& loaded, const std::string& key)
+{
+    return loaded.dict ? plist_dict_get_item(loaded.dict.get(), utf8::withLatin1Fallback(key).c_str()) : nullptr;
+}
+
 } // namespace
 
 int readVerb(const Invocation& call)
@@ -54,12 +61,9 @@ int readVerb(const Invocation& call)
     const auto& args = call.args;
     if (args.size() == 1)
         return readAll(call.host);
-    Domain domain;
-    int status = 0;
-    const size_t used = readDomain(args, 1, call.host, domain, status);
-    if (!used)
+    auto [domain, keyAt, status] = domainAfterVerb(call);
+    if (!keyAt)
         return status;
-    const size_t keyAt = 1 + used;
     if (args.size() > keyAt + 1)
         return usage();
     plist_store::Loaded loaded;
@@ -71,7 +75,7 @@ int readVerb(const Invocation& call)
         return print(describe(loaded.dict.get()));
     }
     const std::string& key = args[keyAt];
-    plist_t value = loaded.dict ? plist_dict_get_item(loaded.dict.get(), validUtf8(key).c_str()) : nullptr;
+    plist_t value = valueOfKey(loaded, key);
     if (!value)
         return pairMissing(domain.shown, key);
     return print(describe(value));
@@ -80,19 +84,16 @@ int readVerb(const Invocation& call)
 int readTypeVerb(const Invocation& call)
 {
     const auto& args = call.args;
-    Domain domain;
-    int status = 0;
-    const size_t used = readDomain(args, 1, call.host, domain, status);
-    if (!used)
+    auto [domain, keyAt, status] = domainAfterVerb(call);
+    if (!keyAt)
         return status;
-    const size_t keyAt = 1 + used;
     if (args.size() != keyAt + 1)
         return usage();
     plist_store::Loaded loaded;
     if (!loadDomain(domain, false, loaded, status))
         return status;
     const std::string& key = args[keyAt];
-    plist_t value = loaded.dict ? plist_dict_get_item(loaded.dict.get(), validUtf8(key).c_str()) : nullptr;
+    plist_t value = valueOfKey(loaded, key);
     if (!value)
         return pairMissing(domain.shown, key);
     return print(std::string("Type is ") + typeName(value));

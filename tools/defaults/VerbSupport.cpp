@@ -10,6 +10,14 @@
 
 namespace defaults_tool {
 
+NamedDomain domainAfterVerb(const Invocation& call)
+{
+    NamedDomain named;
+    const size_t used = readDomain(call.args, 1, call.host, named.domain, named.status);
+    named.next = used ? 1 + used : 0;
+    return named;
+}
+
 bool loadDomain(const Domain& domain, bool changing, plist_store::Loaded& loaded, int& status)
 {
     loaded = plist_store::load(domain.path);

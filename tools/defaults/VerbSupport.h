@@ -2,6 +2,7 @@
 // What the verbs share: loading a domain with its messages, printing, and turning the store's
 // answers into the Mac's messages.
 #include "DomainName.h"
+#include "Verbs.h"
 
 #include "plist/PlistStore.h"
 
@@ -9,6 +10,16 @@
 #include <vector>
 
 namespace defaults_tool {
+
+// The domain a verb names right after itself (one argument, or two for -app NAME) and the index
+// of the argument after it. When the verb names none, the message has been given, `next` is 0
+// and `status` is the verb's exit status.
+struct NamedDomain {
+    Domain domain;
+    size_t next = 0;
+    int status = 0;
+};
+NamedDomain domainAfterVerb(const Invocation& call);
 
 // Loads a domain. A file the store cannot use is reported (with "Defaults have not been
 // changed." when `changing`) and gives false with the status set; a missing file is Missing.

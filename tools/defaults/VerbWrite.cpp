@@ -1,9 +1,10 @@
 // write DOMAIN KEY VALUE... and write DOMAIN 'PLIST'.
 #include "Messages.h"
-#include "Utf8.h"
 #include "ValueArguments.h"
 #include "VerbSupport.h"
 #include "Verbs.h"
+
+#include "plist/Utf8.h"
 
 namespace defaults_tool {
 
@@ -60,12 +61,9 @@ int addToDictionary(const Domain& domain, const std::string& key, plist_store::P
 int writeVerb(const Invocation& call)
 {
     const auto& args = call.args;
-    Domain domain;
-    int status = 0;
-    const size_t used = readDomain(args, 1, call.host, domain, status);
-    if (!used)
+    auto [domain, keyAt, status] = domainAfterVerb(call);
+    if (!keyAt)
         return status;
-    const size_t keyAt = 1 + used;
     if (args.size() <= keyAt)
         return usage();
     if (args.size() == keyAt + 1)
@@ -74,7 +72,7 @@ int writeVerb(const Invocation& call)
     WriteValue value;
     if (!parseWriteValue(args, keyAt + 1, value, status))
         return status;
-    const std::string key = validUtf8(args[keyAt]);
+    const std::string key = utf8::withLatin1Fallback(args[keyAt]);
     std::string reason;
     switch (value.mode) {
     case WriteMode::Set:

@@ -1,8 +1,7 @@
 #include "XmlPlist.h"
 
-#include "Utf8.h"
-
 #include "plist/PlistStore.h"
+#include "plist/Utf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,8 +12,6 @@
 namespace defaults_tool {
 
 namespace {
-
-constexpr long long kEpoch2001 = 978307200;
 
 void appendEscaped(std::string& out, std::string_view text)
 {
@@ -71,7 +68,7 @@ public:
         case PLIST_DATE: {
             const int64_t msecs = plist_store::dateMSecs(value);
             const int64_t seconds = msecs >= 0 ? msecs / 1000 : -((-msecs + 999) / 1000);
-            const time_t when = static_cast<time_t>(kEpoch2001 + seconds);
+            const time_t when = static_cast<time_t>(plist_store::kSecondsFrom1970To2001 + seconds);
             struct tm parts {};
             char text[32] = "";
             if (gmtime_r(&when, &parts))
@@ -100,7 +97,7 @@ private:
     {
         std::vector<std::pair<std::u16string, std::pair<std::string, plist_t>>> entries;
         plist_store::forEachDictEntry(value, [&](const std::string& key, plist_t item) {
-            entries.push_back({toUtf16(key), {key, item}});
+            entries.push_back({utf8::toUtf16(key), {key, item}});
         });
         if (entries.empty()) {
             line(level, "<dict/>\n");

@@ -1,40 +1,7 @@
 #pragma once
-// A file descriptor that is closed when it goes out of scope.
-#include <unistd.h>
+// The project's one descriptor owner, under the name the rm stand-in uses.
+#include "plist/UniqueFd.h"
 
 namespace sandbox_rm {
-
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd = -1) : fd_(fd) {}
-    UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept
-    {
-        if (this != &other)
-            reset(other.release());
-        return *this;
-    }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    ~UniqueFd() { reset(); }
-
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    int release()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-    void reset(int fd = -1)
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_;
-};
-
+using posix::UniqueFd;
 } // namespace sandbox_rm
