@@ -10,6 +10,20 @@
 
 namespace plist_binary {
 
+// The high nibble of an object's marker: its type.
+constexpr unsigned kMarkerInt = 0x1;
+constexpr unsigned kMarkerReal = 0x2;
+constexpr unsigned kMarkerDate = 0x3;
+constexpr unsigned kMarkerData = 0x4;
+constexpr unsigned kMarkerAsciiString = 0x5;
+constexpr unsigned kMarkerUtf16String = 0x6;
+constexpr unsigned kMarkerUid = 0x8;
+constexpr unsigned kMarkerArray = 0xA;
+constexpr unsigned kMarkerDict = 0xD;
+// Whole one-byte markers.
+constexpr unsigned char kFalseMarker = 0x08;
+constexpr unsigned char kTrueMarker = 0x09;
+
 // The fewest of 1, 2, 4 or 8 bytes that hold `value`, as a Mac's writer picks them.
 inline int bytesFor(uint64_t value)
 {
@@ -38,7 +52,7 @@ inline void appendMarker(std::string& out, unsigned type, uint64_t length)
     }
     out += static_cast<char>(type << 4 | 0xF);
     const int size = bytesFor(length);
-    out += static_cast<char>(0x10 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
+    out += static_cast<char>(kMarkerInt << 4 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
     appendBigEndian(out, length, size);
 }
 
@@ -50,7 +64,7 @@ inline bool appendText(std::string& out, std::string_view utf8)
     while (firstHigh < utf8.size() && static_cast<unsigned char>(utf8[firstHigh]) < 0x80)
         ++firstHigh;
     if (firstHigh == utf8.size()) {
-        appendMarker(out, 0x5, utf8.size());
+        appendMarker(out, kMarkerAsciiString, utf8.size());
         out.append(utf8.data(), utf8.size());
         return true;
     }
@@ -75,7 +89,7 @@ inline bool appendText(std::string& out, std::string_view utf8)
             units += static_cast<char16_t>(cp);
         }
     }
-    appendMarker(out, 0x6, units.size());
+    appendMarker(out, kMarkerUtf16String, units.size());
     for (const char16_t unit : units)
         appendBigEndian(out, unit, 2);
     return true;
@@ -85,7 +99,7 @@ inline bool appendText(std::string& out, std::string_view utf8)
 inline void appendInteger(std::string& out, uint64_t value)
 {
     const int size = value <= 0xFF ? 1 : value <= 0xFFFF ? 2 : value <= 0x7FFFFFFF ? 4 : 8;
-    out += static_cast<char>(0x10 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
+    out += static_cast<char>(kMarkerInt << 4 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
     appendBigEndian(out, value, size);
 }
 
@@ -98,8 +112,8 @@ inline void appendDouble(std::string& out, unsigned char marker, double value)
     appendBigEndian(out, bits, 8);
 }
 
-constexpr unsigned char kRealMarker = 0x23;
-constexpr unsigned char kDateMarker = 0x33;
+constexpr unsigned char kRealMarker = kMarkerReal << 4 | 3;
+constexpr unsigned char kDateMarker = kMarkerDate << 4 | 3;
 
 // The offset table and the trailer after the last object; `offsets` holds each object's start.
 template <typename Offset>

@@ -626,7 +626,7 @@ private:
             if (!isExactBase64(leafText_))
                 return "a <data> in it is not valid base64";
             const std::string bytes = decodeBase64(leafText_);
-            plist_binary::appendMarker(leaves_, 0x4, bytes.size());
+            plist_binary::appendMarker(leaves_, plist_binary::kMarkerData, bytes.size());
             leaves_ += bytes;
             return {};
         }
@@ -655,7 +655,7 @@ private:
                 out.append(leaves_, object.start, object.length);
                 continue;
             }
-            plist_binary::appendMarker(out, object.dict ? 0xD : 0xA, object.dict ? object.length / 2 : object.length);
+            plist_binary::appendMarker(out, object.dict ? plist_binary::kMarkerDict : plist_binary::kMarkerArray, object.dict ? object.length / 2 : object.length);
             for (size_t i = 0; i < object.length; ++i)
                 plist_binary::appendBigEndian(out, refs_[object.start + i], refSize);
         }
