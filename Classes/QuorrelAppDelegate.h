@@ -111,8 +111,8 @@ public:
     void updateLanguagesFromPreferredLocale();
     void updateRegions();
     void updateRegionsFromPreferredLocale();
-    QStringList currentLanguagesNames(const QStringList& identifiers) const;
-    SharedRows currentLanguagesAndNames(const QStringList& identifiers) const;
+    // The display names of a language list, named in its first language.
+    QStringList languageNames(const QStringList& identifiers);
     SharedRows regionsNames(const QStringList& identifiers) const;
     // The whole locale identifier of a region row: de_AT (Österreich) gives de_AT, en_US (Germany)
     // gives en_US@rg=dezzzz while that row is shown.
@@ -164,6 +164,12 @@ private:
     int ahvTicksToSkip_ = 0;
     int ahvTicksToSkipNext_ = 1;
     bool ahvListingTimedOut_ = false; // the last process listing ended by the time limit
+    // The languages named last in this refresh and their names, for languageNames().
+    struct NamedLanguages {
+        QStringList identifiers;
+        QStringList names;
+    };
+    NamedLanguages lastNamedLanguages;
     // The first language: the identifier of the language table's first row, none before any.
     std::optional<QString> firstLanguage() const;
     // Rebuilds the region table from `locales` and selects `selectedRow` (none when negative).

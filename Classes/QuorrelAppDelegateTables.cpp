@@ -5,6 +5,8 @@
 #include "platform/LocaleIdentifier.h"
 #include "LocaleRow.h"
 
+#include <QHash>
+
 // Each identifier named once, in the display language: an identifier the platform cannot name is
 // shown by its identifier.
 static QStringList namesOf(const QStringList& identifiers)
@@ -35,26 +37,43 @@ static SharedRows rowsOf(const QStringList& identifiers, const QStringList& name
     return rows;
 }
 
-QStringList QuorrelAppDelegate::currentLanguagesNames(const QStringList& identifiers) const
+// A refresh names the system's order, then may show the same languages again with a saved
+// fallback second: in the same display language each name is ICU's once, taken here again.
+QStringList QuorrelAppDelegate::languageNames(const QStringList& identifiers)
 {
-    return namedIdentifiers(identifiers, namesOf(identifiers));
-}
-
-SharedRows QuorrelAppDelegate::currentLanguagesAndNames(const QStringList& identifiers) const
-{
-    return rowsOf(identifiers, namesOf(identifiers));
+    const NamedLanguages& last = lastNamedLanguages;
+    QStringList names;
+    if (!identifiers.isEmpty() && last.identifiers.size() == identifiers.size()
+        && last.identifiers.value(0) == identifiers.value(0)) {
+        QHash<QString, qsizetype> at;
+        at.reserve(last.identifiers.size());
+        for (qsizetype i = 0; i < last.identifiers.size(); ++i)
+            at.insert(last.identifiers[i], i);
+        names.reserve(identifiers.size());
+        for (const QString& identifier : identifiers) {
+            const auto found = at.constFind(identifier);
+            if (found == at.cend())
+                break;
+            names.append(last.names[*found]);
+        }
+    }
+    if (names.size() != identifiers.size())
+        names = namesOf(identifiers);
+    lastNamedLanguages = {identifiers, names};
+    return names;
 }
 
 void QuorrelAppDelegate::updateLanguages()
 {
     languages = currentLanguages();
+    lastNamedLanguages = {}; // a refresh names its languages afresh
     updateLanguagesFromPreferredLocale();
 }
 
 void QuorrelAppDelegate::updateLanguagesFromPreferredLocale()
 {
     // Both lists come from one naming: ICU's names are the costly part of a long list.
-    const QStringList names = namesOf(languages);
+    const QStringList names = languageNames(languages);
     languagesNames = namedIdentifiers(languages, names);
     languagesAndNames = rowsOf(languages, names);
     languageTableData->setStoredData(languagesAndNames);

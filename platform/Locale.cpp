@@ -8,8 +8,11 @@
 #include <unicode/uloc.h>
 
 #include <array>
+#include <atomic>
 
 namespace {
+
+std::atomic<uint64_t> namedCount{0};
 
 QString toQString(const icu::UnicodeString& text)
 {
@@ -37,8 +40,14 @@ QStringList Locale::availableLocaleIdentifiers()
     return identifiers;
 }
 
+uint64_t Locale::identifiersNamed()
+{
+    return namedCount.load(std::memory_order_relaxed);
+}
+
 std::optional<QString> Locale::displayNameForIdentifier(const QString& identifier) const
 {
+    namedCount.fetch_add(1, std::memory_order_relaxed);
     const QByteArray form = locale_id::icuForm(identifier);
     if (form.isEmpty() || !names_)
         return std::nullopt;

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -28,6 +29,9 @@ public:
     // shown in English "Austrian German", zh-Hans-CN "Simplified Chinese (China)". None for an
     // identifier that is not well formed or whose language ICU does not know.
     std::optional<QString> displayNameForIdentifier(const QString& identifier) const;
+    // How many identifiers displayNameForIdentifier has named in this process: ICU's naming is
+    // the costly part of a long list, and this counts it.
+    static uint64_t identifiersNamed();
 
     // The name of a region code (DE, 419) in this locale's language; none for a code ICU does
     // not know.

@@ -1,6 +1,7 @@
 #include "PopUpButton.h"
 
 #include <QKeyEvent>
+#include <QStandardItemModel>
 #include <QWheelEvent>
 
 PopUpButton::PopUpButton(QWidget* parent) : QComboBox(parent)
@@ -42,18 +43,52 @@ void PopUpButton::keyPressEvent(QKeyEvent* event)
 void PopUpButton::removeAllItems()
 {
     clear();
+    fitWidthToItems();
 }
 
 // An item's title is what the program reads back; its text is what the user sees, the same unless
 // the program gave it a readable one.
 static constexpr int kTitleRole = Qt::UserRole + 1;
 
+// Sizing to contents measures every item's text whenever the items change: beyond a few hundred
+// items the longest title in characters stands for the widest.
+static constexpr int kItemsMeasured = 500;
+
+void PopUpButton::fitWidthToItems()
+{
+    if (count() <= kItemsMeasured) {
+        setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        return;
+    }
+    qsizetype longest = 0;
+    for (int i = 0; i < count(); ++i)
+        longest = qMax(longest, itemText(i).size());
+    setMinimumContentsLength(int(qMin<qsizetype>(longest, 1000)));
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+}
+
 void PopUpButton::addItemsWithTitles(const QStringList& titles)
 {
-    for (const QString& title : titles) {
-        addItem(title);
-        setItemData(count() - 1, title, kTitleRole);
+    // All in one insertion: item by item, each one is a model signal and a new size.
+    auto* items = qobject_cast<QStandardItemModel*>(model());
+    if (!items) {
+        for (const QString& title : titles) {
+            addItem(title);
+            setItemData(count() - 1, title, kTitleRole);
+        }
+        return;
     }
+    QList<QStandardItem*> rows;
+    rows.reserve(titles.size());
+    for (const QString& title : titles) {
+        auto* item = new QStandardItem(title);
+        item->setData(title, kTitleRole);
+        rows.append(item);
+    }
+    if (count() + rows.size() > kItemsMeasured)
+        setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon); // before any measuring
+    items->invisibleRootItem()->appendRows(rows);
+    fitWidthToItems();
 }
 
 void PopUpButton::setItemDisplayText(int index, const QString& text)

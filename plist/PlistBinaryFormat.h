@@ -2,6 +2,8 @@
 // Pieces of the bplist00 format shared by the store's two producers of binary files: the writer
 // of a libplist tree (PlistWriteBinary.cpp) and the reader of XML files (PlistReadXml.cpp), which
 // turns an XML file into the binary form libplist reads in time that follows the size.
+#include "Utf8.h"
+
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -9,6 +11,28 @@
 #include <vector>
 
 namespace plist_binary {
+
+// The kinds of object a marker's high nibble names, and the low nibble that says the count
+// follows as an integer object.
+enum Marker : unsigned {
+    kNull = 0x0, // also false (0x08) and true (0x09)
+    kInt = 0x1,
+    kReal = 0x2,
+    kDate = 0x3,
+    kData = 0x4,
+    kAscii = 0x5,
+    kUtf16 = 0x6,
+    kUid = 0x8,
+    kArray = 0xA,
+    kOrderedSet = 0xB,
+    kSet = 0xC,
+    kDict = 0xD,
+};
+
+constexpr unsigned kCountFollows = 0xF;
+// Whole one-byte markers.
+constexpr unsigned char kFalseMarker = 0x08;
+constexpr unsigned char kTrueMarker = 0x09;
 
 // The fewest of 1, 2, 4 or 8 bytes that hold `value`, as a Mac's writer picks them.
 inline int bytesFor(uint64_t value)
@@ -36,46 +60,28 @@ inline void appendMarker(std::string& out, unsigned type, uint64_t length)
         out += static_cast<char>(type << 4 | length);
         return;
     }
-    out += static_cast<char>(type << 4 | 0xF);
+    out += static_cast<char>(type << 4 | kCountFollows);
     const int size = bytesFor(length);
-    out += static_cast<char>(0x10 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
+    out += static_cast<char>(kInt << 4 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
     appendBigEndian(out, length, size);
 }
 
 // A text object: ASCII as it is, anything else as big-endian UTF-16, as a Mac stores texts.
-// `utf8` is valid UTF-8 (checked before); false when it ends inside a character.
+// False, and nothing written, when `utf8` is not valid UTF-8 (the store checks every text before).
 inline bool appendText(std::string& out, std::string_view utf8)
 {
     size_t firstHigh = 0;
     while (firstHigh < utf8.size() && static_cast<unsigned char>(utf8[firstHigh]) < 0x80)
         ++firstHigh;
     if (firstHigh == utf8.size()) {
-        appendMarker(out, 0x5, utf8.size());
+        appendMarker(out, kAscii, utf8.size());
         out.append(utf8.data(), utf8.size());
         return true;
     }
-    std::u16string units;
-    units.reserve(utf8.size());
-    for (size_t pos = 0; pos < utf8.size();) {
-        const auto byte = [&](size_t i) { return static_cast<unsigned char>(utf8[i]); };
-        char32_t cp = byte(pos);
-        const size_t length = cp < 0x80 ? 1 : cp < 0xE0 ? 2 : cp < 0xF0 ? 3 : 4;
-        if (pos + length > utf8.size())
-            return false;
-        if (length > 1) {
-            cp &= length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07;
-            for (size_t k = 1; k < length; ++k)
-                cp = (cp << 6) | (byte(pos + k) & 0x3F);
-        }
-        pos += length;
-        if (cp >= 0x10000) {
-            units += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-            units += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            units += static_cast<char16_t>(cp);
-        }
-    }
-    appendMarker(out, 0x6, units.size());
+    if (!utf8::isValid(utf8))
+        return false;
+    const std::u16string units = utf8::toUtf16(utf8);
+    appendMarker(out, kUtf16, units.size());
     for (const char16_t unit : units)
         appendBigEndian(out, unit, 2);
     return true;
@@ -85,7 +91,7 @@ inline bool appendText(std::string& out, std::string_view utf8)
 inline void appendInteger(std::string& out, uint64_t value)
 {
     const int size = value <= 0xFF ? 1 : value <= 0xFFFF ? 2 : value <= 0x7FFFFFFF ? 4 : 8;
-    out += static_cast<char>(0x10 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
+    out += static_cast<char>(kInt << 4 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
     appendBigEndian(out, value, size);
 }
 
@@ -98,8 +104,8 @@ inline void appendDouble(std::string& out, unsigned char marker, double value)
     appendBigEndian(out, bits, 8);
 }
 
-constexpr unsigned char kRealMarker = 0x23;
-constexpr unsigned char kDateMarker = 0x33;
+constexpr unsigned char kRealMarker = kReal << 4 | 3;
+constexpr unsigned char kDateMarker = kDate << 4 | 3;
 
 // The offset table and the trailer after the last object; `offsets` holds each object's start.
 template <typename Offset>
@@ -189,30 +195,5 @@ private:
     size_t mask_ = 0;
     size_t used_ = 0;
 };
-
-} // namespace plist_binary
-
-// The kinds of object a marker's high nibble names, and the low nibble that says the count
-// follows as an integer object. Read by the checker of binary files (PlistCheckBinary.cpp).
-namespace plist_binary {
-
-enum Marker : unsigned {
-    kNull = 0x0, // also false (0x08) and true (0x09)
-    kInt = 0x1,
-    kReal = 0x2,
-    kDate = 0x3,
-    kData = 0x4,
-    kAscii = 0x5,
-    kUtf16 = 0x6,
-    kUid = 0x8,
-    kArray = 0xA,
-    kOrderedSet = 0xB,
-    kSet = 0xC,
-    kDict = 0xD,
-};
-
-constexpr unsigned kCountFollows = 0xF;
-constexpr unsigned char kFalseMarker = 0x08;
-constexpr unsigned char kTrueMarker = 0x09;
 
 } // namespace plist_binary

@@ -2,12 +2,14 @@
 // a loaded file was measured before it was parsed, and a new value is measured here.
 #include "PlistCheck.h"
 
-#include "PlistBinaryFormat.h"
 #include "PlistStore.h"
 #include "Utf8.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace plist_check {
@@ -30,6 +32,38 @@ std::string textProblem(std::string_view text)
     return {};
 }
 
+// A 64-bit hash of a key: equal hashes are where a dictionary may hold a key twice.
+uint64_t keyHash(std::string_view text)
+{
+    uint64_t hash = 1469598103934665603ull; // FNV-1a, then mixed
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    hash ^= hash >> 31;
+    hash *= 0x9e3779b97f4a7c15ull;
+    return hash ^ (hash >> 29);
+}
+
+// Whether the dictionary holds a key twice, given the hashes of all its keys. Only keys whose hash
+// repeats are compared as texts, so a large dictionary costs eight bytes a key and a sort.
+bool repeatsAKey(plist_t dict, std::vector<uint64_t>& hashes)
+{
+    std::sort(hashes.begin(), hashes.end());
+    std::vector<uint64_t> repeated;
+    for (size_t i = 1; i < hashes.size(); ++i) {
+        if (hashes[i] == hashes[i - 1] && (repeated.empty() || repeated.back() != hashes[i]))
+            repeated.push_back(hashes[i]);
+    }
+    if (repeated.empty())
+        return false;
+    std::vector<std::string> suspects;
+    plist_store::forEachDictEntry(dict, [&](const std::string& key, plist_t) {
+        if (std::binary_search(repeated.begin(), repeated.end(), keyHash(key)))
+            suspects.push_back(key);
+    });
+    std::sort(suspects.begin(), suspects.end());
+    return std::adjacent_find(suspects.begin(), suspects.end()) != suspects.end();
+}
+
 // `keysOnce`: a loaded file may repeat a key in one dictionary (a binary file can), which libplist
 // keeps twice; the store could not write that back as it was read.
 std::string walk(plist_t node, int above, int levels, bool keysOnce);
@@ -46,11 +80,10 @@ std::string walkArray(plist_t node, int above, int levels, bool keysOnce)
 
 std::string walkDict(plist_t node, int above, int levels, bool keysOnce)
 {
-    // libplist hands out each key as a fresh copy; they stay alive while the index refers to them.
     const size_t count = plist_dict_get_size(node);
-    std::vector<plist_store::CString> keys;
-    keys.reserve(keysOnce ? count : 0);
-    plist_binary::TextIndex seen(keysOnce && count > 1 ? count : 0);
+    const bool checkKeys = keysOnce && count > 1;
+    std::vector<uint64_t> hashes;
+    hashes.reserve(checkKeys ? count : 0);
     plist_dict_iter iter = nullptr;
     plist_dict_new_iter(node, &iter);
     std::string why;
@@ -58,21 +91,19 @@ std::string walkDict(plist_t node, int above, int levels, bool keysOnce)
         char* rawKey = nullptr;
         plist_t item = nullptr;
         plist_dict_next_item(node, iter, &rawKey, &item);
-        plist_store::CString key(rawKey);
+        const plist_store::CString key(rawKey);
         if (!item)
             break;
         const std::string_view text = key ? std::string_view(key.get()) : std::string_view();
         why = textProblem(text);
-        if (why.empty() && keysOnce && count > 1) {
-            keys.push_back(std::move(key));
-            const auto keyText = [&](uint32_t n) { return std::string_view(keys[n].get()); };
-            if (seen.findOrAdd(text, static_cast<uint32_t>(keys.size() - 1), keyText) != plist_binary::TextIndex::kAbsent)
-                why = "a dictionary in it holds the same key twice";
-        }
+        if (why.empty() && checkKeys)
+            hashes.push_back(keyHash(text));
         if (why.empty())
             why = walk(item, above + 1, levels, keysOnce);
     }
     std::free(iter);
+    if (why.empty() && checkKeys && repeatsAKey(node, hashes))
+        why = "a dictionary in it holds the same key twice";
     return why;
 }
 

@@ -137,6 +137,10 @@ enum class Edit { Changed, Unchanged, Refused, NotAnArray };
 WriteStatus editDomain(const std::string& path, bool createIfMissing, const std::function<Edit(plist_t dict)>& edit,
                        std::string* reason = nullptr);
 
+// For a process that exits right after its writes (the `defaults` stand-in): the domain read for
+// a write is not freed afterwards.
+void keepWrittenTreesUntilExit();
+
 // Replaces the whole domain with the dictionary `dict` (taking ownership), under the lock.
 WriteStatus replaceDomain(const std::string& path, plist_t dict, std::string* reason = nullptr);
 

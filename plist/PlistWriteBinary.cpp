@@ -1,9 +1,11 @@
 // The bplist00 writer of the store. libplist 2.2's plist_to_bin uniques objects through a hash
 // table that degrades with the number of objects: 200,000 keys take seconds, twice as many four
-// times as long. This one numbers objects in one walk into flat tables (each object once, in the
-// order it is written; equal texts and keys shared, as a Mac's writer shares them), then writes
-// them in that order. Nothing is looked up by node and no text is copied into a map, so time and
-// memory follow the size of the tree.
+// times as long. This one writes each object as the walk reaches it, numbered in that order (a
+// collection, then for each entry its key and its value, depth first), with room for a
+// collection's references filled in as its entries get their numbers. Equal texts and keys are
+// written once, as a Mac's writer shares them: the index of texts compares a new text with the
+// bytes already written, so no text is copied or kept apart. Memory is the output, four bytes of
+// offset an object and the index, on top of the tree.
 #include "PlistBinaryFormat.h"
 #include "PlistCompat.h"
 #include "PlistStore.h"
@@ -11,7 +13,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,35 +22,6 @@ namespace {
 
 using namespace plist_binary;
 
-// Copies of dictionary keys (libplist hands each out in a fresh allocation) in a few large blocks,
-// so that the views the text index keeps stay put and the whole lot is freed at once.
-class KeyArena {
-public:
-    std::string_view keep(std::string_view key)
-    {
-        const char* text = key.data();
-        const size_t length = key.size();
-        if (length > kBlock / 4) {
-            large_.emplace_back(text, length);
-            return large_.back();
-        }
-        if (blocks_.empty() || used_ + length > kBlock) {
-            blocks_.emplace_back(new char[kBlock]);
-            used_ = 0;
-        }
-        char* at = blocks_.back().get() + used_;
-        std::memcpy(at, text, length);
-        used_ += length;
-        return std::string_view(at, length);
-    }
-
-private:
-    static constexpr size_t kBlock = 1 << 20;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    std::vector<std::string> large_; // a vector of strings moves them, but a string's heap text stays
-    size_t used_ = 0;
-};
-
 // A key of the top dictionary to write with another value than the tree holds, or to add.
 struct TopKey {
     std::string_view key;
@@ -58,142 +30,155 @@ struct TopKey {
 
 class BinaryWriter {
 public:
-    BinaryWriter(TopKey edit, const BinarySizeHint& hint) : edit_(edit), hint_(hint), texts_(hint.objects)
-    {
-        objects_.reserve(hint.objects + 16);
-        refs_.reserve(hint.objects + 16);
-    }
+    BinaryWriter(TopKey edit, const BinarySizeHint& hint) : edit_(edit), hint_(hint) {}
 
+    // References take the fewest bytes that number every object, as a Mac's writer picks them.
+    // They are written before the count is known: sized from the file being replaced, and
+    // written again in the rare case that the count ends up needing another size.
     bool write(plist_t root, std::string& out)
     {
-        if (number(root, 0) == kFailed)
-            return false;
-        const int refSize = bytesFor(objects_.size());
-        std::string body;
-        body.reserve(std::max(hint_.bytes + hint_.bytes / 16, objects_.size() * 4) + 256);
-        body = "bplist00";
-        std::vector<uint32_t> offsets; // a file the store reads is below 4 GiB
-        offsets.reserve(objects_.size());
-        for (const Object& object : objects_) {
-            if (body.size() > UINT32_MAX)
+        int refSize = bytesFor(hint_.objects);
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            const Pass pass = writeAll(root, refSize);
+            if (pass == Pass::Failed)
                 return false;
-            offsets.push_back(static_cast<uint32_t>(body.size()));
-            if (!emit(object, refSize, body))
-                return false;
+            const int needed = bytesFor(offsets_.size());
+            if (pass == Pass::Done && needed == refSize) {
+                appendTable(body_, offsets_, refSize, 0);
+                out.swap(body_);
+                return true;
+            }
+            refSize = pass == Pass::RefsTooSmall ? std::max(needed, nextRefSize(refSize)) : needed;
         }
-        appendTable(body, offsets, refSize, 0);
-        out.swap(body);
-        return true;
+        return false;
     }
 
 private:
     static constexpr uint32_t kFailed = UINT32_MAX;
+    enum class Pass { Done, RefsTooSmall, Failed };
 
-    // Sixteen bytes an object: a text or key (its UTF-8), or a node (a collection with where its
-    // references start in refs_ and how many it has).
-    static constexpr uint32_t kText = UINT32_MAX;
-    struct Object {
-        const void* at = nullptr; // the text's first byte, or the node
-        uint32_t size = 0;        // a text's length, or a collection's number of references
-        uint32_t firstRef = 0;    // kText for a text
-        bool isText() const { return firstRef == kText; }
-        std::string_view view() const { return std::string_view(static_cast<const char*>(at), size); }
-        plist_t node() const { return const_cast<void*>(at); }
-    };
+    static int nextRefSize(int size) { return size >= 4 ? 8 : size * 2; }
 
-    uint32_t add(const Object& object)
+    Pass writeAll(plist_t root, int refSize)
     {
-        if (objects_.size() >= kFailed - 1)
-            return kFailed;
-        objects_.push_back(object);
-        return static_cast<uint32_t>(objects_.size() - 1);
+        refSize_ = refSize;
+        refsTooSmall_ = false;
+        body_.clear();
+        body_.reserve(std::max(hint_.bytes + hint_.bytes / 16, hint_.objects * 4) + 256);
+        body_ = "bplist00";
+        offsets_.clear();
+        offsets_.reserve(hint_.objects + 16);
+        texts_ = TextIndex(hint_.objects);
+        if (node(root, 0) != kFailed)
+            return Pass::Done;
+        return refsTooSmall_ ? Pass::RefsTooSmall : Pass::Failed;
     }
 
-    uint32_t shared(std::string_view text)
+    // The next object's number, starting it at the end of the output; kFailed past what one file
+    // can number (offsets are four bytes: a file the store reads is below 4 GiB).
+    uint32_t startObject()
     {
-        if (text.size() >= kFailed)
+        if (offsets_.size() >= kFailed - 1 || body_.size() > UINT32_MAX)
             return kFailed;
-        const uint64_t known = texts_.findOrAdd(text, static_cast<uint32_t>(objects_.size()),
-                                                [this](uint32_t n) { return objects_[n].view(); });
-        return known != TextIndex::kAbsent ? static_cast<uint32_t>(known)
-                                           : add({text.data(), static_cast<uint32_t>(text.size()), kText});
+        offsets_.push_back(static_cast<uint32_t>(body_.size()));
+        return static_cast<uint32_t>(offsets_.size() - 1);
     }
 
-    // Room for a collection's references; false past what one file can number.
-    bool reserveRefs(size_t count, uint32_t& first)
+    // A text's number: that of an equal text written before, else a new object.
+    uint32_t text(std::string_view utf8)
     {
-        if (refs_.size() + count >= kFailed)
+        if (offsets_.size() >= kFailed - 1 || body_.size() > UINT32_MAX)
+            return kFailed;
+        const size_t at = body_.size();
+        if (!appendText(body_, utf8))
+            return kFailed;
+        const std::string_view written = std::string_view(body_).substr(at);
+        const auto writtenAt = [&](uint32_t n) { return std::string_view(body_).substr(offsets_[n], written.size()); };
+        const uint64_t known = texts_.findOrAdd(written, static_cast<uint32_t>(offsets_.size()), writtenAt);
+        if (known != TextIndex::kAbsent) {
+            body_.resize(at);
+            return static_cast<uint32_t>(known);
+        }
+        offsets_.push_back(static_cast<uint32_t>(at));
+        return static_cast<uint32_t>(offsets_.size() - 1);
+    }
+
+    // A collection's marker and room for `refs` references; where the room starts.
+    size_t startCollection(unsigned type, size_t entries, size_t refs)
+    {
+        appendMarker(body_, type, entries);
+        const size_t at = body_.size();
+        body_.append(refs * size_t(refSize_), '\0');
+        return at;
+    }
+
+    bool setRef(size_t room, size_t index, uint32_t number)
+    {
+        if (number == kFailed)
             return false;
-        first = static_cast<uint32_t>(refs_.size());
-        refs_.resize(refs_.size() + count);
+        if (refSize_ < 4 && number >> (8 * refSize_) != 0) {
+            refsTooSmall_ = true;
+            return false;
+        }
+        char* at = body_.data() + room + index * size_t(refSize_);
+        for (int i = refSize_ - 1; i >= 0; --i, number >>= 8)
+            at[i] = static_cast<char>(number & 0xFF);
         return true;
     }
 
-    // Numbers `node` and everything below it in the order write() emits them: a collection, then
-    // for each entry its key (unless shared) and its value, depth first. The depth was checked
-    // when the tree was loaded or made.
-    uint32_t number(plist_t node, int depth)
+    // Writes `node` and everything below it. The depth was checked when the tree was loaded or
+    // made.
+    uint32_t node(plist_t node, int depth)
     {
         if (depth > kMaxNesting + 1)
             return kFailed;
         switch (plist_get_node_type(node)) {
         case PLIST_STRING:
-            return shared(stringValue(node));
-        case PLIST_ARRAY: {
-            const size_t count = plist_array_get_size(node);
-            uint32_t first = 0;
-            if (!reserveRefs(count, first))
-                return kFailed;
-            const uint32_t self = add({node, static_cast<uint32_t>(count), first});
-            size_t i = 0;
-            bool ok = self != kFailed;
-            forEachArrayItem(node, [&](plist_t item) {
-                const uint32_t child = ok && i < count ? number(item, depth + 1) : kFailed;
-                ok = child != kFailed;
-                if (ok)
-                    refs_[first + i++] = child;
-            });
-            return ok && i == count ? self : kFailed;
-        }
+            return text(stringValue(node));
+        case PLIST_ARRAY:
+            return array(node, depth);
         case PLIST_DICT:
-            return numberDict(node, depth);
-        case PLIST_BOOLEAN:
-        case PLIST_UINT:
-        case PLIST_REAL:
-        case PLIST_DATE:
-        case PLIST_DATA:
-        case PLIST_UID:
-            return add({node, 0, 0});
+            return dict(node, depth);
         default:
-            return kFailed;
+            return leaf(node);
         }
     }
 
-    uint32_t numberDict(plist_t node, int depth)
+    uint32_t array(plist_t node, int depth)
+    {
+        const size_t count = plist_array_get_size(node);
+        const uint32_t self = startObject();
+        if (self == kFailed)
+            return kFailed;
+        const size_t room = startCollection(kArray, count, count);
+        size_t i = 0;
+        bool ok = true;
+        forEachArrayItem(node, [&](plist_t item) {
+            ok = ok && i < count && setRef(room, i, this->node(item, depth + 1));
+            ++i;
+        });
+        return ok && i == count ? self : kFailed;
+    }
+
+    uint32_t dict(plist_t node, int depth)
     {
         // The top dictionary may get the edited key: in its place when it is there, else at the end.
         const bool edited = depth == 0 && edit_.value;
         const bool added = edited && !plist_dict_get_item(node, std::string(edit_.key).c_str());
         const size_t count = plist_dict_get_size(node) + (added ? 1 : 0);
-        uint32_t first = 0;
-        if (!reserveRefs(2 * count, first))
+        const uint32_t self = startObject();
+        if (self == kFailed)
             return kFailed;
-        const uint32_t self = add({node, static_cast<uint32_t>(2 * count), first});
+        const size_t room = startCollection(kDict, count, 2 * count);
         size_t i = 0;
         const auto entry = [&](std::string_view key, plist_t value) {
-            if (i == count)
-                return false;
-            const uint32_t keyNumber = shared(keys_.keep(key));
-            const uint32_t child = keyNumber == kFailed ? kFailed : number(value, depth + 1);
-            if (child == kFailed)
-                return false;
-            refs_[first + i] = keyNumber;
-            refs_[first + count + i++] = child;
-            return true;
+            const bool ok = i < count && setRef(room, i, text(key)) && setRef(room, count + i, this->node(value, depth + 1));
+            ++i;
+            return ok;
         };
         plist_dict_iter iter = nullptr;
         plist_dict_new_iter(node, &iter);
-        bool ok = self != kFailed;
+        bool ok = true;
         while (ok) {
             char* rawKey = nullptr;
             plist_t value = nullptr;
@@ -201,8 +186,8 @@ private:
             const CString key(rawKey);
             if (!value)
                 break;
-            const std::string_view text = key ? std::string_view(key.get()) : std::string_view();
-            ok = entry(text, edited && text == edit_.key ? edit_.value : value);
+            const std::string_view name = key ? std::string_view(key.get()) : std::string_view();
+            ok = entry(name, edited && name == edit_.key ? edit_.value : value);
         }
         std::free(iter);
         if (ok && added)
@@ -210,59 +195,53 @@ private:
         return ok && i == count ? self : kFailed;
     }
 
-    bool emit(const Object& object, int refSize, std::string& out) const
+    // Any value that is neither a text nor a collection.
+    uint32_t leaf(plist_t node)
     {
-        if (object.isText())
-            return appendText(out, object.view());
-        const plist_t node = object.node();
-        switch (plist_get_node_type(node)) {
+        const plist_type type = plist_get_node_type(node);
+        if (type != PLIST_BOOLEAN && type != PLIST_UINT && type != PLIST_REAL && type != PLIST_DATE
+            && type != PLIST_DATA && type != PLIST_UID)
+            return kFailed;
+        const uint32_t self = startObject();
+        return self != kFailed && appendLeaf(node, type) ? self : kFailed;
+    }
+
+    bool appendLeaf(plist_t node, plist_type type)
+    {
+        switch (type) {
         case PLIST_BOOLEAN: {
             uint8_t flag = 0;
             plist_get_bool_val(node, &flag);
-            out += static_cast<char>(flag ? 0x09 : 0x08);
+            body_ += static_cast<char>(flag ? kTrueMarker : kFalseMarker);
             return true;
         }
         case PLIST_UINT: {
             uint64_t value = 0;
             plist_get_uint_val(node, &value);
-            appendInteger(out, value);
+            appendInteger(body_, value);
             return true;
         }
         case PLIST_REAL: {
             double value = 0;
             plist_get_real_val(node, &value);
-            appendDouble(out, kRealMarker, value);
+            appendDouble(body_, kRealMarker, value);
             return true;
         }
-        case PLIST_DATE: {
-            uint64_t bits = 0;
-            if (!dateBits(node, bits))
-                return false;
-            out += static_cast<char>(kDateMarker);
-            appendBigEndian(out, bits, 8);
-            return true;
-        }
+        case PLIST_DATE:
+            return appendDate(node);
         case PLIST_DATA: {
             uint64_t length = 0;
             const char* bytes = plist_get_data_ptr(node, &length);
-            appendMarker(out, 0x4, length);
-            out.append(bytes ? bytes : "", static_cast<size_t>(length));
+            appendMarker(body_, kData, length);
+            body_.append(bytes ? bytes : "", static_cast<size_t>(length));
             return true;
         }
         case PLIST_UID: {
             uint64_t value = 0;
             plist_get_uid_val(node, &value);
             const int size = bytesFor(value);
-            out += static_cast<char>(0x80 | (size - 1));
-            appendBigEndian(out, value, size);
-            return true;
-        }
-        case PLIST_ARRAY:
-        case PLIST_DICT: {
-            const bool dict = plist_get_node_type(node) == PLIST_DICT;
-            appendMarker(out, dict ? 0xD : 0xA, dict ? object.size / 2 : object.size);
-            for (size_t i = 0; i < object.size; ++i)
-                appendBigEndian(out, refs_[object.firstRef + i], refSize);
+            body_ += static_cast<char>(kUid << 4 | (size - 1));
+            appendBigEndian(body_, value, size);
             return true;
         }
         default:
@@ -273,7 +252,7 @@ private:
     // libplist 2.2 keeps a date as a double that no call hands out (plist_get_date_val rounds it to
     // microseconds and drops the sign of the last second before 2001); its own writer, given the
     // date alone, writes that double exactly.
-    static bool dateBits(plist_t node, uint64_t& bits)
+    bool appendDate(plist_t node)
     {
         PlistPtr alone(plist_copy(node));
         char* bytes = nullptr;
@@ -283,19 +262,19 @@ private:
             return false;
         const std::string_view file(bytes, length);
         const bool found = file.size() >= 8 + 9 && static_cast<unsigned char>(file[8]) == kDateMarker;
-        bits = 0;
-        for (size_t i = 9; found && i < 17; ++i)
-            bits = (bits << 8) | static_cast<unsigned char>(file[i]);
+        if (found)
+            body_.append(file.substr(8, 9));
         freeBuffer(bytes);
         return found;
     }
 
     TopKey edit_;
     BinarySizeHint hint_;
-    std::vector<Object> objects_;
-    std::vector<uint32_t> refs_;
+    int refSize_ = 1;
+    bool refsTooSmall_ = false;
+    std::string body_;
+    std::vector<uint32_t> offsets_;
     TextIndex texts_;
-    KeyArena keys_;
 };
 
 } // namespace

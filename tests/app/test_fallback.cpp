@@ -3,6 +3,7 @@
 
 #include "platform/Bundle.h"
 #include "Classes/DefaultKeys.h"
+#include "platform/Locale.h"
 #include "platform/host/UserDefaults.h"
 
 #include <QCoreApplication>
@@ -78,6 +79,22 @@ TEST_F(Fallback, TheSelectedEntrysFallbackIsShownSecondButNotWritten)
         EXPECT_EQ(isos, c.shown);
     }
     EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    de,\n    en\n)\n") << "the system keeps its order";
+}
+
+TEST_F(Fallback, ARefreshNamesEachLanguageOnceWhenTheFallbackMovesSecond)
+{
+    // The table is named once from the system's order and shown again with the fallback second:
+    // the same languages in the same display language, so ICU names none of them twice.
+    useEnglishStrings();
+    writeGlobal("AppleLanguages", "(de, en, fr, ja)");
+    writeOwnDefault(kPreferredLocalesKey, QStringLiteral("(\"de_DE,fr\")"));
+    QuorrelAppDelegate& d = start();
+    ASSERT_EQ(d.outlets.fallbackLanguagesMenu->titleOfSelectedItem(), "fr");
+    const uint64_t before = Locale::identifiersNamed();
+    d.updateUI();
+    EXPECT_EQ(Locale::identifiersNamed() - before, 4u);
+    EXPECT_EQ(d.languages, (QStringList{"de", "fr", "en", "ja"}));
+    EXPECT_EQ(cells(d.outlets.languagesTable).value(1), "Französisch | fr");
 }
 
 TEST_F(Fallback, ChoosingAFallbackRewritesTheEntryInPlaceAndLeavesTheSystemAsItWas)

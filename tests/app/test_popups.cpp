@@ -134,3 +134,23 @@ TEST_F(PopUps, ChoosingAnItemInTheOpenMenuIsWhatActs)
 }
 
 } // namespace
+
+TEST(PopUpButtonItems, AListOfAnyLengthKeepsEveryTitleSelectsTheFirstAndShowsTheLongest)
+{
+    for (const int count : {3, 2000}) {
+        SCOPED_TRACE(count);
+        PopUpButton menu;
+        QStringList titles;
+        for (int i = 0; i < count; ++i)
+            titles.append(QStringLiteral("item %1").arg(i));
+        titles[count / 2] = QStringLiteral("a title much longer than all the others");
+        menu.addItemsWithTitles({QStringLiteral("first")});
+        menu.addItemsWithTitles(titles);
+        EXPECT_EQ(menu.itemTitles(), QStringList{QStringLiteral("first")} + titles);
+        EXPECT_EQ(menu.indexOfSelectedItem(), 0);
+        EXPECT_GE(menu.sizeHint().width(), menu.fontMetrics().horizontalAdvance(titles[count / 2]));
+        menu.removeAllItems();
+        EXPECT_EQ(menu.numberOfItems(), 0);
+        EXPECT_EQ(menu.indexOfSelectedItem(), -1);
+    }
+}

@@ -21,6 +21,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -568,6 +569,67 @@ TEST(BinaryWriter, WritesWhatLibplistsOwnWriterWritesAndSharesEqualTexts)
     const plist_store::Loaded loaded = plist_store::parse(ours);
     ASSERT_EQ(loaded.status, plist_store::LoadStatus::Ok) << loaded.reason;
     EXPECT_EQ(plist_store::dateMSecs(plist_dict_get_item(loaded.dict.get(), "before2001")), -86400500);
+}
+
+// The reference size and object count a bplist00 trailer gives.
+std::pair<int, uint64_t> refSizeAndCount(const std::string& file)
+{
+    uint64_t count = 0;
+    for (size_t i = file.size() - 24; i < file.size() - 16; ++i)
+        count = (count << 8) | static_cast<unsigned char>(file[i]);
+    return {static_cast<unsigned char>(file[file.size() - 32 + 7]), count};
+}
+
+TEST(BinaryWriter, ReferencesTakeTheFewestBytesWhateverTheFileItReplacesHeld)
+{
+    // A dictionary, its key, an array and its distinct texts: `count` objects in all. The hint is
+    // what the replaced file held, too large or too small for the new one.
+    for (const uint64_t count : {uint64_t(255), uint64_t(256), uint64_t(257), uint64_t(65535), uint64_t(65536),
+                                 uint64_t(65537)}) {
+        plist_store::PlistPtr root(plist_new_dict());
+        plist_t list = plist_new_array();
+        for (uint64_t i = 0; i + 3 < count; ++i)
+            plist_array_append_item(list, plist_new_string(("t" + std::to_string(i)).c_str()));
+        plist_dict_set_item(root.get(), "a", list);
+        const int fewest = count <= 255 ? 1 : count <= 65535 ? 2 : 4;
+        for (const size_t hint : {size_t(0), size_t(3), size_t(count), size_t(70000)}) {
+            SCOPED_TRACE(std::to_string(count) + " objects, hint " + std::to_string(hint));
+            std::string ours;
+            ASSERT_TRUE(plist_store::toBinary(root.get(), ours, {hint, hint * 4}));
+            EXPECT_EQ(refSizeAndCount(ours), std::make_pair(fewest, count));
+            EXPECT_EQ(reread(ours), xmlOf(root.get()));
+        }
+    }
+}
+
+TEST(BinaryWriter, AKeyWrittenTwiceIsFoundAmongManyWhereverItIs)
+{
+    // Keys of one length written as distinct objects; then one of them made equal to another, in
+    // the top dictionary or in a nested one, far from its twin.
+    plist_store::PlistPtr root(plist_new_dict());
+    plist_t inner = plist_new_dict();
+    for (int i = 0; i < 3000; ++i) {
+        char key[8];
+        std::snprintf(key, sizeof key, "k%04d", i);
+        plist_dict_set_item(root.get(), key, plist_new_string("v"));
+        std::snprintf(key, sizeof key, "i%04d", i);
+        plist_dict_set_item(inner, key, plist_new_bool(i % 2));
+    }
+    plist_dict_set_item(root.get(), "inner", inner);
+    std::string file;
+    ASSERT_TRUE(plist_store::toBinary(root.get(), file));
+    ASSERT_EQ(plist_store::parse(file).status, plist_store::LoadStatus::Ok);
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"Uk2999", "Uk0000"}, {"Ui2998", "Ui0001"},
+                                   {"Uk0001", "Uk0000"}}) {
+        SCOPED_TRACE(from);
+        std::string twice = file;
+        const size_t at = twice.find(from);
+        ASSERT_NE(at, std::string::npos);
+        twice.replace(at, from.size(), to);
+        const plist_store::Loaded loaded = plist_store::parse(twice);
+        EXPECT_EQ(loaded.status, plist_store::LoadStatus::Unparsable);
+        EXPECT_TRUE(contains(loaded.reason, "twice")) << loaded.reason;
+    }
 }
 
 TEST(XmlReader, ReadsWhatLibplistReadsFromAnOrdinaryFile)

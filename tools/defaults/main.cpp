@@ -3,6 +3,8 @@
 #include "Messages.h"
 #include "Verbs.h"
 
+#include "plist/PlistStore.h"
+
 #include <cstring>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@ int main(int argc, char** argv)
         ++first;
     }
     call.args.assign(argv + first, argv + argc);
+    plist_store::keepWrittenTreesUntilExit();
     if (call.args.empty())
         return usage();
 
