@@ -41,6 +41,9 @@ constexpr std::chrono::milliseconds kExitCheckInterval{25};
 constexpr std::chrono::milliseconds kReapAfterKill{2000};
 // A tool normally ends the moment its output closes; one that lingers longer is reaped later.
 constexpr std::chrono::milliseconds kExitAfterEndOfFile{50};
+// How often a read that takes long hands its caller a turn (the window's repaints), so a
+// 60-frames-a-second display misses no more than one.
+constexpr std::chrono::milliseconds kWaitingTurnInterval{10};
 
 class UniqueFd {
 public:
@@ -290,7 +293,8 @@ int pollTimeout(Clock::time_point now, Clock::time_point until)
 
 } // namespace
 
-ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits)
+ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits,
+                      const std::function<void()>& whileWaiting)
 {
     ReadResult result;
     const auto deadline = Clock::now() + limits.time;
@@ -311,6 +315,7 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
     bool exited = false; // seen ended, not reaped yet
     Clock::time_point graceEnd{};
     auto nextExitCheck = Clock::now() + kExitCheckInterval;
+    auto nextTurn = whileWaiting ? Clock::now() + kWaitingTurnInterval : Clock::time_point::max();
     char buffer[64 * 1024];
 
     for (;;) {
@@ -331,9 +336,14 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
             }
             nextExitCheck = now + kExitCheckInterval;
         }
+        if (now >= nextTurn) {
+            whileWaiting();
+            nextTurn = Clock::now() + kWaitingTurnInterval;
+            continue;
+        }
 
         pollfd watched{outputRead.get(), POLLIN, 0};
-        const int ready = ::poll(&watched, 1, pollTimeout(now, std::min(deadline, exited ? graceEnd : nextExitCheck)));
+        const int ready = ::poll(&watched, 1, pollTimeout(now, std::min({deadline, exited ? graceEnd : nextExitCheck, nextTurn})));
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready < 0 || (ready > 0 && (watched.revents & POLLNVAL))) {
