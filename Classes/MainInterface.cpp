@@ -1,6 +1,9 @@
 #include "MainInterface.h"
 
+#include "MyOSVersion.h"
+
 #include "QuorrelAppDelegate.h"
+#include "HintLabels.h"
 #include "WrappedLabels.h"
 #include "ui_MainWindow.h"
 
@@ -15,6 +18,8 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     Ui::MainWindow ui;
     ui.setupUi(window.get());
     keepWrappedLabelsWhole(window.get());
+    hint_labels::keepReadable(ui.languagesHint);
+    hint_labels::keepReadable(ui.regionsHint);
 
     MainWindowOutlets outlets;
     outlets.window = Window(window.get());
@@ -60,6 +65,8 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     // The preview follows the region table's selection, by mouse or keyboard.
     QObject::connect(ui.regionsTable->selectionModel(), &QItemSelectionModel::selectionChanged, d,
                      [d] { d->updateRegionPreview(); });
+    if (MyOSVersion::namesPreferencesSettings())
+        ui.actionPreferences->setText(QCoreApplication::translate("MainWindow", "Settings…"));
     QObject::connect(ui.actionPreferences, &QAction::triggered, d, [d, a = ui.actionPreferences] { d->showPreferences(a); });
     QObject::connect(ui.actionHelp, &QAction::triggered, d, [d, a = ui.actionHelp] { d->myShowHelp(a); });
     QObject::connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
