@@ -1,8 +1,10 @@
 #include "MainInterface.h"
 
-#include "platform/Bundle.h"
+#include "MyOSVersion.h"
 #include "MyRunUsrCommands.h"
 #include "QuorrelAppDelegate.h"
+#include "platform/Bundle.h"
+#include "platform/HintLabels.h"
 #include "platform/WrappedLabels.h"
 #include "ui_MainWindow.h"
 
@@ -48,6 +50,8 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     ui.setupUi(window.get());
     noteMissingTools(ui);
     keepWrappedLabelsWhole(window.get());
+    hint_labels::keepReadable(ui.languagesHint);
+    hint_labels::keepReadable(ui.regionsHint);
 
     MainWindowOutlets outlets;
     outlets.window = Window(window.get());
@@ -93,6 +97,8 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     // The preview follows the region table's selection, by mouse or keyboard.
     QObject::connect(ui.regionsTable->selectionModel(), &QItemSelectionModel::selectionChanged, d,
                      [d] { d->updateRegionPreview(); });
+    if (MyOSVersion::namesPreferencesSettings())
+        ui.actionPreferences->setText(QCoreApplication::translate("MainWindow", "Settings…"));
     QObject::connect(ui.actionPreferences, &QAction::triggered, d, [d, a = ui.actionPreferences] { d->showPreferences(a); });
     QObject::connect(ui.actionHelp, &QAction::triggered, d, [d, a = ui.actionHelp] { d->myShowHelp(a); });
     QObject::connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);

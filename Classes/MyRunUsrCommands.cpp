@@ -1,6 +1,7 @@
 #include "MyRunUsrCommands.h"
 
 #include "platform/process/ChildProcess.h"
+#include "platform/LiveWait.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -64,7 +65,9 @@ void reapAndReschedule()
 std::optional<QString> MyRunUsrCommands::runUsrBinAndRead(const QStringList& arguments, const QString& path,
                                                           child_process::ReadEnd* end)
 {
-    const child_process::ReadResult result = child_process::runAndRead(toolPath(path), toolArguments(arguments), readLimits());
+    // The window keeps painting while a slow tool answers (see LiveWait.h).
+    const child_process::ReadResult result
+        = child_process::runAndRead(toolPath(path), toolArguments(arguments), readLimits(), [] { live_wait::turn(); });
     if (end)
         *end = result.end;
     // A tool that lingered after closing its output is reaped from the event loop.

@@ -1,10 +1,12 @@
 #include "PreferencesWindowController.h"
 
 #include "DefaultKeys.h"
+#include "MyOSVersion.h"
 #include "platform/host/UserDefaults.h"
 #include "ui_PreferencesWindow.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QWidget>
 
@@ -22,6 +24,10 @@ QWidget* PreferencesWindowController::window()
     widget->setAttribute(Qt::WA_DeleteOnClose);
     Ui::PreferencesWindow ui;
     ui.setupUi(widget);
+    if (MyOSVersion::namesPreferencesSettings()) {
+        widget->setWindowTitle(QCoreApplication::translate("PreferencesWindow", "Quorrel Settings"));
+        ui.closeButton->setAccessibleDescription(QCoreApplication::translate("PreferencesWindow", "Close the settings window"));
+    }
     setParent(widget);
     window_ = widget;
     keepInactiveWindowOpen = Button(ui.keepInactiveWindowOpen);

@@ -2,6 +2,7 @@
 
 #include "Bundle.h"
 #include "HelpPage.h"
+#include "LiveWait.h"
 #include "NotificationCenter.h"
 #include "SystemLocaleNotice.h"
 
@@ -18,16 +19,18 @@ Application::Application(QApplication& app, ApplicationDelegate* delegate) : app
     sharedApplication = this;
     app.setQuitOnLastWindowClosed(false);
     app.installEventFilter(this);
+    // What the system tells the program while it waits reaches the delegate after the wait: the
+    // delegate runs tools of its own in answer, which must not cut into a sequence of reads.
     connect(&app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive)
-            becomeActive();
-        else
-            resignActive();
+        live_wait::whenNotWaiting(this, [this, state] {
+            if (state == Qt::ApplicationActive)
+                becomeActive();
+            else
+                resignActive();
+        });
     });
     connect(&app, &QGuiApplication::lastWindowClosed, this, &Application::lastWindowClosed);
-    localeNotice_ = system_locale::observeChanges([this] {
-        NotificationCenter::defaultCenter().postNotificationName(kCurrentLocaleDidChangeNotification, this);
-    });
+    localeNotice_ = system_locale::observeChanges([this] { postLocaleChange(); });
     connect(&app, &QCoreApplication::aboutToQuit, this, [this] {
         if (delegate_)
             delegate_->applicationWillTerminate({QStringLiteral("NSApplicationWillTerminateNotification"), this});
@@ -74,8 +77,15 @@ void Application::lastWindowClosed()
 bool Application::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &app_ && event->type() == QEvent::LocaleChange && !system_locale::noticeComesFromTheSystem())
-        NotificationCenter::defaultCenter().postNotificationName(kCurrentLocaleDidChangeNotification, this);
+        postLocaleChange();
     return QObject::eventFilter(watched, event);
+}
+
+void Application::postLocaleChange()
+{
+    live_wait::whenNotWaiting(this, [this] {
+        NotificationCenter::defaultCenter().postNotificationName(kCurrentLocaleDidChangeNotification, this);
+    });
 }
 
 void Application::showHelp(QObject*)

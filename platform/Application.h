@@ -35,6 +35,7 @@ public:
     void becomeActive();
     void resignActive();
     void lastWindowClosed();
+    void postLocaleChange(); // after any wait under way
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

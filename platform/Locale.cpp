@@ -25,7 +25,10 @@ Locale::Locale(const QString& identifier)
 {
     const QByteArray form = locale_id::icuForm(identifier);
     const icu::Locale display = form.isEmpty() ? icu::Locale::getRoot() : icu::Locale(form.constData());
-    names_.reset(icu::LocaleDisplayNames::createInstance(display, ULDN_DIALECT_NAMES));
+    // Named as items of a list or menu: capitalised where the language does so there (Anglais,
+    // Alemán), as the Mac's own language lists show them.
+    UDisplayContext contexts[] = {UDISPCTX_DIALECT_NAMES, UDISPCTX_CAPITALIZATION_FOR_UI_LIST_OR_MENU};
+    names_.reset(icu::LocaleDisplayNames::createInstance(display, contexts, 2));
 }
 
 Locale::~Locale() = default;

@@ -16,7 +16,7 @@ ProgressIndicator::ProgressIndicator(QWidget* parent) : QWidget(parent)
 void ProgressIndicator::startAnimation(QObject*)
 {
     timer_.start();
-    // The work that follows blocks the event loop: paint now so the indicator is seen at all.
+    // Painted at once: the work that follows may finish before the event loop next turns.
     if (isVisible())
         repaint();
 }

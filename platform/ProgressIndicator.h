@@ -10,6 +10,7 @@ public:
     void startAnimation(QObject* sender);
     void stopAnimation(QObject* sender);
     bool isAnimating() const { return timer_.isActive(); }
+    int frame() const { return step_; } // which spoke is brightest
     QSize sizeHint() const override;
 
 protected:

@@ -4,7 +4,8 @@
 
 #include <unicode/calendar.h>
 #include <unicode/datefmt.h>
-#include <unicode/dtfmtsym.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
 #include <unicode/numfmt.h>
 #include <unicode/ulocdata.h>
 
@@ -29,6 +30,22 @@ QString formatted(const std::unique_ptr<icu::NumberFormat>& format, UErrorCode s
 {
     icu::UnicodeString text;
     return format && U_SUCCESS(status) ? toQString(format->format(kSampleAmount, text)) : QString::number(kSampleAmount);
+}
+
+// The weekday's standalone name, capitalised as an item of a list or menu where the language
+// does so (Lundi, Понедельник), as the Mac names the first day of the week.
+QString weekdayName(const icu::Locale& locale, UCalendarDaysOfWeek day)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    icu::SimpleDateFormat format(icu::UnicodeString(u"cccc"), locale, status);
+    format.setContext(UDISPCTX_CAPITALIZATION_FOR_UI_LIST_OR_MENU, status);
+    if (U_FAILURE(status))
+        return {};
+    format.adoptTimeZone(icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC")));
+    constexpr UDate kNoonOfASunday = 1704628800000.0; // 2024-01-07 12:00 UTC
+    icu::UnicodeString text;
+    format.format(kNoonOfASunday + (int(day) - int(UCAL_SUNDAY)) * 86400000.0, text);
+    return toQString(text);
 }
 
 } // namespace
@@ -59,11 +76,7 @@ std::optional<RegionFormats> RegionFormats::of(const QString& identifier, const 
     const std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(locale, status));
     const UCalendarDaysOfWeek firstDay = calendar && U_SUCCESS(status) ? calendar->getFirstDayOfWeek(status) : UCAL_SUNDAY;
     status = U_ZERO_ERROR;
-    const icu::DateFormatSymbols symbols(locale, status);
-    int32_t count = 0;
-    const icu::UnicodeString* weekdays = U_SUCCESS(status) ? symbols.getWeekdays(count) : nullptr;
-    if (weekdays && int32_t(firstDay) < count)
-        formats.firstDayOfWeek = toQString(weekdays[firstDay]);
+    formats.firstDayOfWeek = weekdayName(locale, firstDay);
 
     status = U_ZERO_ERROR;
     switch (ulocdata_getMeasurementSystem(id.constData(), &status)) {

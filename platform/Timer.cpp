@@ -1,9 +1,10 @@
 #include "Timer.h"
 
+#include "LiveWait.h"
+
 #include <QTimer>
 
 #include <chrono>
-#include <thread>
 
 static std::chrono::milliseconds toMilliseconds(double seconds)
 {
@@ -17,7 +18,23 @@ std::unique_ptr<Timer> Timer::scheduledTimer(double seconds, bool repeats, std::
     timer->timer_->setTimerType(Qt::PreciseTimer);
     timer->timer_->setSingleShot(!repeats);
     timer->timer_->setInterval(toMilliseconds(seconds));
-    QObject::connect(timer->timer_.get(), &QTimer::timeout, std::move(action));
+    // A tick that comes due while the program waits runs once the wait is over; the ticks
+    // missed meanwhile make one, as NSTimer skips them.
+    QTimer* qtimer = timer->timer_.get();
+    auto tickHeld = std::make_shared<bool>(false);
+    QObject::connect(qtimer, &QTimer::timeout, qtimer, [qtimer, tickHeld, action = std::move(action)] {
+        if (*tickHeld)
+            return;
+        if (!live_wait::isWaiting()) {
+            action();
+            return;
+        }
+        *tickHeld = true;
+        live_wait::whenNotWaiting(qtimer, [tickHeld, action] {
+            *tickHeld = false;
+            action();
+        });
+    });
     timer->timer_->start();
     return timer;
 }
@@ -41,11 +58,14 @@ double Timer::timeInterval() const
 
 void performAfterDelay(QObject* context, double seconds, std::function<void()> action)
 {
-    QTimer::singleShot(toMilliseconds(seconds), Qt::PreciseTimer, context, std::move(action));
+    QTimer::singleShot(toMilliseconds(seconds), Qt::PreciseTimer, context, [context, action = std::move(action)]() mutable {
+        live_wait::whenNotWaiting(context, std::move(action));
+    });
 }
 
 void sleepForTimeInterval(double seconds)
 {
     if (seconds > 0)
-        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+        live_wait::until(live_wait::Clock::now()
+                         + std::chrono::duration_cast<live_wait::Clock::duration>(std::chrono::duration<double>(seconds)));
 }

@@ -40,20 +40,8 @@
         <translation>Gesicherte Kombinationen</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
-        <translation>&lt;b&gt;Aktuelle sichern&lt;/b&gt; sichert die aktuelle Region als Kombination. Das ist möglich, solange die Sprache der Region Ihre erste Sprache ist.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
         <translation>&lt;b&gt;Entfernen&lt;/b&gt; löscht die ausgewählte Kombination.</translation>
-    </message>
-    <message>
-        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
-        <translation>Wählen Sie eine Kombination im Einblendmenü oder springen Sie mit &lt;b&gt;« ‹ › »&lt;/b&gt; zur ersten, vorherigen, nächsten oder letzten, um zu ihr zu wechseln: Die Sprache der Kombination wird zur ersten Sprache, ihre Ersatzsprache zur zweiten und ihre Region zur aktuellen Region. Während des Wechsels dreht sich eine Fortschrittsanzeige.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
-        <translation>&lt;b&gt;Ersatzsprache&lt;/b&gt; legt fest, welche Sprache beim Wechsel zur ausgewählten Kombination an zweiter Stelle steht. Die Sprachtabelle zeigt sie sofort an zweiter Stelle; die Reihenfolge im System ändert sich beim nächsten Wechsel.</translation>
     </message>
     <message>
         <source>Finder and Dock</source>
@@ -72,14 +60,6 @@
         <translation>&lt;b&gt;Hilfe-Caches leeren&lt;/b&gt; beendet den Hilfe-Daemon und entfernt die Caches des Hilfe-Viewers aus Ihrem Ordner „Library“. Die Taste ist aktiv, solange der Hilfe-Daemon läuft.</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
-        <translation>&lt;b&gt;Quorrel ▸ Einstellungen …&lt;/b&gt; (Strg+, oder ⌘,) legt fest, ob das Hauptfenster auf dem Bildschirm bleibt, während Quorrel im Hintergrund ist.</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
@@ -87,12 +67,32 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel verwendet die erste Ihrer bevorzugten Sprachen, in die es übersetzt ist, so wie das System sie beim Start von Quorrel meldet: Englisch, Deutsch, Französisch, Spanisch, Italienisch, Portugiesisch (Brasilien), Japanisch, vereinfachtes Chinesisch oder Russisch – und Englisch, wenn keine davon zu Ihren Sprachen gehört. Beenden Sie Quorrel nach dem Ändern der Reihenfolge und öffnen Sie es erneut, um es in der neuen ersten Sprache zu sehen.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Aktuelle Region sichern&lt;/b&gt; sichert die aktuelle Region als Kombination. Das ist möglich, solange die Sprache der Region Ihre erste Sprache ist.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Wählen Sie eine Kombination im Einblendmenü oder springen Sie mit &lt;b&gt;« ‹ › »&lt;/b&gt; zur ersten, vorherigen, nächsten oder letzten, um zu ihr zu wechseln: Die Sprache der Kombination wird zur ersten Sprache, ihre zweite Sprache zur zweiten und ihre Region zur aktuellen Region. Während des Wechsels dreht sich eine Fortschrittsanzeige.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Zweite Sprache&lt;/b&gt; legt fest, welche Sprache beim Wechsel zur ausgewählten Kombination an zweiter Stelle steht. Die Sprachtabelle zeigt sie sofort an zweiter Stelle; die Reihenfolge im System ändert sich beim nächsten Wechsel.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Einstellungen …&lt;/b&gt; (Strg+, oder ⌘,) legt fest, ob das Hauptfenster auf dem Bildschirm bleibt, während Quorrel im Hintergrund ist.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>NoFallbackLanguage</source>
-        <translation>Keine Ersatzsprache</translation>
+        <translation>Keine zweite Sprache</translation>
     </message>
     <message>
         <source>MeasurementUS</source>
@@ -278,10 +278,6 @@
         <translation>Zur letzten gesicherten Kombination wechseln</translation>
     </message>
     <message>
-        <source>Save Current</source>
-        <translation>Aktuelle sichern</translation>
-    </message>
-    <message>
         <source>Save the current region as a combination (possible while its language is the first language)</source>
         <translation>Die aktuelle Region als Kombination sichern (möglich, solange ihre Sprache die erste Sprache ist)</translation>
     </message>
@@ -292,14 +288,6 @@
     <message>
         <source>Remove the selected combination</source>
         <translation>Die ausgewählte Kombination entfernen</translation>
-    </message>
-    <message>
-        <source>Fallback:</source>
-        <translation>Ersatzsprache:</translation>
-    </message>
-    <message>
-        <source>Fallback language</source>
-        <translation>Ersatzsprache</translation>
     </message>
     <message>
         <source>The language placed second when switching to the selected combination</source>
@@ -377,6 +365,22 @@
         <source>Quorrel Help</source>
         <translation>Quorrel-Hilfe</translation>
     </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Aktuelle Region sichern</translation>
+    </message>
+    <message>
+        <source>Second language:</source>
+        <translation>Zweite Sprache:</translation>
+    </message>
+    <message>
+        <source>Second language</source>
+        <translation>Zweite Sprache</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen …</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -398,6 +402,14 @@
     </message>
     <message>
         <source>Close the preferences window</source>
+        <translation>Das Einstellungsfenster schließen</translation>
+    </message>
+    <message>
+        <source>Quorrel Settings</source>
+        <translation>Quorrel-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Close the settings window</source>
         <translation>Das Einstellungsfenster schließen</translation>
     </message>
 </context>

@@ -40,20 +40,8 @@
         <translation>Saved combinations</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
-        <translation>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
         <translation>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</translation>
-    </message>
-    <message>
-        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
-        <translation>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
-        <translation>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</translation>
     </message>
     <message>
         <source>Finder and Dock</source>
@@ -72,14 +60,6 @@
         <translation>&lt;b&gt;Clear Help Caches&lt;/b&gt; ends the help daemon and removes the help viewer&apos;s caches from your Library folder. It is enabled while the help daemon runs.</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>Preferences</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
-        <translation>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Language</translation>
     </message>
@@ -87,12 +67,32 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>NoFallbackLanguage</source>
-        <translation>No fallback language</translation>
+        <translation>No second language</translation>
     </message>
     <message>
         <source>MeasurementUS</source>
@@ -278,10 +278,6 @@
         <translation>Switch to the last saved combination</translation>
     </message>
     <message>
-        <source>Save Current</source>
-        <translation>Save Current</translation>
-    </message>
-    <message>
         <source>Save the current region as a combination (possible while its language is the first language)</source>
         <translation>Save the current region as a combination (possible while its language is the first language)</translation>
     </message>
@@ -292,14 +288,6 @@
     <message>
         <source>Remove the selected combination</source>
         <translation>Remove the selected combination</translation>
-    </message>
-    <message>
-        <source>Fallback:</source>
-        <translation>Fallback:</translation>
-    </message>
-    <message>
-        <source>Fallback language</source>
-        <translation>Fallback language</translation>
     </message>
     <message>
         <source>The language placed second when switching to the selected combination</source>
@@ -377,6 +365,22 @@
         <source>Quorrel Help</source>
         <translation>Quorrel Help</translation>
     </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Save Current Region</translation>
+    </message>
+    <message>
+        <source>Second language:</source>
+        <translation>Second language:</translation>
+    </message>
+    <message>
+        <source>Second language</source>
+        <translation>Second language</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Settings…</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -399,6 +403,14 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Close the preferences window</translation>
+    </message>
+    <message>
+        <source>Quorrel Settings</source>
+        <translation>Quorrel Settings</translation>
+    </message>
+    <message>
+        <source>Close the settings window</source>
+        <translation>Close the settings window</translation>
     </message>
 </context>
 </TS>

@@ -40,20 +40,8 @@
         <translation>Combinaciones guardadas</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
-        <translation>&lt;b&gt;Guardar actual&lt;/b&gt; guarda la región actual como combinación. Es posible mientras el idioma de la región sea tu primer idioma.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
         <translation>&lt;b&gt;Eliminar&lt;/b&gt; borra la combinación seleccionada.</translation>
-    </message>
-    <message>
-        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
-        <translation>Elige una combinación en el menú desplegable, o pasa con &lt;b&gt;« ‹ › »&lt;/b&gt; a la primera, la anterior, la siguiente o la última, para cambiar a ella: su idioma pasa a ser el primero, su idioma alternativo el segundo y su región la región actual. Mientras se hace el cambio gira un indicador.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
-        <translation>&lt;b&gt;Idioma alternativo&lt;/b&gt; elige el idioma que queda en segundo lugar al cambiar a la combinación seleccionada. La tabla de idiomas lo muestra enseguida en segundo lugar; el orden del sistema cambia la próxima vez que cambies de combinación.</translation>
     </message>
     <message>
         <source>Finder and Dock</source>
@@ -61,7 +49,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
-        <translation>&lt;b&gt;Mostrar archivos ocultos&lt;/b&gt; y &lt;b&gt;Ocultar archivos ocultos&lt;/b&gt; cambian si el Finder muestra los archivos ocultos y después reinician el Finder. &lt;b&gt;Reiniciar el Finder&lt;/b&gt; y &lt;b&gt;Reiniciar el Dock&lt;/b&gt; los cierran; el sistema los vuelve a abrir.</translation>
+        <translation>&lt;b&gt;Mostrar archivos ocultos&lt;/b&gt; y &lt;b&gt;Ocultar archivos ocultos&lt;/b&gt; cambian si el Finder muestra los archivos ocultos y después relanzan el Finder. &lt;b&gt;Relanzar el Finder&lt;/b&gt; y &lt;b&gt;Relanzar el Dock&lt;/b&gt; los cierran; el sistema los vuelve a abrir.</translation>
     </message>
     <message>
         <source>Help viewer</source>
@@ -72,14 +60,6 @@
         <translation>&lt;b&gt;Vaciar cachés de Ayuda&lt;/b&gt; detiene el daemon de la Ayuda y elimina las cachés del Visor de Ayuda de tu carpeta Biblioteca. El botón está activo mientras el daemon de la Ayuda se está ejecutando.</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>Preferencias</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
-        <translation>&lt;b&gt;Quorrel ▸ Preferencias…&lt;/b&gt; (Ctrl+, o ⌘,) determina si la ventana principal sigue en pantalla mientras Quorrel está en segundo plano.</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
@@ -87,12 +67,32 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel usa el primero de tus idiomas preferidos al que está traducido, tal como los indica el sistema al abrir Quorrel: inglés, alemán, francés, español, italiano, portugués (Brasil), japonés, chino simplificado o ruso, e inglés si ninguno de ellos está entre tus idiomas. Después de cambiar el orden, cierra Quorrel y vuelve a abrirlo para verlo en el nuevo primer idioma.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Guardar región actual&lt;/b&gt; guarda la región actual como combinación. Es posible mientras el idioma de la región sea tu primer idioma.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Elige una combinación en el menú desplegable, o pasa con &lt;b&gt;« ‹ › »&lt;/b&gt; a la primera, la anterior, la siguiente o la última, para cambiar a ella: su idioma pasa a ser el primero, su segundo idioma el segundo y su región la región actual. Mientras se hace el cambio gira un indicador.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Segundo idioma&lt;/b&gt; elige el idioma que queda en segundo lugar al cambiar a la combinación seleccionada. La tabla de idiomas lo muestra enseguida en segundo lugar; el orden del sistema cambia la próxima vez que cambies de combinación.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Ajustes…&lt;/b&gt; (Preferencias… antes de macOS 13; Ctrl+, o ⌘,) determina si la ventana principal sigue en pantalla mientras Quorrel está en segundo plano.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>NoFallbackLanguage</source>
-        <translation>Sin idioma alternativo</translation>
+        <translation>Sin segundo idioma</translation>
     </message>
     <message>
         <source>MeasurementUS</source>
@@ -278,10 +278,6 @@
         <translation>Cambiar a la última combinación guardada</translation>
     </message>
     <message>
-        <source>Save Current</source>
-        <translation>Guardar actual</translation>
-    </message>
-    <message>
         <source>Save the current region as a combination (possible while its language is the first language)</source>
         <translation>Guardar la región actual como combinación (posible mientras su idioma sea el primer idioma)</translation>
     </message>
@@ -292,14 +288,6 @@
     <message>
         <source>Remove the selected combination</source>
         <translation>Eliminar la combinación seleccionada</translation>
-    </message>
-    <message>
-        <source>Fallback:</source>
-        <translation>Idioma alternativo:</translation>
-    </message>
-    <message>
-        <source>Fallback language</source>
-        <translation>Idioma alternativo</translation>
     </message>
     <message>
         <source>The language placed second when switching to the selected combination</source>
@@ -323,7 +311,7 @@
     </message>
     <message>
         <source>Make the Finder show hidden files, then restart it</source>
-        <translation>Hacer que el Finder muestre los archivos ocultos y reiniciarlo</translation>
+        <translation>Hacer que el Finder muestre los archivos ocultos y relanzarlo</translation>
     </message>
     <message>
         <source>Hide Hidden Files</source>
@@ -331,11 +319,11 @@
     </message>
     <message>
         <source>Make the Finder hide hidden files, then restart it</source>
-        <translation>Hacer que el Finder oculte los archivos ocultos y reiniciarlo</translation>
+        <translation>Hacer que el Finder oculte los archivos ocultos y relanzarlo</translation>
     </message>
     <message>
         <source>Restart Finder</source>
-        <translation>Reiniciar el Finder</translation>
+        <translation>Relanzar el Finder</translation>
     </message>
     <message>
         <source>Quit the Finder; the system starts it again</source>
@@ -343,7 +331,7 @@
     </message>
     <message>
         <source>Restart Dock</source>
-        <translation>Reiniciar el Dock</translation>
+        <translation>Relanzar el Dock</translation>
     </message>
     <message>
         <source>Quit the Dock; the system starts it again</source>
@@ -377,6 +365,22 @@
         <source>Quorrel Help</source>
         <translation>Ayuda de Quorrel</translation>
     </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Guardar región actual</translation>
+    </message>
+    <message>
+        <source>Second language:</source>
+        <translation>Segundo idioma:</translation>
+    </message>
+    <message>
+        <source>Second language</source>
+        <translation>Segundo idioma</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Ajustes…</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -399,6 +403,14 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Cerrar la ventana de preferencias</translation>
+    </message>
+    <message>
+        <source>Quorrel Settings</source>
+        <translation>Ajustes de Quorrel</translation>
+    </message>
+    <message>
+        <source>Close the settings window</source>
+        <translation>Cerrar la ventana de ajustes</translation>
     </message>
 </context>
 </TS>

@@ -40,20 +40,8 @@
         <translation>Combinaisons enregistrées</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
-        <translation>&lt;b&gt;Enregistrer l’actuelle&lt;/b&gt; enregistre la région actuelle comme combinaison. C’est possible tant que la langue de la région est votre première langue.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
         <translation>&lt;b&gt;Supprimer&lt;/b&gt; efface la combinaison sélectionnée.</translation>
-    </message>
-    <message>
-        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
-        <translation>Choisissez une combinaison dans le menu local, ou passez avec &lt;b&gt;« ‹ › »&lt;/b&gt; à la première, la précédente, la suivante ou la dernière, pour l’appliquer : sa langue devient la première langue, sa langue de secours la deuxième et sa région la région actuelle. Un indicateur tourne pendant le changement.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
-        <translation>&lt;b&gt;Langue de secours&lt;/b&gt; choisit la langue placée en deuxième position lors du passage à la combinaison sélectionnée. Le tableau des langues l’affiche aussitôt en deuxième ; l’ordre du système change au prochain passage.</translation>
     </message>
     <message>
         <source>Finder and Dock</source>
@@ -72,14 +60,6 @@
         <translation>&lt;b&gt;Vider les caches de l’aide&lt;/b&gt; arrête le démon de l’aide et supprime les caches du Visualiseur d’aide de votre dossier Bibliothèque. Le bouton est actif tant que le démon de l’aide fonctionne.</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>Préférences</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
-        <translation>&lt;b&gt;Quorrel ▸ Préférences…&lt;/b&gt; (Ctrl+, ou ⌘,) détermine si la fenêtre principale reste à l’écran lorsque Quorrel est en arrière-plan.</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
@@ -87,12 +67,32 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel s’affiche dans la première de vos langues préférées dans laquelle il est traduit, telles que le système les indique au lancement de Quorrel : anglais, allemand, français, espagnol, italien, portugais (Brésil), japonais, chinois simplifié ou russe, et en anglais si aucune d’elles ne fait partie de vos langues. Après avoir changé l’ordre, quittez Quorrel et rouvrez-le pour le voir dans la nouvelle première langue.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Enregistrer la région actuelle&lt;/b&gt; enregistre la région actuelle comme combinaison. C’est possible tant que la langue de la région est votre première langue.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Choisissez une combinaison dans le menu local, ou passez avec &lt;b&gt;« ‹ › »&lt;/b&gt; à la première, la précédente, la suivante ou la dernière, pour l’appliquer : sa langue devient la première langue, sa deuxième langue la deuxième et sa région la région actuelle. Un indicateur tourne pendant le changement.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Deuxième langue&lt;/b&gt; choisit la langue placée en deuxième position lors du passage à la combinaison sélectionnée. Le tableau des langues l’affiche aussitôt en deuxième ; l’ordre du système change au prochain passage.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Réglages…&lt;/b&gt; (Préférences… avant macOS 13&#xa0;; Ctrl+, ou ⌘,) détermine si la fenêtre principale reste à l’écran lorsque Quorrel est en arrière-plan.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>NoFallbackLanguage</source>
-        <translation>Aucune langue de secours</translation>
+        <translation>Aucune deuxième langue</translation>
     </message>
     <message>
         <source>MeasurementUS</source>
@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>PreviewSelectedRegion</source>
-        <translation>Région sélectionnée :</translation>
+        <translation>Région sélectionnée&#xa0;:</translation>
     </message>
     <message>
         <source>PreviewCurrentRegion</source>
-        <translation>Région actuelle :</translation>
+        <translation>Région actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>PreviewUnavailable</source>
@@ -278,10 +278,6 @@
         <translation>Passer à la dernière combinaison enregistrée</translation>
     </message>
     <message>
-        <source>Save Current</source>
-        <translation>Enregistrer l’actuelle</translation>
-    </message>
-    <message>
         <source>Save the current region as a combination (possible while its language is the first language)</source>
         <translation>Enregistrer la région actuelle comme combinaison (possible tant que sa langue est la première langue)</translation>
     </message>
@@ -292,14 +288,6 @@
     <message>
         <source>Remove the selected combination</source>
         <translation>Supprimer la combinaison sélectionnée</translation>
-    </message>
-    <message>
-        <source>Fallback:</source>
-        <translation>Langue de secours&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Fallback language</source>
-        <translation>Langue de secours</translation>
     </message>
     <message>
         <source>The language placed second when switching to the selected combination</source>
@@ -377,6 +365,22 @@
         <source>Quorrel Help</source>
         <translation>Aide Quorrel</translation>
     </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Enregistrer la région actuelle</translation>
+    </message>
+    <message>
+        <source>Second language:</source>
+        <translation>Deuxième langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Second language</source>
+        <translation>Deuxième langue</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Réglages…</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -399,6 +403,14 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Fermer la fenêtre des préférences</translation>
+    </message>
+    <message>
+        <source>Quorrel Settings</source>
+        <translation>Réglages de Quorrel</translation>
+    </message>
+    <message>
+        <source>Close the settings window</source>
+        <translation>Fermer la fenêtre des réglages</translation>
     </message>
 </context>
 </TS>

@@ -40,20 +40,8 @@
         <translation>Combinazioni salvate</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
-        <translation>&lt;b&gt;Salva attuale&lt;/b&gt; salva la zona attuale come combinazione. È possibile finché la lingua della zona è la tua prima lingua.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
         <translation>&lt;b&gt;Rimuovi&lt;/b&gt; elimina la combinazione selezionata.</translation>
-    </message>
-    <message>
-        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
-        <translation>Scegli una combinazione nel menu a comparsa, oppure spostati con &lt;b&gt;« ‹ › »&lt;/b&gt; alla prima, alla precedente, alla successiva o all’ultima, per attivarla: la sua lingua diventa la prima lingua, la sua lingua di riserva la seconda e la sua zona la zona attuale. Durante il passaggio gira un indicatore.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
-        <translation>&lt;b&gt;Lingua di riserva&lt;/b&gt; sceglie la lingua messa al secondo posto quando si passa alla combinazione selezionata. La tabella delle lingue la mostra subito al secondo posto; l’ordine del sistema cambia al passaggio successivo.</translation>
     </message>
     <message>
         <source>Finder and Dock</source>
@@ -61,7 +49,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
-        <translation>&lt;b&gt;Mostra file nascosti&lt;/b&gt; e &lt;b&gt;Nascondi file nascosti&lt;/b&gt; stabiliscono se il Finder mostra i file nascosti, poi riavviano il Finder. &lt;b&gt;Riavvia il Finder&lt;/b&gt; e &lt;b&gt;Riavvia il Dock&lt;/b&gt; li chiudono; il sistema li riapre da sé.</translation>
+        <translation>&lt;b&gt;Mostra file nascosti&lt;/b&gt; e &lt;b&gt;Nascondi file nascosti&lt;/b&gt; stabiliscono se il Finder mostra i file nascosti, poi riaprono il Finder. &lt;b&gt;Riapri il Finder&lt;/b&gt; e &lt;b&gt;Riapri il Dock&lt;/b&gt; li chiudono; il sistema li riapre da sé.</translation>
     </message>
     <message>
         <source>Help viewer</source>
@@ -72,14 +60,6 @@
         <translation>&lt;b&gt;Svuota cache Aiuto&lt;/b&gt; termina il daemon dell’Aiuto e rimuove le cache del Visore Aiuto dalla tua cartella Libreria. Il pulsante è attivo finché il daemon dell’Aiuto è in esecuzione.</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>Preferenze</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
-        <translation>&lt;b&gt;Quorrel ▸ Preferenze…&lt;/b&gt; (Ctrl+, o ⌘,) stabilisce se la finestra principale resta sullo schermo mentre Quorrel è in background.</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Lingua</translation>
     </message>
@@ -87,12 +67,32 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel usa la prima delle tue lingue preferite in cui è tradotto, così come il sistema le indica all’avvio di Quorrel: inglese, tedesco, francese, spagnolo, italiano, portoghese (Brasile), giapponese, cinese semplificato o russo, e l’inglese se nessuna di queste è tra le tue lingue. Dopo aver cambiato l’ordine, esci da Quorrel e riaprilo per vederlo nella nuova prima lingua.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Salva zona attuale&lt;/b&gt; salva la zona attuale come combinazione. È possibile finché la lingua della zona è la tua prima lingua.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Scegli una combinazione nel menu a comparsa, oppure spostati con &lt;b&gt;« ‹ › »&lt;/b&gt; alla prima, alla precedente, alla successiva o all’ultima, per attivarla: la sua lingua diventa la prima lingua, la sua seconda lingua la seconda e la sua zona la zona attuale. Durante il passaggio gira un indicatore.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Seconda lingua&lt;/b&gt; sceglie la lingua messa al secondo posto quando si passa alla combinazione selezionata. La tabella delle lingue la mostra subito al secondo posto; l’ordine del sistema cambia al passaggio successivo.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Impostazioni…&lt;/b&gt; (Preferenze… prima di macOS 13; Ctrl+, o ⌘,) stabilisce se la finestra principale resta sullo schermo mentre Quorrel è in background.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>NoFallbackLanguage</source>
-        <translation>Nessuna lingua di riserva</translation>
+        <translation>Nessuna seconda lingua</translation>
     </message>
     <message>
         <source>MeasurementUS</source>
@@ -278,10 +278,6 @@
         <translation>Passa all’ultima combinazione salvata</translation>
     </message>
     <message>
-        <source>Save Current</source>
-        <translation>Salva attuale</translation>
-    </message>
-    <message>
         <source>Save the current region as a combination (possible while its language is the first language)</source>
         <translation>Salva la zona attuale come combinazione (possibile finché la sua lingua è la prima lingua)</translation>
     </message>
@@ -292,14 +288,6 @@
     <message>
         <source>Remove the selected combination</source>
         <translation>Rimuovi la combinazione selezionata</translation>
-    </message>
-    <message>
-        <source>Fallback:</source>
-        <translation>Lingua di riserva:</translation>
-    </message>
-    <message>
-        <source>Fallback language</source>
-        <translation>Lingua di riserva</translation>
     </message>
     <message>
         <source>The language placed second when switching to the selected combination</source>
@@ -323,7 +311,7 @@
     </message>
     <message>
         <source>Make the Finder show hidden files, then restart it</source>
-        <translation>Fai mostrare al Finder i file nascosti, poi riavvialo</translation>
+        <translation>Fai mostrare al Finder i file nascosti, poi riaprilo</translation>
     </message>
     <message>
         <source>Hide Hidden Files</source>
@@ -331,11 +319,11 @@
     </message>
     <message>
         <source>Make the Finder hide hidden files, then restart it</source>
-        <translation>Fai nascondere al Finder i file nascosti, poi riavvialo</translation>
+        <translation>Fai nascondere al Finder i file nascosti, poi riaprilo</translation>
     </message>
     <message>
         <source>Restart Finder</source>
-        <translation>Riavvia il Finder</translation>
+        <translation>Riapri il Finder</translation>
     </message>
     <message>
         <source>Quit the Finder; the system starts it again</source>
@@ -343,7 +331,7 @@
     </message>
     <message>
         <source>Restart Dock</source>
-        <translation>Riavvia il Dock</translation>
+        <translation>Riapri il Dock</translation>
     </message>
     <message>
         <source>Quit the Dock; the system starts it again</source>
@@ -377,6 +365,22 @@
         <source>Quorrel Help</source>
         <translation>Aiuto Quorrel</translation>
     </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Salva zona attuale</translation>
+    </message>
+    <message>
+        <source>Second language:</source>
+        <translation>Seconda lingua:</translation>
+    </message>
+    <message>
+        <source>Second language</source>
+        <translation>Seconda lingua</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Impostazioni…</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -399,6 +403,14 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Chiudi la finestra delle preferenze</translation>
+    </message>
+    <message>
+        <source>Quorrel Settings</source>
+        <translation>Impostazioni di Quorrel</translation>
+    </message>
+    <message>
+        <source>Close the settings window</source>
+        <translation>Chiudi la finestra delle impostazioni</translation>
     </message>
 </context>
 </TS>

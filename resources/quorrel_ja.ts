@@ -40,20 +40,8 @@
         <translation>保存した組み合わせ</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
-        <translation>&lt;b&gt;現在の設定を保存&lt;/b&gt;を押すと、現在の地域を組み合わせとして保存します。地域の言語が先頭の言語であるときに使用できます。</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
         <translation>&lt;b&gt;削除&lt;/b&gt;を押すと、選択した組み合わせを削除します。</translation>
-    </message>
-    <message>
-        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
-        <translation>ポップアップメニューで組み合わせを選ぶか、&lt;b&gt;« ‹ › »&lt;/b&gt; で最初、前、次、最後の組み合わせに移動すると、その組み合わせに切り替わります。組み合わせの言語が先頭の言語に、代替言語が 2 番目の言語に、地域が現在の地域になります。切り替え中はインジケータが回転します。</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
-        <translation>&lt;b&gt;代替言語&lt;/b&gt;では、選択した組み合わせに切り替えるときに 2 番目に置く言語を選びます。言語の表にはすぐに 2 番目に表示されますが、システムの順序が変わるのは次に切り替えたときです。</translation>
     </message>
     <message>
         <source>Finder and Dock</source>
@@ -61,7 +49,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
-        <translation>&lt;b&gt;隠しファイルを表示&lt;/b&gt;と&lt;b&gt;隠しファイルを非表示&lt;/b&gt;は、Finder で隠しファイルを表示するかどうかを切り替えてから Finder を再起動します。&lt;b&gt;Finderを再起動&lt;/b&gt;と&lt;b&gt;Dockを再起動&lt;/b&gt;はそれぞれを終了させ、システムが自動的に起動し直します。</translation>
+        <translation>&lt;b&gt;隠しファイルを表示&lt;/b&gt;と&lt;b&gt;隠しファイルを非表示&lt;/b&gt;は、Finder で隠しファイルを表示するかどうかを切り替えてから Finder を再起動します。&lt;b&gt;Finder を再起動&lt;/b&gt;と &lt;b&gt;Dock を再起動&lt;/b&gt;はそれぞれを終了させ、システムが自動的に起動し直します。</translation>
     </message>
     <message>
         <source>Help viewer</source>
@@ -72,14 +60,6 @@
         <translation>&lt;b&gt;ヘルプのキャッシュを消去&lt;/b&gt;を押すと、ヘルプデーモンを終了し、ライブラリフォルダからヘルプビューアのキャッシュを削除します。このボタンはヘルプデーモンの実行中に使用できます。</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>環境設定</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
-        <translation>&lt;b&gt;Quorrel ▸ 環境設定…&lt;/b&gt;（Ctrl+, または ⌘,）では、Quorrel がバックグラウンドにあるときもメインウインドウを画面に表示したままにするかどうかを選択します。</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>言語</translation>
     </message>
@@ -87,12 +67,32 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel は、起動時にシステムから報告される優先する言語のうち、翻訳のある最初の言語で表示されます。対応言語は英語、ドイツ語、フランス語、スペイン語、イタリア語、ポルトガル語（ブラジル）、日本語、簡体中国語、ロシア語で、どれも含まれていない場合は英語になります。順序を変更したあとは、Quorrel を終了してから開き直すと、新しい先頭の言語で表示されます。</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;現在の地域を保存&lt;/b&gt;を押すと、現在の地域を組み合わせとして保存します。地域の言語が先頭の言語であるときに使用できます。</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>ポップアップメニューで組み合わせを選ぶか、&lt;b&gt;« ‹ › »&lt;/b&gt; で最初、前、次、最後の組み合わせに移動すると、その組み合わせに切り替わります。組み合わせの言語が先頭の言語に、2 番目の言語が 2 番目に、地域が現在の地域になります。切り替え中はインジケータが回転します。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;2 番目の言語&lt;/b&gt;では、選択した組み合わせに切り替えるときに 2 番目に置く言語を選びます。言語の表にはすぐに 2 番目に表示されますが、システムの順序が変わるのは次に切り替えたときです。</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ 設定…&lt;/b&gt;（macOS 13 より前は環境設定…、Ctrl+, または ⌘,）では、Quorrel がバックグラウンドにあるときもメインウインドウを画面に表示したままにするかどうかを選択します。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>NoFallbackLanguage</source>
-        <translation>代替言語なし</translation>
+        <translation>2 番目の言語なし</translation>
     </message>
     <message>
         <source>MeasurementUS</source>
@@ -278,10 +278,6 @@
         <translation>保存済みの最後の組み合わせに切り替えます</translation>
     </message>
     <message>
-        <source>Save Current</source>
-        <translation>現在の設定を保存</translation>
-    </message>
-    <message>
         <source>Save the current region as a combination (possible while its language is the first language)</source>
         <translation>現在の地域を組み合わせとして保存します（地域の言語が先頭の言語のときに使用可能）</translation>
     </message>
@@ -292,14 +288,6 @@
     <message>
         <source>Remove the selected combination</source>
         <translation>選択した組み合わせを削除します</translation>
-    </message>
-    <message>
-        <source>Fallback:</source>
-        <translation>代替言語：</translation>
-    </message>
-    <message>
-        <source>Fallback language</source>
-        <translation>代替言語</translation>
     </message>
     <message>
         <source>The language placed second when switching to the selected combination</source>
@@ -315,7 +303,7 @@
     </message>
     <message>
         <source>Finder and Dock</source>
-        <translation>FinderとDock</translation>
+        <translation>Finder と Dock</translation>
     </message>
     <message>
         <source>Show Hidden Files</source>
@@ -335,7 +323,7 @@
     </message>
     <message>
         <source>Restart Finder</source>
-        <translation>Finderを再起動</translation>
+        <translation>Finder を再起動</translation>
     </message>
     <message>
         <source>Quit the Finder; the system starts it again</source>
@@ -343,7 +331,7 @@
     </message>
     <message>
         <source>Restart Dock</source>
-        <translation>Dockを再起動</translation>
+        <translation>Dock を再起動</translation>
     </message>
     <message>
         <source>Quit the Dock; the system starts it again</source>
@@ -371,11 +359,27 @@
     </message>
     <message>
         <source>Quit Quorrel</source>
-        <translation>Quorrelを終了</translation>
+        <translation>Quorrel を終了</translation>
     </message>
     <message>
         <source>Quorrel Help</source>
         <translation>Quorrel ヘルプ</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>現在の地域を保存</translation>
+    </message>
+    <message>
+        <source>Second language:</source>
+        <translation>2 番目の言語：</translation>
+    </message>
+    <message>
+        <source>Second language</source>
+        <translation>2 番目の言語</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>設定…</translation>
     </message>
 </context>
 <context>
@@ -399,6 +403,14 @@
     <message>
         <source>Close the preferences window</source>
         <translation>環境設定ウインドウを閉じます</translation>
+    </message>
+    <message>
+        <source>Quorrel Settings</source>
+        <translation>Quorrel 設定</translation>
+    </message>
+    <message>
+        <source>Close the settings window</source>
+        <translation>設定ウインドウを閉じます</translation>
     </message>
 </context>
 </TS>

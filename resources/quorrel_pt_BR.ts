@@ -40,20 +40,8 @@
         <translation>Combinações salvas</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
-        <translation>&lt;b&gt;Salvar Atual&lt;/b&gt; salva a região atual como uma combinação. Isso é possível enquanto o idioma da região for o seu primeiro idioma.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
         <translation>&lt;b&gt;Remover&lt;/b&gt; apaga a combinação selecionada.</translation>
-    </message>
-    <message>
-        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
-        <translation>Escolha uma combinação no menu local, ou passe com &lt;b&gt;« ‹ › »&lt;/b&gt; para a primeira, a anterior, a próxima ou a última, para ativá-la: o idioma dela passa a ser o primeiro, o idioma alternativo o segundo e a região dela a região atual. Um indicador gira enquanto a troca é feita.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
-        <translation>&lt;b&gt;Idioma alternativo&lt;/b&gt; escolhe o idioma colocado em segundo lugar ao trocar para a combinação selecionada. A tabela de idiomas já o mostra em segundo; a ordem do sistema muda na próxima troca.</translation>
     </message>
     <message>
         <source>Finder and Dock</source>
@@ -61,7 +49,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Show Hidden Files&lt;/b&gt; and &lt;b&gt;Hide Hidden Files&lt;/b&gt; change whether the Finder shows hidden files, then restart the Finder. &lt;b&gt;Restart Finder&lt;/b&gt; and &lt;b&gt;Restart Dock&lt;/b&gt; quit them; the system starts them again.</source>
-        <translation>&lt;b&gt;Mostrar Arquivos Ocultos&lt;/b&gt; e &lt;b&gt;Ocultar Arquivos Ocultos&lt;/b&gt; definem se o Finder mostra os arquivos ocultos e depois reiniciam o Finder. &lt;b&gt;Reiniciar o Finder&lt;/b&gt; e &lt;b&gt;Reiniciar o Dock&lt;/b&gt; os encerram; o sistema os abre novamente.</translation>
+        <translation>&lt;b&gt;Mostrar Arquivos Ocultos&lt;/b&gt; e &lt;b&gt;Ocultar Arquivos Ocultos&lt;/b&gt; definem se o Finder mostra os arquivos ocultos e depois reabrem o Finder. &lt;b&gt;Reabrir o Finder&lt;/b&gt; e &lt;b&gt;Reabrir o Dock&lt;/b&gt; os encerram; o sistema os abre novamente.</translation>
     </message>
     <message>
         <source>Help viewer</source>
@@ -72,14 +60,6 @@
         <translation>&lt;b&gt;Limpar Caches da Ajuda&lt;/b&gt; encerra o daemon da Ajuda e remove os caches do Visualizador de Ajuda da sua pasta Biblioteca. O botão fica ativo enquanto o daemon da Ajuda está em execução.</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>Preferências</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
-        <translation>&lt;b&gt;Quorrel ▸ Preferências…&lt;/b&gt; (Ctrl+, ou ⌘,) define se a janela principal continua na tela enquanto o Quorrel está em segundo plano.</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
@@ -87,12 +67,32 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>O Quorrel usa o primeiro dos seus idiomas preferidos para o qual foi traduzido, conforme o sistema os informa quando o Quorrel é aberto: inglês, alemão, francês, espanhol, italiano, português (Brasil), japonês, chinês simplificado ou russo, e inglês quando nenhum deles está entre os seus idiomas. Depois de mudar a ordem, encerre o Quorrel e abra-o novamente para vê-lo no novo primeiro idioma.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Salvar Região Atual&lt;/b&gt; salva a região atual como uma combinação. Isso é possível enquanto o idioma da região for o seu primeiro idioma.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Escolha uma combinação no menu local, ou passe com &lt;b&gt;« ‹ › »&lt;/b&gt; para a primeira, a anterior, a próxima ou a última, para ativá-la: o idioma dela passa a ser o primeiro, o segundo idioma dela o segundo e a região dela a região atual. Um indicador gira enquanto a troca é feita.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Segundo idioma&lt;/b&gt; escolhe o idioma colocado em segundo lugar ao trocar para a combinação selecionada. A tabela de idiomas já o mostra em segundo; a ordem do sistema muda na próxima troca.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Ajustes…&lt;/b&gt; (Preferências… antes do macOS 13; Ctrl+, ou ⌘,) define se a janela principal continua na tela enquanto o Quorrel está em segundo plano.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>NoFallbackLanguage</source>
-        <translation>Nenhum idioma alternativo</translation>
+        <translation>Nenhum segundo idioma</translation>
     </message>
     <message>
         <source>MeasurementUS</source>
@@ -278,10 +278,6 @@
         <translation>Trocar para a última combinação salva</translation>
     </message>
     <message>
-        <source>Save Current</source>
-        <translation>Salvar Atual</translation>
-    </message>
-    <message>
         <source>Save the current region as a combination (possible while its language is the first language)</source>
         <translation>Salvar a região atual como combinação (possível enquanto o idioma dela for o primeiro idioma)</translation>
     </message>
@@ -292,14 +288,6 @@
     <message>
         <source>Remove the selected combination</source>
         <translation>Remover a combinação selecionada</translation>
-    </message>
-    <message>
-        <source>Fallback:</source>
-        <translation>Idioma alternativo:</translation>
-    </message>
-    <message>
-        <source>Fallback language</source>
-        <translation>Idioma alternativo</translation>
     </message>
     <message>
         <source>The language placed second when switching to the selected combination</source>
@@ -323,7 +311,7 @@
     </message>
     <message>
         <source>Make the Finder show hidden files, then restart it</source>
-        <translation>Fazer o Finder mostrar os arquivos ocultos e reiniciá-lo</translation>
+        <translation>Fazer o Finder mostrar os arquivos ocultos e reabri-lo</translation>
     </message>
     <message>
         <source>Hide Hidden Files</source>
@@ -331,11 +319,11 @@
     </message>
     <message>
         <source>Make the Finder hide hidden files, then restart it</source>
-        <translation>Fazer o Finder ocultar os arquivos ocultos e reiniciá-lo</translation>
+        <translation>Fazer o Finder ocultar os arquivos ocultos e reabri-lo</translation>
     </message>
     <message>
         <source>Restart Finder</source>
-        <translation>Reiniciar o Finder</translation>
+        <translation>Reabrir o Finder</translation>
     </message>
     <message>
         <source>Quit the Finder; the system starts it again</source>
@@ -343,7 +331,7 @@
     </message>
     <message>
         <source>Restart Dock</source>
-        <translation>Reiniciar o Dock</translation>
+        <translation>Reabrir o Dock</translation>
     </message>
     <message>
         <source>Quit the Dock; the system starts it again</source>
@@ -377,6 +365,22 @@
         <source>Quorrel Help</source>
         <translation>Ajuda do Quorrel</translation>
     </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Salvar Região Atual</translation>
+    </message>
+    <message>
+        <source>Second language:</source>
+        <translation>Segundo idioma:</translation>
+    </message>
+    <message>
+        <source>Second language</source>
+        <translation>Segundo idioma</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Ajustes…</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -399,6 +403,14 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Fechar a janela de preferências</translation>
+    </message>
+    <message>
+        <source>Quorrel Settings</source>
+        <translation>Ajustes do Quorrel</translation>
+    </message>
+    <message>
+        <source>Close the settings window</source>
+        <translation>Fechar a janela de ajustes</translation>
     </message>
 </context>
 </TS>

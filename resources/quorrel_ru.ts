@@ -40,20 +40,8 @@
         <translation>Сохранённые комбинации</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
-        <translation>&lt;b&gt;Сохранить текущий&lt;/b&gt; сохраняет текущий регион как комбинацию. Это возможно, пока язык региона остаётся вашим первым языком.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
         <translation>&lt;b&gt;Удалить&lt;/b&gt; удаляет выбранную комбинацию.</translation>
-    </message>
-    <message>
-        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
-        <translation>Выберите комбинацию во всплывающем меню или перейдите кнопками &lt;b&gt;« ‹ › »&lt;/b&gt; к первой, предыдущей, следующей или последней, чтобы переключиться на неё: её язык станет первым, запасной язык — вторым, а регион — текущим. Во время переключения вращается индикатор.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
-        <translation>&lt;b&gt;Запасной язык&lt;/b&gt; задаёт язык, который встанет вторым при переключении на выбранную комбинацию. Таблица языков сразу показывает его вторым, а порядок в системе изменится при следующем переключении.</translation>
     </message>
     <message>
         <source>Finder and Dock</source>
@@ -72,14 +60,6 @@
         <translation>&lt;b&gt;Очистить кэши справки&lt;/b&gt; завершает демон справки и удаляет кэши программы «Просмотр справки» из вашей папки «Библиотеки». Кнопка доступна, пока работает демон справки.</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
-        <translation>&lt;b&gt;Quorrel ▸ Настройки…&lt;/b&gt; (Ctrl+, или ⌘,) определяет, остаётся ли главное окно на экране, пока Quorrel работает в фоновом режиме.</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Язык</translation>
     </message>
@@ -87,12 +67,32 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel использует первый из ваших предпочитаемых языков, на который он переведён, в том порядке, в каком система сообщает их при запуске Quorrel: английский, немецкий, французский, испанский, итальянский, португальский (Бразилия), японский, китайский (упрощённое письмо) или русский, а если ни одного из них нет среди ваших языков — английский. Изменив порядок, завершите Quorrel и откройте его снова, чтобы увидеть его на новом первом языке.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;Сохранить текущий регион&lt;/b&gt; сохраняет текущий регион как комбинацию. Это возможно, пока язык региона остаётся вашим первым языком.</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>Выберите комбинацию во всплывающем меню или перейдите кнопками &lt;b&gt;« ‹ › »&lt;/b&gt; к первой, предыдущей, следующей или последней, чтобы переключиться на неё: её язык станет первым, второй язык — вторым, а регион — текущим. Во время переключения вращается индикатор.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;Второй язык&lt;/b&gt; задаёт язык, который встанет вторым при переключении на выбранную комбинацию. Таблица языков сразу показывает его вторым, а порядок в системе изменится при следующем переключении.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ Настройки…&lt;/b&gt; (Ctrl+, или ⌘,) определяет, остаётся ли главное окно на экране, пока Quorrel работает в фоновом режиме.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>NoFallbackLanguage</source>
-        <translation>Без запасного языка</translation>
+        <translation>Без второго языка</translation>
     </message>
     <message>
         <source>MeasurementUS</source>
@@ -278,10 +278,6 @@
         <translation>Переключиться на последнюю сохранённую комбинацию</translation>
     </message>
     <message>
-        <source>Save Current</source>
-        <translation>Сохранить текущий</translation>
-    </message>
-    <message>
         <source>Save the current region as a combination (possible while its language is the first language)</source>
         <translation>Сохранить текущий регион как комбинацию (возможно, пока его язык — первый язык)</translation>
     </message>
@@ -292,14 +288,6 @@
     <message>
         <source>Remove the selected combination</source>
         <translation>Удалить выбранную комбинацию</translation>
-    </message>
-    <message>
-        <source>Fallback:</source>
-        <translation>Запасной язык:</translation>
-    </message>
-    <message>
-        <source>Fallback language</source>
-        <translation>Запасной язык</translation>
     </message>
     <message>
         <source>The language placed second when switching to the selected combination</source>
@@ -377,6 +365,22 @@
         <source>Quorrel Help</source>
         <translation>Справка Quorrel</translation>
     </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Сохранить текущий регион</translation>
+    </message>
+    <message>
+        <source>Second language:</source>
+        <translation>Второй язык:</translation>
+    </message>
+    <message>
+        <source>Second language</source>
+        <translation>Второй язык</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Настройки…</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -398,6 +402,14 @@
     </message>
     <message>
         <source>Close the preferences window</source>
+        <translation>Закрыть окно настроек</translation>
+    </message>
+    <message>
+        <source>Quorrel Settings</source>
+        <translation>Настройки Quorrel</translation>
+    </message>
+    <message>
+        <source>Close the settings window</source>
         <translation>Закрыть окно настроек</translation>
     </message>
 </context>

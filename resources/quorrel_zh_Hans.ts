@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The table lists your preferred languages, most preferred first, named in the first language. Drag a row to another place to change the order; the new order is saved at once and the table is read back from the system.</source>
-        <translation>表格按优先顺序列出你的首选语言，语言名称以第一种语言显示。将某一行拖到其他位置即可更改顺序；新顺序会立即存储，表格随后会从系统重新读取。</translation>
+        <translation>表格按优先顺序列出你的首选语言，语言名称以主要语言显示。将某一行拖到其他位置即可更改顺序；新顺序会立即存储，表格随后会从系统重新读取。</translation>
     </message>
     <message>
         <source>From the keyboard, select a language and press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; or &lt;b&gt;Option+Command+Down&lt;/b&gt; on a Mac) to move it one place up or down, exactly as dragging it there would.</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>The first row is the current region; below it are the other regions of your first language. Drag a region to the top to make it the current one, or select it and press &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Alt+Up&lt;/b&gt; (&lt;b&gt;Option+Command+Up&lt;/b&gt; on a Mac). After a refresh the region that best fits the first language is highlighted as a hint.</source>
-        <translation>第一行是当前地区，下面是你第一种语言的其他地区。将某个地区拖到最上方，或者选中它后按 &lt;b&gt;Return&lt;/b&gt; 键或 &lt;b&gt;Alt+上箭头&lt;/b&gt;（在 Mac 上按 &lt;b&gt;Option+Command+上箭头&lt;/b&gt;），即可将它设为当前地区。刷新后，与第一种语言最匹配的地区会高亮显示，以供参考。</translation>
+        <translation>第一行是当前地区，下面是你主要语言的其他地区。将某个地区拖到最上方，或者选中它后按 &lt;b&gt;Return&lt;/b&gt; 键或 &lt;b&gt;Alt+上箭头&lt;/b&gt;（在 Mac 上按 &lt;b&gt;Option+Command+上箭头&lt;/b&gt;），即可将它设为当前地区。刷新后，与主要语言最匹配的地区会高亮显示，以供参考。</translation>
     </message>
     <message>
         <source>Below the table, &lt;b&gt;Formats&lt;/b&gt; shows how the selected region, or the current one when none is selected, writes a long and a short date, the time, a number, an amount of its currency, which day its weeks begin with and which measurement system it uses. Selecting a region changes nothing until you move it to the top.</source>
@@ -40,20 +40,8 @@
         <translation>存储的组合</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Save Current&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
-        <translation>&lt;b&gt;存储当前&lt;/b&gt;会将当前地区存储为一个组合。仅当该地区的语言是你的第一种语言时才可使用。</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Remove&lt;/b&gt; deletes the selected combination.</source>
         <translation>&lt;b&gt;移除&lt;/b&gt;会删除所选组合。</translation>
-    </message>
-    <message>
-        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its fallback language the second, and its region the current region. A spinner turns while the switch runs.</source>
-        <translation>在弹出式菜单中选取一个组合，或用 &lt;b&gt;« ‹ › »&lt;/b&gt; 跳到第一个、上一个、下一个或最后一个组合，即可切换到该组合：它的语言成为第一种语言，后备语言成为第二种语言，地区成为当前地区。切换过程中会显示旋转的进度指示器。</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Fallback&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
-        <translation>&lt;b&gt;后备语言&lt;/b&gt;用于选择切换到所选组合时排在第二位的语言。语言表格会立即将它显示在第二位；系统中的顺序在下次切换时才会改变。</translation>
     </message>
     <message>
         <source>Finder and Dock</source>
@@ -72,27 +60,39 @@
         <translation>&lt;b&gt;清除帮助缓存&lt;/b&gt;会结束帮助守护进程，并从你的“资源库”文件夹中移除帮助显示程序的缓存。仅当帮助守护进程正在运行时，此按钮才可用。</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>偏好设置</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Quorrel ▸ Preferences…&lt;/b&gt; (Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
-        <translation>&lt;b&gt;Quorrel ▸ 偏好设置…&lt;/b&gt;（Ctrl+, 或 ⌘,）用于选择 Quorrel 在后台时主窗口是否仍留在屏幕上。</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
-        <translation>Quorrel 会使用系统在启动时报告的首选语言中第一种已翻译的语言：英语、德语、法语、西班牙语、意大利语、葡萄牙语（巴西）、日语、简体中文或俄语；如果这些语言都不在你的语言列表中，则使用英语。更改顺序后，退出 Quorrel 并重新打开，即可看到新的第一种语言。</translation>
+        <translation>Quorrel 会使用系统在启动时报告的首选语言中第一种已翻译的语言：英语、德语、法语、西班牙语、意大利语、葡萄牙语（巴西）、日语、简体中文或俄语；如果这些语言都不在你的语言列表中，则使用英语。更改顺序后，退出 Quorrel 并重新打开，即可看到新的主要语言。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save Current Region&lt;/b&gt; saves the current region as a combination. It is possible while the region&apos;s language is your first language.</source>
+        <translation>&lt;b&gt;存储当前地区&lt;/b&gt;会将当前地区存储为一个组合。仅当该地区的语言是你的主要语言时才可使用。</translation>
+    </message>
+    <message>
+        <source>Choose a combination in the pop-up menu, or step with &lt;b&gt;« ‹ › »&lt;/b&gt; to the first, previous, next or last one, to switch to it: its language becomes the first language, its second language the second, and its region the current region. A spinner turns while the switch runs.</source>
+        <translation>在弹出式菜单中选取一个组合，或用 &lt;b&gt;« ‹ › »&lt;/b&gt; 跳到第一个、上一个、下一个或最后一个组合，即可切换到该组合：它的语言成为主要语言，第二语言排在第二位，地区成为当前地区。切换过程中会显示旋转的进度指示器。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Second language&lt;/b&gt; chooses the language placed second when switching to the selected combination. The language table shows it second at once; the system&apos;s order changes at the next switch.</source>
+        <translation>&lt;b&gt;第二语言&lt;/b&gt;用于选择切换到所选组合时排在第二位的语言。语言表格会立即将它显示在第二位；系统中的顺序在下次切换时才会改变。</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
+        <translation>&lt;b&gt;Quorrel ▸ 设置…&lt;/b&gt;（macOS 13 之前为偏好设置…；Ctrl+, 或 ⌘,）用于选择 Quorrel 在后台时主窗口是否仍留在屏幕上。</translation>
     </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>NoFallbackLanguage</source>
-        <translation>无后备语言</translation>
+        <translation>无第二语言</translation>
     </message>
     <message>
         <source>MeasurementUS</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Drag a row to reorder. The first language names the others.</source>
-        <translation>拖移行可更改顺序。语言名称以第一种语言显示。</translation>
+        <translation>拖移行可更改顺序。语言名称以主要语言显示。</translation>
     </message>
     <message>
         <source>Region</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>The current region comes first, then the other regions of the first language. Drag one to the top, or select it and press Return or Alt+Up (Option+Command+Up on a Mac), to make it current.</source>
-        <translation>当前地区排在最前，其后是第一种语言的其他地区。将某个地区拖到最上方，或选中后按 Return 键或 Alt+上箭头（在 Mac 上按 Option+Command+上箭头），即可将它设为当前地区。</translation>
+        <translation>当前地区排在最前，其后是主要语言的其他地区。将某个地区拖到最上方，或选中后按 Return 键或 Alt+上箭头（在 Mac 上按 Option+Command+上箭头），即可将它设为当前地区。</translation>
     </message>
     <message>
         <source>Formats</source>
@@ -278,12 +278,8 @@
         <translation>切换到最后一个存储的组合</translation>
     </message>
     <message>
-        <source>Save Current</source>
-        <translation>存储当前</translation>
-    </message>
-    <message>
         <source>Save the current region as a combination (possible while its language is the first language)</source>
-        <translation>将当前地区存储为组合（仅当其语言为第一种语言时可用）</translation>
+        <translation>将当前地区存储为组合（仅当其语言为主要语言时可用）</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -292,14 +288,6 @@
     <message>
         <source>Remove the selected combination</source>
         <translation>移除所选组合</translation>
-    </message>
-    <message>
-        <source>Fallback:</source>
-        <translation>后备语言：</translation>
-    </message>
-    <message>
-        <source>Fallback language</source>
-        <translation>后备语言</translation>
     </message>
     <message>
         <source>The language placed second when switching to the selected combination</source>
@@ -377,6 +365,22 @@
         <source>Quorrel Help</source>
         <translation>Quorrel 帮助</translation>
     </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>存储当前地区</translation>
+    </message>
+    <message>
+        <source>Second language:</source>
+        <translation>第二语言：</translation>
+    </message>
+    <message>
+        <source>Second language</source>
+        <translation>第二语言</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>设置…</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -399,6 +403,14 @@
     <message>
         <source>Close the preferences window</source>
         <translation>关闭偏好设置窗口</translation>
+    </message>
+    <message>
+        <source>Quorrel Settings</source>
+        <translation>Quorrel 设置</translation>
+    </message>
+    <message>
+        <source>Close the settings window</source>
+        <translation>关闭设置窗口</translation>
     </message>
 </context>
 </TS>

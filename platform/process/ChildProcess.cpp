@@ -51,6 +51,9 @@ constexpr std::chrono::milliseconds kExitCheckInterval{25};
 constexpr std::chrono::milliseconds kReapAfterKill{2000};
 // A tool normally ends the moment its output closes; one that lingers longer is reaped later.
 constexpr std::chrono::milliseconds kExitAfterEndOfFile{50};
+// How often a read that takes long hands its caller a turn (the window's repaints), so a
+// 60-frames-a-second display misses no more than one.
+constexpr std::chrono::milliseconds kWaitingTurnInterval{10};
 
 using posix::UniqueFd;
 
@@ -288,8 +291,11 @@ int pollTimeout(Clock::time_point now, Clock::time_point until)
 // Reads a started child's output to its end, or to the first limit it reaches.
 class OutputReader {
 public:
-    OutputReader(int fd, pid_t pid, const ReadLimits& limits, Clock::time_point deadline)
-        : fd_(fd), pid_(pid), limits_(limits), deadline_(deadline), nextExitCheck_(Clock::now() + kExitCheckInterval)
+    OutputReader(int fd, pid_t pid, const ReadLimits& limits, Clock::time_point deadline,
+                 const std::function<void()>& whileWaiting)
+        : fd_(fd), pid_(pid), limits_(limits), deadline_(deadline), whileWaiting_(whileWaiting),
+          nextExitCheck_(Clock::now() + kExitCheckInterval),
+          nextTurn_(whileWaiting ? Clock::now() + kWaitingTurnInterval : Clock::time_point::max())
     {
     }
 
@@ -301,6 +307,8 @@ public:
                 return *end;
             if (noticeExit(now))
                 continue; // the grace starts now: look at the clocks again
+            if (takeTurn(now))
+                continue;
             if (const auto end = waitAndRead(now, output))
                 return *end;
         }
@@ -331,11 +339,21 @@ private:
         return false;
     }
 
+    // Hands the caller its turn when one is due; true when it took one.
+    bool takeTurn(Clock::time_point now)
+    {
+        if (now < nextTurn_)
+            return false;
+        whileWaiting_();
+        nextTurn_ = Clock::now() + kWaitingTurnInterval;
+        return true;
+    }
+
     // Waits for output until the next clock falls due, and reads what came.
     std::optional<ReadEnd> waitAndRead(Clock::time_point now, std::string& output)
     {
         pollfd watched{fd_, POLLIN, 0};
-        const int ready = ::poll(&watched, 1, pollTimeout(now, std::min(deadline_, exited_ ? graceEnd_ : nextExitCheck_)));
+        const int ready = ::poll(&watched, 1, pollTimeout(now, std::min({deadline_, exited_ ? graceEnd_ : nextExitCheck_, nextTurn_})));
         if (ready < 0 && errno == EINTR)
             return std::nullopt;
         if (ready < 0 || (ready > 0 && (watched.revents & POLLNVAL)))
@@ -368,9 +386,11 @@ private:
     const pid_t pid_;
     const ReadLimits& limits_;
     const Clock::time_point deadline_;
+    const std::function<void()>& whileWaiting_;
     bool exited_ = false; // seen ended, not reaped yet
     Clock::time_point graceEnd_{};
     Clock::time_point nextExitCheck_;
+    Clock::time_point nextTurn_;
 };
 
 // Reaps the child once its read has ended; true when it was reaped, with its wait status in
@@ -392,7 +412,8 @@ bool reapAfterRead(pid_t pid, ReadEnd end, int& status)
 
 } // namespace
 
-ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits)
+ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits,
+                      const std::function<void()>& whileWaiting)
 {
     ReadResult result;
     const auto deadline = Clock::now() + limits.time;
@@ -409,7 +430,7 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
     // means every writer is gone.
     outputWrite.reset();
 
-    result.end = OutputReader(outputRead.get(), pid, limits, deadline).readAll(result.output);
+    result.end = OutputReader(outputRead.get(), pid, limits, deadline, whileWaiting).readAll(result.output);
 
     // Closing our end first means a child still writing gets EPIPE instead of blocking.
     outputRead.reset();

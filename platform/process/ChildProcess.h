@@ -3,6 +3,7 @@
 // Children are started directly with posix_spawn (no shell), see ARCHITECTURE.md.
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,7 +47,9 @@ struct ReadResult {
 // a limit is reached, or the tool has ended and its pipe is still held after the grace, its whole
 // process group is killed and the tool reaped.
 // A path or argument containing a NUL byte cannot be passed on exactly and is not started.
-ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits = {});
+// `whileWaiting`, when given, is called every few milliseconds while a read takes long.
+ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits = {},
+                      const std::function<void()>& whileWaiting = {});
 
 // Starts the child the same way with stdout on /dev/null and returns at once without waiting.
 // The child is remembered and reaped later by reapFinished(). Returns false when it could not be

@@ -96,7 +96,7 @@ TEST_F(Accessibility, EveryControlHasANameAndADescriptionAndTheTablesAnnounceThe
     // On Linux a combo box's name is the choice it shows (its label is a relation), so the two
     // pop-ups are found by what they show.
     for (const char* expected : {"Preferred languages", "Regions", "First saved combination", "Previous saved combination",
-                                 "en_US,de", "Next saved combination", "Last saved combination", "Save Current",
+                                 "en_US,de", "Next saved combination", "Last saved combination", "Save Current Region",
                                  "Remove", "de", "Show Hidden Files", "Hide Hidden Files", "Restart Finder",
                                  "Restart Dock", "Clear Help Caches", "Close",
                                  "Keep the window open while Quorrel is in the background"})

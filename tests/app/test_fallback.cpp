@@ -11,7 +11,7 @@
 using Fallback = QuorrelFixture;
 
 namespace {
-const QString noFallback = QStringLiteral("No fallback language");
+const QString noFallback = QStringLiteral("No second language");
 
 void useEnglishStrings()
 {
@@ -62,9 +62,9 @@ TEST_F(Fallback, TheSelectedEntrysFallbackIsShownSecondButNotWritten)
         QStringList shown;
     } cases[] = {
         {"(de, en, fr, ja)", "de_DE,fr", "fr", {"de", "fr", "en", "ja"}},
-        {"(de, en, fr, ja)", "de_DE", "No fallback language", {"de", "en", "fr", "ja"}},
-        {"(en, de, fr)", "de_DE,en", "No fallback language", {"de", "en", "fr"}},
-        {"(de, en)", "de_DE,pt", "No fallback language", {"de", "en"}},
+        {"(de, en, fr, ja)", "de_DE", "No second language", {"de", "en", "fr", "ja"}},
+        {"(en, de, fr)", "de_DE,en", "No second language", {"de", "en", "fr"}},
+        {"(de, en)", "de_DE,pt", "No second language", {"de", "en"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.entry);

@@ -2,6 +2,9 @@
 #include "platform/Locale.h"
 #include "platform/LocaleIdentifier.h"
 #include "Classes/QuorrelAppDelegate.h"
+#include "platform/RegionFormats.h"
+
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -109,3 +112,21 @@ TEST(LocaleNames, RegionRowsNameTheCountryAndWhatTheKeywordsMean)
 }
 
 } // namespace
+
+// Names in the language table and the formats' weekday, as a list or menu shows them: capitalised
+// where the language capitalises list items, and the weekday in its standalone form.
+TEST(LocaleNames, NamesAndWeekdaysAreCapitalisedAsListItems)
+{
+    EXPECT_EQ(Locale("fr").displayNameForIdentifier("en"), "Anglais");
+    EXPECT_EQ(Locale("es").displayNameForIdentifier("de"), QString::fromUtf8("Alemán"));
+    EXPECT_EQ(Locale("ru").displayNameForIdentifier("en"), QString::fromUtf8("Английский"));
+    EXPECT_EQ(Locale("de").displayNameForIdentifier("fr"), QString::fromUtf8("Französisch"));
+    EXPECT_EQ(Locale("en").displayNameForIdentifier("fr"), "French");
+
+    const QDateTime moment(QDate(2026, 3, 4), QTime(12, 0), QTimeZone::utc());
+    auto weekday = [&](const char* region) { return RegionFormats::of(QString::fromLatin1(region), moment).value_or(RegionFormats()).firstDayOfWeek; };
+    EXPECT_EQ(weekday("es_ES"), "Lunes");
+    EXPECT_EQ(weekday("ru_RU"), QString::fromUtf8("Понедельник"));
+    EXPECT_EQ(weekday("de_DE"), "Montag");
+    EXPECT_EQ(weekday("en_US"), "Sunday");
+}

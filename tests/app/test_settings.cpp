@@ -83,7 +83,7 @@ TEST_F(Settings, ALanguageOrderWrittenByTheHandlerIsWhatTheNextRefreshShows)
     EXPECT_EQ(d.languages, (QStringList{"fr", "en", "de"}));
     EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    fr,\n    en,\n    de\n)\n");
     // Names follow the new first language; the region list follows it too.
-    EXPECT_EQ(cells(d.outlets.languagesTable).value(1), "anglais | en");
+    EXPECT_EQ(cells(d.outlets.languagesTable).value(1), "Anglais | en");
     EXPECT_TRUE(d.locales.contains("fr_FR"));
     EXPECT_EQ(d.regions->value(1).toString(), "fr_BE (Belgique)");
 }

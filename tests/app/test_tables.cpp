@@ -227,7 +227,7 @@ TEST_F(Tables, DroppingALanguageWritesTheOrderAndShowsTheNamesInTheNewFirstLangu
 
     EXPECT_EQ(calls().value(0), writeLanguages("(fr,en,de)"));
     EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    fr,\n    en,\n    de\n)\n");
-    EXPECT_EQ(cells(table), (QStringList{"français | fr", "anglais | en", "allemand | de"}));
+    EXPECT_EQ(cells(table), (QStringList{"Français | fr", "Anglais | en", "Allemand | de"}));
 }
 
 TEST_F(Tables, DroppingARegionOnTopWritesItsIdentifier)

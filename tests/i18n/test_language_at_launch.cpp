@@ -76,7 +76,7 @@ TEST_F(LanguageAtLaunch, GermanForAnAustrianWhoFirstPrefersAnUntranslatedLanguag
     EXPECT_TRUE(seen.tableDescription.contains("Wahl+Befehl")) << seen.tableDescription.toStdString();
     EXPECT_EQ(seen.columnTitle, "Sprache");
     EXPECT_EQ(seen.menu, "&Hilfe");
-    EXPECT_EQ(seen.noFallback, "Keine Ersatzsprache");
+    EXPECT_EQ(seen.noFallback, "Keine zweite Sprache");
     EXPECT_EQ(seen.measurement, "Metrisch");
     EXPECT_EQ(seen.preferences, "Fenster geöffnet lassen, während Quorrel im Hintergrund ist");
     EXPECT_EQ(seen.helpTitle, "Quorrel-Hilfe");
@@ -94,7 +94,7 @@ TEST_F(LanguageAtLaunch, SimplifiedChineseFromLinuxsNameAfterTraditionalChinese)
     EXPECT_EQ(seen.button, "重新启动访达");
     EXPECT_EQ(seen.columnTitle, "语言");
     EXPECT_EQ(seen.menu, "帮助(&H)");
-    EXPECT_EQ(seen.noFallback, "无后备语言");
+    EXPECT_EQ(seen.noFallback, "无第二语言");
     EXPECT_EQ(seen.helpTitle, "Quorrel 帮助");
     EXPECT_TRUE(seen.helpText.contains("首选语言")) << seen.helpText.toStdString();
     EXPECT_EQ(seen.qtText, "复制(&C)");
@@ -107,7 +107,7 @@ TEST_F(LanguageAtLaunch, EnglishWhenNoPreferredLanguageIsTranslated)
     EXPECT_EQ(seen.group, "Preferred languages");
     EXPECT_EQ(seen.button, "Restart Finder");
     EXPECT_EQ(seen.menu, "&Help");
-    EXPECT_EQ(seen.noFallback, "No fallback language");
+    EXPECT_EQ(seen.noFallback, "No second language");
     EXPECT_EQ(seen.measurement, "Metric");
     EXPECT_EQ(seen.helpTitle, "Quorrel Help");
     EXPECT_TRUE(seen.helpText.contains("Option+Command")) << seen.helpText.toStdString();

@@ -63,7 +63,8 @@ TEST_F(Layouts, NoTextIsCutAndNoControlCoversAnotherInAnyLanguage)
 
         QuorrelAppDelegate& d = start();
         QWidget* window = d.window().widget();
-        QTest::qWait(20);
+        // The wrapped labels settle their heights over a few turns of the event loop.
+        (void)QTest::qWaitFor([&] { return faults(window).isEmpty(); }, 5000);
         for (const QString& fault : faults(window))
             ADD_FAILURE() << "main window: " << fault.toStdString();
         // The narrowest the window may become must still hold every text.

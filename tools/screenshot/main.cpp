@@ -31,7 +31,9 @@ int main(int argc, char** argv)
     Application application(app, delegate.get());
     QWidget* window = delegate->window().widget();
     window->show();
-    QApplication::processEvents();
+    // Wrapped labels settle their heights over a few layout passes (each resize asks for another).
+    for (int pass = 0; pass < 10; ++pass)
+        QApplication::processEvents();
     bool ok = window->grab().save(out.filePath(QStringLiteral("main-window.png")));
 
     delegate->showPreferences(nullptr);
