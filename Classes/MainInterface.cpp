@@ -23,6 +23,8 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.languageISO = ui.languagesTable->tableColumns().value(1);
     outlets.regionsTable = ui.regionsTable;
     ui.languagesTable->setKeyboardMoves(KeyboardMoves::OneStep);
+    // Several languages can be selected at once, to remove them together.
+    ui.languagesTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ui.regionsTable->setKeyboardMoves(KeyboardMoves::ToTop);
     outlets.preferredLocalesMenu = ui.preferredLocalesMenu;
     outlets.addPreferredLocale = Button(ui.addPreferredLocale);
@@ -37,6 +39,9 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.regionPreview = {ui.previewRegion, ui.previewLongDate, ui.previewShortDate, ui.previewTime,
                              ui.previewNumber, ui.previewCurrency, ui.previewFirstDayOfWeek, ui.previewMeasurement,
                              ui.previewRegionLabel};
+    outlets.addLanguage = Button(ui.addLanguage);
+    outlets.removeLanguage = Button(ui.removeLanguage);
+    outlets.otherRegion = Button(ui.otherRegion);
 
     auto delegate = std::make_unique<QuorrelAppDelegate>(outlets);
     QuorrelAppDelegate* d = delegate.get();
@@ -52,6 +57,11 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     action(ui.restartFinder, &QuorrelAppDelegate::restartFinder);
     action(ui.restartDock, &QuorrelAppDelegate::restartDock);
     action(ui.clearAHVCaches, &QuorrelAppDelegate::clearAHVCaches);
+    action(ui.addLanguage, &QuorrelAppDelegate::addLanguage);
+    action(ui.removeLanguage, &QuorrelAppDelegate::removeLanguages);
+    action(ui.otherRegion, &QuorrelAppDelegate::chooseOtherRegion);
+    QObject::connect(ui.languagesTable->selectionModel(), &QItemSelectionModel::selectionChanged, d,
+                     [d] { d->updateLanguageEditButtons(); });
     // `activated` fires only for the user's own choice, never for the program's rebuilds.
     QObject::connect(ui.preferredLocalesMenu, &QComboBox::activated, d,
                      [d, menu = ui.preferredLocalesMenu] { d->changePreferredLocale(menu); });

@@ -118,6 +118,42 @@
         <source>PreviewUnavailable</source>
         <translation>Die Formate dieser Region können nicht angezeigt werden</translation>
     </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Bevorzugte Sprache hinzufügen</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Namen oder Code einer Sprache eingeben:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>„%1“ als primäre Sprache verwenden?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Apps und Websites verwenden die erste Sprache der Liste, die sie unterstützen.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>%1 verwenden</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Region auswählen</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Namen oder Code einer Region eingeben:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Auswählen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -373,6 +409,30 @@
         <source>Quorrel Help</source>
         <translation>Quorrel-Hilfe</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Sprache hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Eine Sprache auswählen, die zu den bevorzugten Sprachen hinzugefügt wird</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Sprache entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Die ausgewählten Sprachen aus den bevorzugten Sprachen entfernen (die letzte bleibt)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Andere Region …</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Eine beliebige Region für die Formate auswählen, mit der ersten Sprache</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +455,13 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Das Einstellungsfenster schließen</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,42 @@
         <source>PreviewUnavailable</source>
         <translation>Cannot show the formats of this region</translation>
     </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Add a Preferred Language</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Type a language's name or code:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Use %1 as your primary language?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Applications and websites use the first language in the list that they support.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Use %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Choose a Region</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Type a region's name or code:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Choose</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -373,6 +409,30 @@
         <source>Quorrel Help</source>
         <translation>Quorrel Help</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Add Language…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Choose a language to add to the preferred languages</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Remove Language</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Remove the selected languages from the preferred languages (the last one stays)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Other Region…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Choose any region for the formats, with the first language</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +455,13 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Close the preferences window</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,42 @@
         <source>PreviewUnavailable</source>
         <translation>No se pueden mostrar los formatos de esta región</translation>
     </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Añadir un idioma preferido</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Escribe el nombre o el código de un idioma:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>¿Usar %1 como idioma principal?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Las apps y los sitios web usan el primer idioma de la lista que admitan.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Seleccionar una región</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Escribe el nombre o el código de una región:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Seleccionar</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -373,6 +409,30 @@
         <source>Quorrel Help</source>
         <translation>Ayuda de Quorrel</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Añadir idioma…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Selecciona un idioma para añadirlo a los idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Eliminar idioma</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Eliminar los idiomas seleccionados de los idiomas preferidos (el último se mantiene)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Otra región…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Selecciona cualquier región para los formatos, con el primer idioma</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +455,13 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Cerrar la ventana de preferencias</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -108,15 +108,51 @@
     </message>
     <message>
         <source>PreviewSelectedRegion</source>
-        <translation>Région sélectionnée :</translation>
+        <translation>Région sélectionnée&#xa0;:</translation>
     </message>
     <message>
         <source>PreviewCurrentRegion</source>
-        <translation>Région actuelle :</translation>
+        <translation>Région actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>PreviewUnavailable</source>
         <translation>Impossible d’afficher les formats de cette région</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Ajouter une langue préférée</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Saisissez le nom ou le code d’une langue :</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Utiliser « %1 » comme langue principale ?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Les apps et les sites web utilisent la première langue de la liste qu’ils prennent en charge.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Utiliser %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Choisir une région</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Saisissez le nom ou le code d’une région :</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Choisir</translation>
     </message>
 </context>
 <context>
@@ -373,6 +409,30 @@
         <source>Quorrel Help</source>
         <translation>Aide Quorrel</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Ajouter une langue…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Choisir une langue à ajouter aux langues préférées</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Supprimer la langue</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Supprimer les langues sélectionnées des langues préférées (la dernière reste)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Autre région…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Choisir n’importe quelle région pour les formats, avec la première langue</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +455,13 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Fermer la fenêtre des préférences</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,42 @@
         <source>PreviewUnavailable</source>
         <translation>Impossibile mostrare i formati di questa zona</translation>
     </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Aggiungi una lingua preferita</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Digita il nome o il codice di una lingua:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Usare %1 come lingua principale?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Le app e i siti web usano la prima lingua dell’elenco che supportano.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Usa %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Scegli una zona</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Digita il nome o il codice di una zona:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Scegli</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -373,6 +409,30 @@
         <source>Quorrel Help</source>
         <translation>Aiuto Quorrel</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Aggiungi lingua…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Scegli una lingua da aggiungere alle lingue preferite</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Rimuovi lingua</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Rimuovi le lingue selezionate dalle lingue preferite (l’ultima resta)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Altra zona…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Scegli una zona qualsiasi per i formati, con la prima lingua</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +455,13 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Chiudi la finestra delle preferenze</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,42 @@
         <source>PreviewUnavailable</source>
         <translation>この地域の書式を表示できません</translation>
     </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>優先する言語を追加</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>言語の名前またはコードを入力:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>“%1”を主に使用する言語にしますか?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>App と Web サイトは、リストのうち対応している最初の言語を使用します。</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>%1 を使用</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>地域を選択</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>地域の名前またはコードを入力:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>選択</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -373,6 +409,30 @@
         <source>Quorrel Help</source>
         <translation>Quorrel ヘルプ</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>言語を追加…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>優先する言語に追加する言語を選択します</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>言語を削除</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>選択した言語を優先する言語から削除します（最後の 1 つは残ります）</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>ほかの地域…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>最初の言語のまま、書式に使う地域を自由に選択します</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +455,13 @@
     <message>
         <source>Close the preferences window</source>
         <translation>環境設定ウインドウを閉じます</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,42 @@
         <source>PreviewUnavailable</source>
         <translation>Não é possível mostrar os formatos desta região</translation>
     </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Adicionar um Idioma Preferido</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Digite o nome ou o código de um idioma:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Usar %1 como idioma principal?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Os apps e sites usam o primeiro idioma da lista que eles suportam.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Escolher uma Região</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Digite o nome ou o código de uma região:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Escolher</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -373,6 +409,30 @@
         <source>Quorrel Help</source>
         <translation>Ajuda do Quorrel</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Adicionar Idioma…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Escolha um idioma para adicionar aos idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Remover Idioma</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Remover os idiomas selecionados dos idiomas preferidos (o último permanece)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Outra Região…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Escolha qualquer região para os formatos, com o primeiro idioma</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +455,13 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Fechar a janela de preferências</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,42 @@
         <source>PreviewUnavailable</source>
         <translation>Невозможно показать форматы этого региона</translation>
     </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Добавить предпочитаемый язык</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Введите название или код языка:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Использовать «%1» как основной язык?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Приложения и веб-сайты используют первый поддерживаемый ими язык из списка.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Использовать %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Выбор региона</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Введите название или код региона:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Выбрать</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -373,6 +409,30 @@
         <source>Quorrel Help</source>
         <translation>Справка Quorrel</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Добавить язык…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Выбрать язык, который нужно добавить к предпочитаемым</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Удалить язык</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Удалить выбранные языки из предпочитаемых (последний остаётся)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Другой регион…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Выбрать любой регион для форматов, с первым языком</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +455,13 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Закрыть окно настроек</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отменить</translation>
     </message>
 </context>
 </TS>

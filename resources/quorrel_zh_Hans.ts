@@ -118,6 +118,42 @@
         <source>PreviewUnavailable</source>
         <translation>无法显示此地区的格式</translation>
     </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>添加首选语言</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>输入语言的名称或代码：</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>要将“%1”用作主要语言吗？</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>应用和网站会使用列表中它们支持的第一种语言。</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>使用%1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>选择地区</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>输入地区的名称或代码：</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>选择</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -373,6 +409,30 @@
         <source>Quorrel Help</source>
         <translation>Quorrel 帮助</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>添加语言…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>选择要添加到首选语言的语言</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>移除语言</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>从首选语言中移除所选语言（最后一种会保留）</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>其他地区…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>为格式选择任意地区，并搭配第一种语言</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +455,13 @@
     <message>
         <source>Close the preferences window</source>
         <translation>关闭偏好设置窗口</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>
