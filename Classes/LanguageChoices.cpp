@@ -74,6 +74,15 @@ QStringList languageIdentifiers()
     return identifiers;
 }
 
+// Names start with a capital in a list, as a Mac lists them ("Français", "Asturianu"), also where
+// the language writes them in lower case within a sentence.
+QString capitalized(QString name)
+{
+    if (!name.isEmpty() && name.front().isLower())
+        name.replace(0, 1, name.front().toUpper());
+    return name;
+}
+
 bool isPresent(const QString& candidate, const QStringList& present)
 {
     if (present.contains(candidate))
@@ -96,10 +105,13 @@ QList<SearchableEntry> languages(const QString& uiLanguage, const QStringList& p
     const Locale ui(uiLanguage);
     QList<SearchableEntry> entries;
     for (const QString& identifier : languageIdentifiers()) {
-        const std::optional<QString> uiName = ui.displayNameForIdentifier(identifier);
+        std::optional<QString> uiName = ui.displayNameForIdentifier(identifier);
         if (!uiName)
             continue; // a language ICU cannot name is no choice a user could recognise
-        const std::optional<QString> ownName = Locale(identifier).displayNameForIdentifier(identifier);
+        uiName = capitalized(*uiName);
+        std::optional<QString> ownName = Locale(identifier).displayNameForIdentifier(identifier);
+        if (ownName)
+            ownName = capitalized(*ownName);
         SearchableEntry entry;
         entry.identifier = identifier;
         entry.title = !ownName || *ownName == *uiName ? *uiName : QStringLiteral("%1 — %2").arg(*ownName, *uiName);

@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>UseLanguage</source>
-        <translation>%1 を使用</translation>
+        <translation>“%1”を使用</translation>
     </message>
     <message>
         <source>OtherRegionTitle</source>

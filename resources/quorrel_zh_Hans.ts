@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>UseLanguage</source>
-        <translation>使用%1</translation>
+        <translation>使用“%1”</translation>
     </message>
     <message>
         <source>OtherRegionTitle</source>

@@ -237,7 +237,7 @@ TEST_F(LanguageEdits, TheChooserFindsLanguagesByEitherNameOrCodeAndOffersNoneTwi
     // French is there already: shown, but neither a double-click nor Return chooses it.
     filter->clear();
     type(filter, QString::fromUtf8("français"));
-    const QList<QListWidgetItem*> french = dialog->list()->findItems(QString::fromUtf8("français — French"), Qt::MatchExactly);
+    const QList<QListWidgetItem*> french = dialog->list()->findItems(QString::fromUtf8("Français — French"), Qt::MatchExactly);
     ASSERT_EQ(french.size(), 1);
     EXPECT_FALSE(french.first()->flags() & Qt::ItemIsEnabled);
     const QRect cell = dialog->list()->visualItemRect(french.first());
@@ -349,6 +349,9 @@ TEST(LanguageChoices, TheMacsVariantsInItsOwnForm)
     const auto japanese = std::find_if(german.cbegin(), german.cend(), [](const SearchableEntry& e) { return e.identifier == "ja"; });
     ASSERT_NE(japanese, german.cend());
     EXPECT_EQ(japanese->title, QString::fromUtf8("日本語 — Japanisch"));
+    const auto french = std::find_if(german.cbegin(), german.cend(), [](const SearchableEntry& e) { return e.identifier == "fr"; });
+    ASSERT_NE(french, german.cend());
+    EXPECT_EQ(french->title, QString::fromUtf8("Français — Französisch")) << "capitalised for a list";
 }
 
 TEST(LanguageChoices, RegionsAndTheValueWritten)

@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     ok = grabChild("addLanguageChooser", "add-language-chooser.png") && ok;
     delegate->chooseOtherRegion(nullptr);
     ok = grabChild("otherRegionChooser", "other-region-chooser.png") && ok;
-    delegate->askWhereToAddLanguage(QStringLiteral("ja"));
+    delegate->askWhereToAddLanguage(QStringLiteral("pt-PT"));
     ok = grabChild("primaryLanguageQuestion", "primary-language-question.png") && ok;
 
     application.showHelp(nullptr);
