@@ -87,6 +87,14 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel verwendet die erste Ihrer bevorzugten Sprachen, in die es übersetzt ist, so wie das System sie beim Start von Quorrel meldet: Englisch, Deutsch, Französisch, Spanisch, Italienisch, Portugiesisch (Brasilien), Japanisch, vereinfachtes Chinesisch oder Russisch – und Englisch, wenn keine davon zu Ihren Sprachen gehört. Beenden Sie Quorrel nach dem Ändern der Reihenfolge und öffnen Sie es erneut, um es in der neuen ersten Sprache zu sehen.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; fügt eine Sprache hinzu: Geben Sie einen Teil ihres Namens – in der Sprache selbst oder in der von Quorrel – oder ihren Code ein und wählen Sie sie aus. Quorrel fragt dann, ob sie Ihre primäre Sprache werden soll; andernfalls kommt sie ans Ende der Liste. &lt;b&gt;−&lt;/b&gt; entfernt die ausgewählten Sprachen; die letzte Sprache bleibt immer erhalten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Andere Region …&lt;/b&gt; wählt eine beliebige Region, nicht nur die Ihrer ersten Sprache: Geben Sie einen Teil des Ländernamens oder seinen Code ein und wählen Sie es aus. Die Region wird Ihre erste Sprache mit diesem Land, so wie ein Mac sie schreibt (Englisch mit Deutschland ist en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

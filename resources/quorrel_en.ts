@@ -87,6 +87,14 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel's, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country's name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -124,7 +132,7 @@
     </message>
     <message>
         <source>AddLanguagePrompt</source>
-        <translation>Type a language's name or code:</translation>
+        <translation>Type a language&apos;s name or code:</translation>
     </message>
     <message>
         <source>AddLanguageButton</source>
@@ -148,7 +156,7 @@
     </message>
     <message>
         <source>OtherRegionPrompt</source>
-        <translation>Type a region's name or code:</translation>
+        <translation>Type a region&apos;s name or code:</translation>
     </message>
     <message>
         <source>OtherRegionButton</source>

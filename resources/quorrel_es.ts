@@ -87,6 +87,14 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel usa el primero de tus idiomas preferidos al que está traducido, tal como los indica el sistema al abrir Quorrel: inglés, alemán, francés, español, italiano, portugués (Brasil), japonés, chino simplificado o ruso, e inglés si ninguno de ellos está entre tus idiomas. Después de cambiar el orden, cierra Quorrel y vuelve a abrirlo para verlo en el nuevo primer idioma.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; añade un idioma: escribe parte de su nombre, en el propio idioma o en el de Quorrel, o su código, y selecciónalo. Después Quorrel pregunta si debe ser tu idioma principal; si no, se coloca al final de la lista. &lt;b&gt;−&lt;/b&gt; elimina los idiomas seleccionados; el último idioma siempre se mantiene.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Otra región…&lt;/b&gt; elige cualquier región, no solo las de tu primer idioma: escribe parte del nombre del país o su código, y selecciónalo. La región pasa a ser tu primer idioma con ese país, como lo escribe un Mac (inglés con Alemania es en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

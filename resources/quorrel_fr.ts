@@ -87,6 +87,14 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel s’affiche dans la première de vos langues préférées dans laquelle il est traduit, telles que le système les indique au lancement de Quorrel : anglais, allemand, français, espagnol, italien, portugais (Brésil), japonais, chinois simplifié ou russe, et en anglais si aucune d’elles ne fait partie de vos langues. Après avoir changé l’ordre, quittez Quorrel et rouvrez-le pour le voir dans la nouvelle première langue.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; ajoute une langue : saisissez une partie de son nom, dans la langue elle-même ou dans celle de Quorrel, ou son code, puis choisissez-la. Quorrel demande ensuite si elle devient votre langue principale ; sinon, elle est placée à la fin de la liste. &lt;b&gt;−&lt;/b&gt; supprime les langues sélectionnées ; la dernière langue reste toujours.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Autre région…&lt;/b&gt; choisit n’importe quelle région, pas seulement celles de votre première langue : saisissez une partie du nom du pays ou son code, puis choisissez-le. La région devient votre première langue avec ce pays, comme l’écrit un Mac (l’anglais avec l’Allemagne donne en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -124,7 +132,7 @@
     </message>
     <message>
         <source>AddLanguagePrompt</source>
-        <translation>Saisissez le nom ou le code d’une langue :</translation>
+        <translation>Saisissez le nom ou le code d’une langue&#xa0;:</translation>
     </message>
     <message>
         <source>AddLanguageButton</source>
@@ -132,7 +140,7 @@
     </message>
     <message>
         <source>UseAsPrimaryLanguage</source>
-        <translation>Utiliser « %1 » comme langue principale ?</translation>
+        <translation>Utiliser «&#xa0;%1&#xa0;» comme langue principale&#xa0;?</translation>
     </message>
     <message>
         <source>UseAsPrimaryLanguageDetail</source>
@@ -148,7 +156,7 @@
     </message>
     <message>
         <source>OtherRegionPrompt</source>
-        <translation>Saisissez le nom ou le code d’une région :</translation>
+        <translation>Saisissez le nom ou le code d’une région&#xa0;:</translation>
     </message>
     <message>
         <source>OtherRegionButton</source>

@@ -87,6 +87,14 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel usa la prima delle tue lingue preferite in cui è tradotto, così come il sistema le indica all’avvio di Quorrel: inglese, tedesco, francese, spagnolo, italiano, portoghese (Brasile), giapponese, cinese semplificato o russo, e l’inglese se nessuna di queste è tra le tue lingue. Dopo aver cambiato l’ordine, esci da Quorrel e riaprilo per vederlo nella nuova prima lingua.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; aggiunge una lingua: digita parte del suo nome, nella lingua stessa o in quella di Quorrel, oppure il suo codice, e sceglila. Quorrel chiede poi se deve diventare la tua lingua principale; in caso contrario va in fondo all’elenco. &lt;b&gt;−&lt;/b&gt; rimuove le lingue selezionate; l’ultima lingua resta sempre.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Altra zona…&lt;/b&gt; sceglie una zona qualsiasi, non solo quelle della tua prima lingua: digita parte del nome del paese o il suo codice, e sceglilo. La zona diventa la tua prima lingua con quel paese, come la scrive un Mac (inglese con Germania è en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

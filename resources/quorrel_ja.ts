@@ -87,6 +87,14 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel は、起動時にシステムから報告される優先する言語のうち、翻訳のある最初の言語で表示されます。対応言語は英語、ドイツ語、フランス語、スペイン語、イタリア語、ポルトガル語（ブラジル）、日本語、簡体中国語、ロシア語で、どれも含まれていない場合は英語になります。順序を変更したあとは、Quorrel を終了してから開き直すと、新しい先頭の言語で表示されます。</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; で言語を追加します。言語名の一部（その言語自体での名前または Quorrel の言語での名前）かコードを入力して選択します。続いて、その言語を主に使用する言語にするかどうかを尋ねられます。しない場合はリストの最後に追加されます。&lt;b&gt;−&lt;/b&gt; で選択した言語を削除します。最後の 1 つの言語は常に残ります。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;ほかの地域…&lt;/b&gt; では、最初の言語の地域に限らず、任意の地域を選択できます。国名の一部かコードを入力して選択します。地域は、Mac と同じように最初の言語とその国の組み合わせになります（英語とドイツなら en_DE）。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

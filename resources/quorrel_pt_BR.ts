@@ -87,6 +87,14 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>O Quorrel usa o primeiro dos seus idiomas preferidos para o qual foi traduzido, conforme o sistema os informa quando o Quorrel é aberto: inglês, alemão, francês, espanhol, italiano, português (Brasil), japonês, chinês simplificado ou russo, e inglês quando nenhum deles está entre os seus idiomas. Depois de mudar a ordem, encerre o Quorrel e abra-o novamente para vê-lo no novo primeiro idioma.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; adiciona um idioma: digite parte do nome dele, no próprio idioma ou no do Quorrel, ou o código dele, e escolha-o. O Quorrel pergunta então se ele deve ser o seu idioma principal; se não, ele vai para o fim da lista. &lt;b&gt;−&lt;/b&gt; remove os idiomas selecionados; o último idioma sempre permanece.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Outra Região…&lt;/b&gt; escolhe qualquer região, não só as do seu primeiro idioma: digite parte do nome do país ou o código dele, e escolha-o. A região passa a ser o seu primeiro idioma com esse país, como um Mac a escreve (inglês com Alemanha é en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

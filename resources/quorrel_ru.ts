@@ -87,6 +87,14 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel использует первый из ваших предпочитаемых языков, на который он переведён, в том порядке, в каком система сообщает их при запуске Quorrel: английский, немецкий, французский, испанский, итальянский, португальский (Бразилия), японский, китайский (упрощённое письмо) или русский, а если ни одного из них нет среди ваших языков — английский. Изменив порядок, завершите Quorrel и откройте его снова, чтобы увидеть его на новом первом языке.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; добавляет язык: введите часть его названия — на самом этом языке или на языке Quorrel — или его код и выберите его. Затем Quorrel спросит, сделать ли его основным языком; если нет, он окажется в конце списка. &lt;b&gt;−&lt;/b&gt; удаляет выбранные языки; последний язык остаётся всегда.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Другой регион…&lt;/b&gt; выбирает любой регион, а не только регионы первого языка: введите часть названия страны или её код и выберите её. Регион станет первым языком с этой страной, как его записывает Mac (английский с Германией — en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

@@ -87,6 +87,14 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel 会使用系统在启动时报告的首选语言中第一种已翻译的语言：英语、德语、法语、西班牙语、意大利语、葡萄牙语（巴西）、日语、简体中文或俄语；如果这些语言都不在你的语言列表中，则使用英语。更改顺序后，退出 Quorrel 并重新打开，即可看到新的第一种语言。</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; 用于添加语言：输入其名称的一部分（该语言本身的名称或 Quorrel 所用语言的名称）或其代码，然后选择它。随后 Quorrel 会询问是否将其用作主要语言；如果不是，它会被放到列表末尾。&lt;b&gt;−&lt;/b&gt; 用于移除所选语言；最后一种语言始终会保留。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;其他地区…&lt;/b&gt; 可选择任意地区，而不只是第一种语言的地区：输入国家或地区名称的一部分或其代码，然后选择它。地区会成为第一种语言加上该国家或地区，与 Mac 的写法相同（英语加德国为 en_DE）。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
