@@ -326,6 +326,49 @@ TEST_F(LanguageEdits, TodaysValuesAreAddedRemovedAndRegionedExactly)
     EXPECT_EQ(readGlobal("AppleLocale"), "zh-Hans_DE\n");
 }
 
+TEST_F(LanguageEdits, OnTodaysPathEachActionStartsWhatTheMatchingDropStarts)
+{
+    home.env().set("QUORREL_CF_VERSION", "2202.0");
+    const auto reset = [this] {
+        writeGlobal("AppleLanguages", R"(("en-GB", "zh-Hans-CN", "de-DE"))");
+        writeGlobal("AppleLocale", "en_GB@rg=dezzzz");
+    };
+    reset();
+    const QList<ToolCall> languageDrop = trafficOfDrop(false, 2, 0);
+    reset();
+    const QList<ToolCall> regionDrop = trafficOfDrop(true, 1, 0);
+    ASSERT_EQ(writes(languageDrop), QStringList{"AppleLanguages=(de-DE,en-GB,zh-Hans-CN)"});
+    ASSERT_EQ(writes(regionDrop).size(), 1);
+
+    reset();
+    QuorrelAppDelegate& d = start();
+    addThroughTheChooser("zh-hant", false);
+    const QList<ToolCall> added = settledCalls();
+    EXPECT_EQ(writes(added), QStringList{"AppleLanguages=(en-GB,zh-Hans-CN,de-DE,zh-Hant)"});
+    EXPECT_EQ(withoutWrittenValues(added), withoutWrittenValues(languageDrop));
+
+    reset();
+    d.updateUI();
+    clearCalls();
+    clickRow(d.outlets.languagesTable, 1);
+    click(d.outlets.removeLanguage);
+    const QList<ToolCall> removed = settledCalls();
+    EXPECT_EQ(writes(removed), QStringList{"AppleLanguages=(en-GB,de-DE)"});
+    EXPECT_EQ(withoutWrittenValues(removed), withoutWrittenValues(languageDrop));
+
+    reset();
+    d.updateUI();
+    clearCalls();
+    click(d.outlets.otherRegion);
+    SearchableListDialog* dialog = chooser("otherRegionChooser");
+    ASSERT_TRUE(dialog);
+    QTest::keyClicks(dialog->filterField(), "switzerland");
+    QTest::keyClick(dialog->filterField(), Qt::Key_Return);
+    const QList<ToolCall> regioned = settledCalls();
+    EXPECT_EQ(writes(regioned), QStringList{"AppleLocale=en_CH"});
+    EXPECT_EQ(withoutWrittenValues(regioned), withoutWrittenValues(regionDrop));
+}
+
 TEST(LanguageChoices, TheMacsVariantsInItsOwnForm)
 {
     const QList<SearchableEntry> entries = language_choices::languages("en", {"en-US", "de-DE", "zh-Hans-CN"});
