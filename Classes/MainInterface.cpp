@@ -7,7 +7,36 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMainWindow>
+
+#include <functional>
+
+namespace {
+
+// Runs `action` for an unmodified Delete or Backspace in the watched widget.
+class DeleteKeyFilter : public QObject {
+public:
+    DeleteKeyFilter(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && key->modifiers() == Qt::NoModifier) {
+                action_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+} // namespace
 
 std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
 {
@@ -62,7 +91,11 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     action(ui.otherRegion, &QuorrelAppDelegate::chooseOtherRegion);
     QObject::connect(ui.languagesTable->selectionModel(), &QItemSelectionModel::selectionChanged, d,
                      [d] { d->updateLanguageEditButtons(); });
-    // `activated` fires only for the user's own choice, never for the program's rebuilds.
+    // The Delete key (Backspace too, a Mac's delete key) in the language table is "−".
+    ui.languagesTable->installEventFilter(new DeleteKeyFilter(ui.languagesTable, [d, button = ui.removeLanguage] {
+        if (button->isEnabled())
+            d->removeLanguages(button);
+    }));
     QObject::connect(ui.preferredLocalesMenu, &QComboBox::activated, d,
                      [d, menu = ui.preferredLocalesMenu] { d->changePreferredLocale(menu); });
     QObject::connect(ui.fallbackLanguagesMenu, &QComboBox::activated, d,

@@ -153,6 +153,19 @@ TEST_F(LanguageEdits, RemovingTheSelectedLanguagesIsOneWriteLikeADrop)
     EXPECT_EQ(cells(table), (QStringList{"English | en", "French | fr"}));
     EXPECT_TRUE(table->selectedRowIndexes().empty());
     EXPECT_FALSE(d.outlets.removeLanguage.isEnabled());
+
+    // The Delete key in the table is the same "−".
+    clearCalls();
+    table->setFocus();
+    clickRow(table, 0);
+    QTest::keyClick(table, Qt::Key_Delete);
+    const QList<ToolCall> deleted = settledCalls();
+    EXPECT_EQ(writes(deleted), QStringList{"AppleLanguages=(fr)"});
+    EXPECT_EQ(withoutWrittenValues(deleted), withoutWrittenValues(drop));
+    clearCalls();
+    clickRow(table, 0);
+    QTest::keyClick(table, Qt::Key_Backspace);
+    EXPECT_TRUE(writes(settledCalls()).isEmpty()) << "the last language stays";
 }
 
 TEST_F(LanguageEdits, TheLastLanguageAndAFailedReadAreNeverRemoved)
