@@ -11,10 +11,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -41,6 +43,28 @@ void noteMissingTools([[maybe_unused]] Ui::MainWindow& ui)
 #endif
 }
 
+// Runs `action` for an unmodified Delete or Backspace in the watched widget.
+class DeleteKeyFilter : public QObject {
+public:
+    DeleteKeyFilter(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && key->modifiers() == Qt::NoModifier) {
+                action_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
 } // namespace
 
 std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
@@ -60,6 +84,8 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.languageISO = ui.languagesTable->tableColumns().value(1);
     outlets.regionsTable = ui.regionsTable;
     ui.languagesTable->setKeyboardMoves(KeyboardMoves::OneStep);
+    // Several languages can be selected at once, to remove them together.
+    ui.languagesTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ui.regionsTable->setKeyboardMoves(KeyboardMoves::ToTop);
     outlets.preferredLocalesMenu = ui.preferredLocalesMenu;
     outlets.addPreferredLocale = Button(ui.addPreferredLocale);
@@ -74,6 +100,9 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.regionPreview = {ui.previewRegion, ui.previewLongDate, ui.previewShortDate, ui.previewTime,
                              ui.previewNumber, ui.previewCurrency, ui.previewFirstDayOfWeek, ui.previewMeasurement,
                              ui.previewRegionLabel};
+    outlets.addLanguage = Button(ui.addLanguage);
+    outlets.removeLanguage = Button(ui.removeLanguage);
+    outlets.otherRegion = Button(ui.otherRegion);
 
     auto delegate = std::make_unique<QuorrelAppDelegate>(outlets);
     QuorrelAppDelegate* d = delegate.get();
@@ -89,7 +118,16 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     action(ui.restartFinder, &QuorrelAppDelegate::restartFinder);
     action(ui.restartDock, &QuorrelAppDelegate::restartDock);
     action(ui.clearAHVCaches, &QuorrelAppDelegate::clearAHVCaches);
-    // `activated` fires only for the user's own choice, never for the program's rebuilds.
+    action(ui.addLanguage, &QuorrelAppDelegate::addLanguage);
+    action(ui.removeLanguage, &QuorrelAppDelegate::removeLanguages);
+    action(ui.otherRegion, &QuorrelAppDelegate::chooseOtherRegion);
+    QObject::connect(ui.languagesTable->selectionModel(), &QItemSelectionModel::selectionChanged, d,
+                     [d] { d->updateLanguageEditButtons(); });
+    // The Delete key (Backspace too, a Mac's delete key) in the language table is "−".
+    ui.languagesTable->installEventFilter(new DeleteKeyFilter(ui.languagesTable, [d, button = ui.removeLanguage] {
+        if (button->isEnabled())
+            d->removeLanguages(button);
+    }));
     QObject::connect(ui.preferredLocalesMenu, &QComboBox::activated, d,
                      [d, menu = ui.preferredLocalesMenu] { d->changePreferredLocale(menu); });
     QObject::connect(ui.fallbackLanguagesMenu, &QComboBox::activated, d,

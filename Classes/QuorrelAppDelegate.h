@@ -53,6 +53,9 @@ struct MainWindowOutlets {
     Button restartFinder;
     Button clearAHVCaches;
     RegionPreviewOutlets regionPreview;
+    Button addLanguage;    // "+" under the language table
+    Button removeLanguage; // "−" under the language table
+    Button otherRegion;    // "Other Region…" beside the region table
 };
 
 // The application's one controller: owns all state and every control of the main window, and
@@ -155,6 +158,16 @@ public:
     // Preferences.
     void showPreferences(QObject* sender);
 
+    // Adding and removing preferred languages, and any region. Each change goes through the
+    // shared rows and the notification a drop posts.
+    void addLanguage(QObject* sender);            // opens the language chooser
+    void askWhereToAddLanguage(const QString& identifier); // first or last
+    void insertLanguage(const QString& identifier, bool asPrimary);
+    void removeLanguages(QObject* sender);        // the selected rows, never the last one
+    void chooseOtherRegion(QObject* sender);      // opens the region chooser
+    void setRegion(const QString& regionCode);    // the first language with that region
+    void updateLanguageEditButtons();
+
     // The window the controller owns when the main interface made it.
     void takeOwnershipOfWindow(std::unique_ptr<QWidget> window);
 
@@ -179,6 +192,8 @@ private:
     void showReadablePreferredLocales();
     void storePreferredLocales(bool flush);
     void showProgress(bool busy);
+    bool everyLanguageRowNamed() const;
+    void languageOrderEdited();
 
     std::unique_ptr<QWidget> ownedWindow_;
 };

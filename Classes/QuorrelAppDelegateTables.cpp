@@ -79,6 +79,7 @@ void QuorrelAppDelegate::updateLanguagesFromPreferredLocale()
     languageTableData->setStoredData(languagesAndNames);
     outlets.languagesTable->setDataSource(languageTableData.get());
     outlets.languagesTable->reloadData();
+    updateLanguageEditButtons();
 }
 
 QString QuorrelAppDelegate::regionRowText(const Locale& displayLanguage, const QString& identifier)

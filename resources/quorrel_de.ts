@@ -87,6 +87,14 @@
         <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
         <translation>&lt;b&gt;Quorrel ▸ Einstellungen …&lt;/b&gt; (Strg+, oder ⌘,) legt fest, ob das Hauptfenster auf dem Bildschirm bleibt, während Quorrel im Hintergrund ist.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; fügt eine Sprache hinzu: Geben Sie einen Teil ihres Namens – in der Sprache selbst oder in der von Quorrel – oder ihren Code ein und wählen Sie sie aus. Quorrel fragt dann, ob sie Ihre primäre Sprache werden soll; andernfalls kommt sie ans Ende der Liste. &lt;b&gt;−&lt;/b&gt; entfernt die ausgewählten Sprachen; die letzte Sprache bleibt immer erhalten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Andere Region …&lt;/b&gt; wählt eine beliebige Region, nicht nur die Ihrer ersten Sprache: Geben Sie einen Teil des Ländernamens oder seinen Code ein und wählen Sie es aus. Die Region wird Ihre erste Sprache mit diesem Land, so wie ein Mac sie schreibt (Englisch mit Deutschland ist en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -121,6 +129,42 @@
     <message>
         <source>ToolsMissing</source>
         <translation>Die Systemwerkzeuge, mit denen Quorrel arbeitet, fehlen. Starten Sie Quorrel mit scripts/run.</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Bevorzugte Sprache hinzufügen</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Namen oder Code einer Sprache eingeben:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>„%1“ als primäre Sprache verwenden?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Apps und Websites verwenden die erste Sprache der Liste, die sie unterstützen.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>%1 verwenden</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Region auswählen</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Namen oder Code einer Region eingeben:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Auswählen</translation>
     </message>
 </context>
 <context>
@@ -381,6 +425,30 @@
         <source>Settings…</source>
         <translation>Einstellungen …</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Sprache hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Eine Sprache auswählen, die zu den bevorzugten Sprachen hinzugefügt wird</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Sprache entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Die ausgewählten Sprachen aus den bevorzugten Sprachen entfernen (die letzte bleibt)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Andere Region …</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Eine beliebige Region für die Formate auswählen, mit der ersten Sprache</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -411,6 +479,13 @@
     <message>
         <source>Close the settings window</source>
         <translation>Das Einstellungsfenster schließen</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

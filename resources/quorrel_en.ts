@@ -87,6 +87,14 @@
         <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
         <translation>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -121,6 +129,42 @@
     <message>
         <source>ToolsMissing</source>
         <translation>The system tools Quorrel works with are missing. Start Quorrel with scripts/run.</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Add a Preferred Language</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Type a language&apos;s name or code:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Use %1 as your primary language?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Applications and websites use the first language in the list that they support.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Use %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Choose a Region</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Type a region&apos;s name or code:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Choose</translation>
     </message>
 </context>
 <context>
@@ -381,6 +425,30 @@
         <source>Settings…</source>
         <translation>Settings…</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Add Language…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Choose a language to add to the preferred languages</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Remove Language</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Remove the selected languages from the preferred languages (the last one stays)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Other Region…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Choose any region for the formats, with the first language</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -411,6 +479,13 @@
     <message>
         <source>Close the settings window</source>
         <translation>Close the settings window</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

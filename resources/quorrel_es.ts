@@ -87,6 +87,14 @@
         <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
         <translation>&lt;b&gt;Quorrel ▸ Ajustes…&lt;/b&gt; (Preferencias… antes de macOS 13; Ctrl+, o ⌘,) determina si la ventana principal sigue en pantalla mientras Quorrel está en segundo plano.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; añade un idioma: escribe parte de su nombre, en el propio idioma o en el de Quorrel, o su código, y selecciónalo. Después Quorrel pregunta si debe ser tu idioma principal; si no, se coloca al final de la lista. &lt;b&gt;−&lt;/b&gt; elimina los idiomas seleccionados; el último idioma siempre se mantiene.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Otra región…&lt;/b&gt; elige cualquier región, no solo las de tu primer idioma: escribe parte del nombre del país o su código, y selecciónalo. La región pasa a ser tu primer idioma con ese país, como lo escribe un Mac (inglés con Alemania es en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -121,6 +129,42 @@
     <message>
         <source>ToolsMissing</source>
         <translation>Faltan las herramientas del sistema con las que trabaja Quorrel. Abra Quorrel con scripts/run.</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Añadir un idioma preferido</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Escribe el nombre o el código de un idioma:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>¿Usar %1 como idioma principal?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Las apps y los sitios web usan el primer idioma de la lista que admitan.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Seleccionar una región</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Escribe el nombre o el código de una región:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Seleccionar</translation>
     </message>
 </context>
 <context>
@@ -381,6 +425,30 @@
         <source>Settings…</source>
         <translation>Ajustes…</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Añadir idioma…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Selecciona un idioma para añadirlo a los idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Eliminar idioma</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Eliminar los idiomas seleccionados de los idiomas preferidos (el último se mantiene)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Otra región…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Selecciona cualquier región para los formatos, con el primer idioma</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -411,6 +479,13 @@
     <message>
         <source>Close the settings window</source>
         <translation>Cerrar la ventana de ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

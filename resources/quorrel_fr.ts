@@ -87,6 +87,14 @@
         <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
         <translation>&lt;b&gt;Quorrel ▸ Réglages…&lt;/b&gt; (Préférences… avant macOS 13&#xa0;; Ctrl+, ou ⌘,) détermine si la fenêtre principale reste à l’écran lorsque Quorrel est en arrière-plan.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; ajoute une langue&#xa0;: saisissez une partie de son nom, dans la langue elle-même ou dans celle de Quorrel, ou son code, puis choisissez-la. Quorrel demande ensuite si elle devient votre langue principale&#xa0;; sinon, elle est placée à la fin de la liste. &lt;b&gt;−&lt;/b&gt; supprime les langues sélectionnées&#xa0;; la dernière langue reste toujours.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Autre région…&lt;/b&gt; choisit n’importe quelle région, pas seulement celles de votre première langue&#xa0;: saisissez une partie du nom du pays ou son code, puis choisissez-le. La région devient votre première langue avec ce pays, comme l’écrit un Mac (l’anglais avec l’Allemagne donne en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -121,6 +129,42 @@
     <message>
         <source>ToolsMissing</source>
         <translation>Les outils système qu’utilise Quorrel sont introuvables. Lancez Quorrel avec scripts/run.</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Ajouter une langue préférée</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Saisissez le nom ou le code d’une langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Utiliser «&#xa0;%1&#xa0;» comme langue principale&#xa0;?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Les apps et les sites web utilisent la première langue de la liste qu’ils prennent en charge.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Utiliser %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Choisir une région</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Saisissez le nom ou le code d’une région&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Choisir</translation>
     </message>
 </context>
 <context>
@@ -381,6 +425,30 @@
         <source>Settings…</source>
         <translation>Réglages…</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Ajouter une langue…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Choisir une langue à ajouter aux langues préférées</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Supprimer la langue</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Supprimer les langues sélectionnées des langues préférées (la dernière reste)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Autre région…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Choisir n’importe quelle région pour les formats, avec la première langue</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -411,6 +479,13 @@
     <message>
         <source>Close the settings window</source>
         <translation>Fermer la fenêtre des réglages</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,14 @@
         <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
         <translation>&lt;b&gt;Quorrel ▸ Impostazioni…&lt;/b&gt; (Preferenze… prima di macOS 13; Ctrl+, o ⌘,) stabilisce se la finestra principale resta sullo schermo mentre Quorrel è in background.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; aggiunge una lingua: digita parte del suo nome, nella lingua stessa o in quella di Quorrel, oppure il suo codice, e sceglila. Quorrel chiede poi se deve diventare la tua lingua principale; in caso contrario va in fondo all’elenco. &lt;b&gt;−&lt;/b&gt; rimuove le lingue selezionate; l’ultima lingua resta sempre.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Altra zona…&lt;/b&gt; sceglie una zona qualsiasi, non solo quelle della tua prima lingua: digita parte del nome del paese o il suo codice, e sceglilo. La zona diventa la tua prima lingua con quel paese, come la scrive un Mac (inglese con Germania è en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -121,6 +129,42 @@
     <message>
         <source>ToolsMissing</source>
         <translation>Mancano gli strumenti di sistema usati da Quorrel. Apri Quorrel con scripts/run.</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Aggiungi una lingua preferita</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Digita il nome o il codice di una lingua:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Usare %1 come lingua principale?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Le app e i siti web usano la prima lingua dell’elenco che supportano.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Usa %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Scegli una zona</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Digita il nome o il codice di una zona:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Scegli</translation>
     </message>
 </context>
 <context>
@@ -381,6 +425,30 @@
         <source>Settings…</source>
         <translation>Impostazioni…</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Aggiungi lingua…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Scegli una lingua da aggiungere alle lingue preferite</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Rimuovi lingua</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Rimuovi le lingue selezionate dalle lingue preferite (l’ultima resta)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Altra zona…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Scegli una zona qualsiasi per i formati, con la prima lingua</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -411,6 +479,13 @@
     <message>
         <source>Close the settings window</source>
         <translation>Chiudi la finestra delle impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,14 @@
         <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
         <translation>&lt;b&gt;Quorrel ▸ 設定…&lt;/b&gt;（macOS 13 より前は環境設定…、Ctrl+, または ⌘,）では、Quorrel がバックグラウンドにあるときもメインウインドウを画面に表示したままにするかどうかを選択します。</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; で言語を追加します。言語名の一部（その言語自体での名前または Quorrel の言語での名前）かコードを入力して選択します。続いて、その言語を主に使用する言語にするかどうかを尋ねられます。しない場合はリストの最後に追加されます。&lt;b&gt;−&lt;/b&gt; で選択した言語を削除します。最後の 1 つの言語は常に残ります。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;ほかの地域…&lt;/b&gt; では、最初の言語の地域に限らず、任意の地域を選択できます。国名の一部かコードを入力して選択します。地域は、Mac と同じように最初の言語とその国の組み合わせになります（英語とドイツなら en_DE）。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -121,6 +129,42 @@
     <message>
         <source>ToolsMissing</source>
         <translation>Quorrel が使用するシステムツールが見つかりません。scripts/run で Quorrel を起動してください。</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>優先する言語を追加</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>言語の名前またはコードを入力:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>“%1”を主に使用する言語にしますか?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>App と Web サイトは、リストのうち対応している最初の言語を使用します。</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>“%1”を使用</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>地域を選択</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>地域の名前またはコードを入力:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>選択</translation>
     </message>
 </context>
 <context>
@@ -381,6 +425,30 @@
         <source>Settings…</source>
         <translation>設定…</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>言語を追加…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>優先する言語に追加する言語を選択します</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>言語を削除</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>選択した言語を優先する言語から削除します（最後の 1 つは残ります）</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>ほかの地域…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>最初の言語のまま、書式に使う地域を自由に選択します</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -411,6 +479,13 @@
     <message>
         <source>Close the settings window</source>
         <translation>設定ウインドウを閉じます</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,14 @@
         <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
         <translation>&lt;b&gt;Quorrel ▸ Ajustes…&lt;/b&gt; (Preferências… antes do macOS 13; Ctrl+, ou ⌘,) define se a janela principal continua na tela enquanto o Quorrel está em segundo plano.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; adiciona um idioma: digite parte do nome dele, no próprio idioma ou no do Quorrel, ou o código dele, e escolha-o. O Quorrel pergunta então se ele deve ser o seu idioma principal; se não, ele vai para o fim da lista. &lt;b&gt;−&lt;/b&gt; remove os idiomas selecionados; o último idioma sempre permanece.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Outra Região…&lt;/b&gt; escolhe qualquer região, não só as do seu primeiro idioma: digite parte do nome do país ou o código dele, e escolha-o. A região passa a ser o seu primeiro idioma com esse país, como um Mac a escreve (inglês com Alemanha é en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -121,6 +129,42 @@
     <message>
         <source>ToolsMissing</source>
         <translation>As ferramentas do sistema usadas pelo Quorrel estão ausentes. Abra o Quorrel com scripts/run.</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Adicionar um Idioma Preferido</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Digite o nome ou o código de um idioma:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Usar %1 como idioma principal?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Os apps e sites usam o primeiro idioma da lista que eles suportam.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Escolher uma Região</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Digite o nome ou o código de uma região:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Escolher</translation>
     </message>
 </context>
 <context>
@@ -381,6 +425,30 @@
         <source>Settings…</source>
         <translation>Ajustes…</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Adicionar Idioma…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Escolha um idioma para adicionar aos idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Remover Idioma</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Remover os idiomas selecionados dos idiomas preferidos (o último permanece)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Outra Região…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Escolha qualquer região para os formatos, com o primeiro idioma</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -411,6 +479,13 @@
     <message>
         <source>Close the settings window</source>
         <translation>Fechar a janela de ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,14 @@
         <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
         <translation>&lt;b&gt;Quorrel ▸ Настройки…&lt;/b&gt; (Ctrl+, или ⌘,) определяет, остаётся ли главное окно на экране, пока Quorrel работает в фоновом режиме.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; добавляет язык: введите часть его названия — на самом этом языке или на языке Quorrel — или его код и выберите его. Затем Quorrel спросит, сделать ли его основным языком; если нет, он окажется в конце списка. &lt;b&gt;−&lt;/b&gt; удаляет выбранные языки; последний язык остаётся всегда.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;Другой регион…&lt;/b&gt; выбирает любой регион, а не только регионы первого языка: введите часть названия страны или её код и выберите её. Регион станет первым языком с этой страной, как его записывает Mac (английский с Германией — en_DE).</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -121,6 +129,42 @@
     <message>
         <source>ToolsMissing</source>
         <translation>Не найдены системные инструменты, с которыми работает Quorrel. Запустите Quorrel с помощью scripts/run.</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>Добавить предпочитаемый язык</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>Введите название или код языка:</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>Использовать «%1» как основной язык?</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>Приложения и веб-сайты используют первый поддерживаемый ими язык из списка.</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>Использовать %1</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>Выбор региона</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>Введите название или код региона:</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>Выбрать</translation>
     </message>
 </context>
 <context>
@@ -381,6 +425,30 @@
         <source>Settings…</source>
         <translation>Настройки…</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>Добавить язык…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>Выбрать язык, который нужно добавить к предпочитаемым</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>Удалить язык</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>Удалить выбранные языки из предпочитаемых (последний остаётся)</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>Другой регион…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>Выбрать любой регион для форматов, с первым языком</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -411,6 +479,13 @@
     <message>
         <source>Close the settings window</source>
         <translation>Закрыть окно настроек</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отменить</translation>
     </message>
 </context>
 </TS>

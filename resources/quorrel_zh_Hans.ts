@@ -87,6 +87,14 @@
         <source>&lt;b&gt;Quorrel ▸ Settings…&lt;/b&gt; (Preferences… before macOS 13; Ctrl+, or ⌘,) chooses whether the main window stays on screen while Quorrel is in the background.</source>
         <translation>&lt;b&gt;Quorrel ▸ 设置…&lt;/b&gt;（macOS 13 之前为偏好设置…；Ctrl+, 或 ⌘,）用于选择 Quorrel 在后台时主窗口是否仍留在屏幕上。</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;+&lt;/b&gt; adds a language: type part of its name, in its own language or in Quorrel&apos;s, or its code, and choose it. Quorrel then asks whether it becomes your primary language; if not, it goes to the end of the list. &lt;b&gt;−&lt;/b&gt; removes the selected languages; the last language always stays.</source>
+        <translation>&lt;b&gt;+&lt;/b&gt; 用于添加语言：输入其名称的一部分（该语言本身的名称或 Quorrel 所用语言的名称）或其代码，然后选择它。随后 Quorrel 会询问是否将其用作主要语言；如果不是，它会被放到列表末尾。&lt;b&gt;−&lt;/b&gt; 用于移除所选语言；最后一种语言始终会保留。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
+        <translation>&lt;b&gt;其他地区…&lt;/b&gt; 可选择任意地区，而不只是第一种语言的地区：输入国家或地区名称的一部分或其代码，然后选择它。地区会成为第一种语言加上该国家或地区，与 Mac 的写法相同（英语加德国为 en_DE）。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -121,6 +129,42 @@
     <message>
         <source>ToolsMissing</source>
         <translation>找不到 Quorrel 使用的系统工具。请用 scripts/run 启动 Quorrel。</translation>
+    </message>
+    <message>
+        <source>AddLanguageTitle</source>
+        <translation>添加首选语言</translation>
+    </message>
+    <message>
+        <source>AddLanguagePrompt</source>
+        <translation>输入语言的名称或代码：</translation>
+    </message>
+    <message>
+        <source>AddLanguageButton</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguage</source>
+        <translation>要将“%1”用作主要语言吗？</translation>
+    </message>
+    <message>
+        <source>UseAsPrimaryLanguageDetail</source>
+        <translation>应用和网站会使用列表中它们支持的第一种语言。</translation>
+    </message>
+    <message>
+        <source>UseLanguage</source>
+        <translation>使用“%1”</translation>
+    </message>
+    <message>
+        <source>OtherRegionTitle</source>
+        <translation>选择地区</translation>
+    </message>
+    <message>
+        <source>OtherRegionPrompt</source>
+        <translation>输入地区的名称或代码：</translation>
+    </message>
+    <message>
+        <source>OtherRegionButton</source>
+        <translation>选择</translation>
     </message>
 </context>
 <context>
@@ -381,6 +425,30 @@
         <source>Settings…</source>
         <translation>设置…</translation>
     </message>
+    <message>
+        <source>Add Language…</source>
+        <translation>添加语言…</translation>
+    </message>
+    <message>
+        <source>Choose a language to add to the preferred languages</source>
+        <translation>选择要添加到首选语言的语言</translation>
+    </message>
+    <message>
+        <source>Remove Language</source>
+        <translation>移除语言</translation>
+    </message>
+    <message>
+        <source>Remove the selected languages from the preferred languages (the last one stays)</source>
+        <translation>从首选语言中移除所选语言（最后一种会保留）</translation>
+    </message>
+    <message>
+        <source>Other Region…</source>
+        <translation>其他地区…</translation>
+    </message>
+    <message>
+        <source>Choose any region for the formats, with the first language</source>
+        <translation>为格式选择任意地区，并搭配第一种语言</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -411,6 +479,13 @@
     <message>
         <source>Close the settings window</source>
         <translation>关闭设置窗口</translation>
+    </message>
+</context>
+<context>
+    <name>SearchableListDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

@@ -95,8 +95,8 @@ TEST_F(Accessibility, EveryControlHasANameAndADescriptionAndTheTablesAnnounceThe
     }
     // On Linux a combo box's name is the choice it shows (its label is a relation), so the two
     // pop-ups are found by what they show.
-    for (const char* expected : {"Preferred languages", "Regions", "First saved combination", "Previous saved combination",
-                                 "en_US,de", "Next saved combination", "Last saved combination", "Save Current Region",
+    for (const char* expected : {"Preferred languages", "Add Language…", "Regions", "Other Region…",
+                                 "First saved combination", "Previous saved combination", "en_US,de", "Next saved combination", "Last saved combination", "Save Current Region",
                                  "Remove", "de", "Show Hidden Files", "Hide Hidden Files", "Restart Finder",
                                  "Restart Dock", "Clear Help Caches", "Close",
                                  "Keep the window open while Quorrel is in the background"})
@@ -114,7 +114,7 @@ TEST_F(Accessibility, EveryControlHasANameAndADescriptionAndTheTablesAnnounceThe
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
         EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << widget->objectName().toStdString();
     }
-    EXPECT_EQ(checked, 17) << "every control of both windows";
+    EXPECT_EQ(checked, 20) << "every control of both windows";
 
     QStringList cells;
     for (const AccessibleObject& object : tree)
@@ -132,11 +132,12 @@ TEST_F(Accessibility, TabGoesThroughTheControlsInReadingOrder)
     d.outlets.languagesTable->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == d.outlets.languagesTable; }, 5000));
     QStringList order;
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < 18; ++i) {
         order.append(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("<none>"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (QStringList{"languagesTable", "regionsTable", "firstLocaleButton", "previousLocaleButton",
+    // "−" is left out while no language is selected: it is disabled then.
+    EXPECT_EQ(order, (QStringList{"languagesTable", "addLanguage", "regionsTable", "otherRegion", "firstLocaleButton", "previousLocaleButton",
                                   "preferredLocalesMenu", "nextLocaleButton", "lastLocaleButton", "addPreferredLocale",
                                   "removePreferredLocale", "fallbackLanguagesMenu", "showFiles", "hideFiles",
                                   "restartFinder", "restartDock", "clearAHVCaches", "languagesTable"}));

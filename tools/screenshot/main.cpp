@@ -40,6 +40,21 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     ok = delegate->preferencesWindow->window()->grab().save(out.filePath(QStringLiteral("preferences-window.png"))) && ok;
 
+    // The choosers of "+" and "Other Region…", and the question after a language is chosen.
+    const auto grabChild = [&](const char* name, const char* file) {
+        QApplication::processEvents();
+        QWidget* child = window->findChild<QWidget*>(QLatin1String(name));
+        const bool saved = child && child->grab().save(out.filePath(QLatin1String(file)));
+        delete child;
+        return saved;
+    };
+    delegate->addLanguage(nullptr);
+    ok = grabChild("addLanguageChooser", "add-language-chooser.png") && ok;
+    delegate->chooseOtherRegion(nullptr);
+    ok = grabChild("otherRegionChooser", "other-region-chooser.png") && ok;
+    delegate->askWhereToAddLanguage(QStringLiteral("pt-PT"));
+    ok = grabChild("primaryLanguageQuestion", "primary-language-question.png") && ok;
+
     application.showHelp(nullptr);
     QApplication::processEvents();
     ok = application.helpWindow()->grab().save(out.filePath(QStringLiteral("help-window.png"))) && ok;
