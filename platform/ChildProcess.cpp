@@ -375,6 +375,8 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
         reaped = killGroupAndReap(pid, status);
     }
     result.diedBySignal = reaped && WIFSIGNALED(status);
+    if (reaped && WIFEXITED(status))
+        result.exitStatus = WEXITSTATUS(status);
     return result;
 }
 
