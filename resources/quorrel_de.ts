@@ -373,6 +373,42 @@
         <source>Quorrel Help</source>
         <translation>Quorrel-Hilfe</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Was aus der letzten Änderung wurde</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Im Dock ablegen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoomen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +431,73 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Das Einstellungsfenster schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Ersatzsprache ändern</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Aktuelle Region sichern</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Gesicherte Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Zu gesicherter Kombination wechseln</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Sprachreihenfolge</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Sprachen von %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Gesicherte Kombinationen</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: Das System zeigt einen anderen Wert als den eingestellten.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Apps zeigen die neue primäre Sprache, nachdem sie erneut geöffnet wurden.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1 wurde anderswo geändert; nicht widerrufen.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1 wurde anderswo geändert; nicht wiederholt.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 widerrufen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 </TS>

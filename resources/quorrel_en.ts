@@ -373,6 +373,42 @@
         <source>Quorrel Help</source>
         <translation>Quorrel Help</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>What became of the last change</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +431,73 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Close the preferences window</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Change Fallback Language</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Save Current Region</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Remove Saved Combination</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Switch to Saved Combination</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Language Order</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Languages of %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Saved Combinations</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: the system shows another value than the one set.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Applications show the new primary language after they are reopened.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1 was changed elsewhere; not undone.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1 was changed elsewhere; not redone.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
     </message>
 </context>
 </TS>

@@ -373,6 +373,42 @@
         <source>Quorrel Help</source>
         <translation>Ayuda de Quorrel</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Qué fue del último cambio</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Ventana</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +431,73 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Cerrar la ventana de preferencias</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Cambiar idioma alternativo</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Guardar región actual</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Eliminar combinación guardada</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Cambiar a combinación guardada</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Orden de idiomas</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Idiomas de %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Combinaciones guardadas</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: el sistema muestra otro valor distinto del establecido.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Las apps mostrarán el nuevo idioma principal cuando se vuelvan a abrir.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1: se cambió en otro lugar; no se ha deshecho.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1: se cambió en otro lugar; no se ha rehecho.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
     </message>
 </context>
 </TS>

@@ -373,6 +373,42 @@
         <source>Quorrel Help</source>
         <translation>Aide Quorrel</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Ce qu’il est advenu de la dernière modification</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenêtre</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Placer dans le Dock</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Réduire/agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +431,73 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Fermer la fenêtre des préférences</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Modifier la langue de secours</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Enregistrer la région actuelle</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Supprimer la combinaison enregistrée</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Passer à la combinaison enregistrée</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Ordre des langues</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Langues de %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Combinaisons enregistrées</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1 : le système affiche une autre valeur que celle définie.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Les apps affichent la nouvelle langue principale après avoir été rouvertes.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1 : modifié ailleurs ; non annulé.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1 : modifié ailleurs ; non rétabli.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler « %1 »</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir « %1 »</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
     </message>
 </context>
 </TS>

@@ -373,6 +373,42 @@
         <source>Quorrel Help</source>
         <translation>Aiuto Quorrel</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Che cosa è successo all’ultima modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Composizione</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Finestra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Contrai</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +431,73 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Chiudi la finestra delle preferenze</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Cambia lingua di riserva</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Salva zona attuale</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Rimuovi combinazione salvata</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Passa alla combinazione salvata</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Ordine delle lingue</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Lingue di %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Combinazioni salvate</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: il sistema mostra un valore diverso da quello impostato.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Le app mostreranno la nuova lingua principale dopo essere state riaperte.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1: modificato altrove; non annullato.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1: modificato altrove; non ripristinato.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripristina %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripristina</translation>
     </message>
 </context>
 </TS>

@@ -373,6 +373,42 @@
         <source>Quorrel Help</source>
         <translation>Quorrel ヘルプ</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>状況</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>最後の変更がどうなったか</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>ウインドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>しまう</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>拡大/縮小</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +431,73 @@
     <message>
         <source>Close the preferences window</source>
         <translation>環境設定ウインドウを閉じます</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>代替言語の変更</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>現在の地域を保存</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>保存した組み合わせの削除</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>保存した組み合わせへの切り替え</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>言語の順序</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>%1 の言語</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>保存した組み合わせ</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1：システムには設定した値とは別の値が表示されています。</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>App は、もう一度開いたあとで新しい優先する言語で表示されます。</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1 がほかの場所で変更されたため、取り消しませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1 がほかの場所で変更されたため、やり直しませんでした。</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 を取り消す</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 をやり直す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
     </message>
 </context>
 </TS>

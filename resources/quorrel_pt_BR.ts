@@ -373,6 +373,42 @@
         <source>Quorrel Help</source>
         <translation>Ajuda do Quorrel</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>O que aconteceu com a última alteração</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +431,73 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Fechar a janela de preferências</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Alterar Idioma Alternativo</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Salvar Região Atual</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Remover Combinação Salva</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Alternar para Combinação Salva</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Ordem dos Idiomas</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Região</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Idiomas de %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Combinações Salvas</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: o sistema mostra outro valor diferente do definido.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Os apps mostrarão o novo idioma principal depois de serem reabertos.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1: alterado em outro lugar; não desfeito.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1: alterado em outro lugar; não refeito.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
     </message>
 </context>
 </TS>

@@ -373,6 +373,42 @@
         <source>Quorrel Help</source>
         <translation>Справка Quorrel</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Что стало с последним изменением</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Окно</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Изменить масштаб</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +431,73 @@
     <message>
         <source>Close the preferences window</source>
         <translation>Закрыть окно настроек</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Изменение запасного языка</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Сохранение текущего региона</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Удаление сохранённой комбинации</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Переход к сохранённой комбинации</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Порядок языков</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Регион</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Языки %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Сохранённые комбинации</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: система показывает другое значение, чем заданное.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Приложения покажут новый основной язык после повторного открытия.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1: изменено в другом месте; не отменено.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1: изменено в другом месте; не повторено.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
     </message>
 </context>
 </TS>

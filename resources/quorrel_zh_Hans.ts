@@ -373,6 +373,42 @@
         <source>Quorrel Help</source>
         <translation>Quorrel 帮助</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>上一次更改的结果</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -395,6 +431,73 @@
     <message>
         <source>Close the preferences window</source>
         <translation>关闭偏好设置窗口</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>更改后备语言</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>存储当前地区</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>移除存储的组合</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>切换到存储的组合</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>语言顺序</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>地区</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>%1 的语言</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>存储的组合</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1：系统显示的值与所设置的不同。</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>应用程序重新打开后将显示新的主要语言。</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1 已在别处更改；未撤销。</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1 已在别处更改；未重做。</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销%1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做%1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 </TS>
