@@ -477,15 +477,15 @@
     </message>
     <message>
         <source>%1 was changed elsewhere; not undone.</source>
-        <translation>%1 がほかの場所で変更されたため、取り消しませんでした。</translation>
+        <translation>%1がほかの場所で変更されたため、取り消しませんでした。</translation>
     </message>
     <message>
         <source>%1 was changed elsewhere; not redone.</source>
-        <translation>%1 がほかの場所で変更されたため、やり直しませんでした。</translation>
+        <translation>%1がほかの場所で変更されたため、やり直しませんでした。</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation>%1 を取り消す</translation>
+        <translation>%1を取り消す</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Redo %1</source>
-        <translation>%1 をやり直す</translation>
+        <translation>%1をやり直す</translation>
     </message>
     <message>
         <source>Redo</source>

@@ -477,11 +477,11 @@
     </message>
     <message>
         <source>%1 was changed elsewhere; not undone.</source>
-        <translation>%1 已在别处更改；未撤销。</translation>
+        <translation>%1已在别处更改；未撤销。</translation>
     </message>
     <message>
         <source>%1 was changed elsewhere; not redone.</source>
-        <translation>%1 已在别处更改；未重做。</translation>
+        <translation>%1已在别处更改；未重做。</translation>
     </message>
     <message>
         <source>Undo %1</source>
