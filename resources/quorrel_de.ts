@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel verwendet die erste Ihrer bevorzugten Sprachen, in die es übersetzt ist, so wie das System sie beim Start von Quorrel meldet: Englisch, Deutsch, Französisch, Spanisch, Italienisch, Portugiesisch (Brasilien), Japanisch, vereinfachtes Chinesisch oder Russisch – und Englisch, wenn keine davon zu Ihren Sprachen gehört. Beenden Sie Quorrel nach dem Ändern der Reihenfolge und öffnen Sie es erneut, um es in der neuen ersten Sprache zu sehen.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Bearbeiten ▸ Widerrufen&lt;/b&gt; (Strg+Z oder ⌘Z) stellt wieder her, was die letzte Änderung ersetzt hat: die Sprachreihenfolge, die Region oder die gesicherten Kombinationen. &lt;b&gt;Bearbeiten ▸ Wiederholen&lt;/b&gt; (Strg+Umschalt+Z oder ⇧⌘Z) nimmt die Änderung erneut vor. Quorrel liest die Einstellung zuerst; wurde sie inzwischen anderswo geändert, lässt Quorrel sie unverändert und weist darauf hin.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>Die Zeile unten im Fenster zeigt, was aus der letzten Änderung wurde: eine Einstellung, die das System anders zeigt als eingestellt, und nach einem Wechsel der ersten Sprache, dass Apps sie nach dem erneuten Öffnen zeigen. Das Menü &lt;b&gt;Fenster&lt;/b&gt; legt das vordere Fenster im Dock ab (Strg+M oder ⌘M), zoomt es oder schließt es (Strg+W oder ⌘W); Esc schließt auch das Einstellungsfenster.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

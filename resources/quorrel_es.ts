@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel usa el primero de tus idiomas preferidos al que está traducido, tal como los indica el sistema al abrir Quorrel: inglés, alemán, francés, español, italiano, portugués (Brasil), japonés, chino simplificado o ruso, e inglés si ninguno de ellos está entre tus idiomas. Después de cambiar el orden, cierra Quorrel y vuelve a abrirlo para verlo en el nuevo primer idioma.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Edición ▸ Deshacer&lt;/b&gt; (Ctrl+Z o ⌘Z) restablece lo que sustituyó tu último cambio: el orden de idiomas, la región o las combinaciones guardadas. &lt;b&gt;Edición ▸ Rehacer&lt;/b&gt; (Ctrl+Mayús+Z o ⇧⌘Z) vuelve a hacer el cambio. Quorrel lee primero el ajuste; si otra cosa lo ha cambiado entretanto, Quorrel no lo toca y lo indica.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>La línea de la parte inferior de la ventana indica qué fue de tu último cambio: un ajuste que el sistema muestra de forma distinta a como se estableció y, tras cambiar el primer idioma, que las apps lo mostrarán cuando se vuelvan a abrir. El menú &lt;b&gt;Ventana&lt;/b&gt; minimiza (Ctrl+M o ⌘M), amplía o cierra (Ctrl+W o ⌘W) la ventana de delante; Esc también cierra la ventana de preferencias.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel s’affiche dans la première de vos langues préférées dans laquelle il est traduit, telles que le système les indique au lancement de Quorrel : anglais, allemand, français, espagnol, italien, portugais (Brésil), japonais, chinois simplifié ou russe, et en anglais si aucune d’elles ne fait partie de vos langues. Après avoir changé l’ordre, quittez Quorrel et rouvrez-le pour le voir dans la nouvelle première langue.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Édition ▸ Annuler&lt;/b&gt; (Ctrl+Z ou ⌘Z) rétablit ce que votre dernière modification a remplacé : l’ordre des langues, la région ou les combinaisons enregistrées. &lt;b&gt;Édition ▸ Rétablir&lt;/b&gt; (Ctrl+Maj+Z ou ⇧⌘Z) refait la modification. Quorrel relit d’abord le réglage ; si autre chose l’a modifié entre-temps, Quorrel n’y touche pas et le signale.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>La ligne en bas de la fenêtre indique ce qu’il est advenu de votre dernière modification : un réglage que le système affiche autrement qu’il a été défini et, après un changement de la première langue, que les apps l’affichent une fois rouvertes. Le menu &lt;b&gt;Fenêtre&lt;/b&gt; place la fenêtre de premier plan dans le Dock (Ctrl+M ou ⌘M), la réduit/agrandit ou la ferme (Ctrl+W ou ⌘W) ; Échap ferme aussi la fenêtre des préférences.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel usa la prima delle tue lingue preferite in cui è tradotto, così come il sistema le indica all’avvio di Quorrel: inglese, tedesco, francese, spagnolo, italiano, portoghese (Brasile), giapponese, cinese semplificato o russo, e l’inglese se nessuna di queste è tra le tue lingue. Dopo aver cambiato l’ordine, esci da Quorrel e riaprilo per vederlo nella nuova prima lingua.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Composizione ▸ Annulla&lt;/b&gt; (Ctrl+Z o ⌘Z) ripristina ciò che l’ultima modifica ha sostituito: l’ordine delle lingue, la zona o le combinazioni salvate. &lt;b&gt;Composizione ▸ Ripristina&lt;/b&gt; (Ctrl+Maiusc+Z o ⇧⌘Z) rifà la modifica. Quorrel legge prima l’impostazione; se nel frattempo è stata modificata altrove, Quorrel non la tocca e lo segnala.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>La riga in fondo alla finestra indica che cosa è successo all’ultima modifica: un’impostazione che il sistema mostra diversamente da come è stata impostata e, dopo un cambio della prima lingua, che le app la mostrano dopo essere state riaperte. Il menu &lt;b&gt;Finestra&lt;/b&gt; contrae (Ctrl+M o ⌘M), ingrandisce o chiude (Ctrl+W o ⌘W) la finestra in primo piano; Esc chiude anche la finestra delle preferenze.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

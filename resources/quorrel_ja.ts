@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel は、起動時にシステムから報告される優先する言語のうち、翻訳のある最初の言語で表示されます。対応言語は英語、ドイツ語、フランス語、スペイン語、イタリア語、ポルトガル語（ブラジル）、日本語、簡体中国語、ロシア語で、どれも含まれていない場合は英語になります。順序を変更したあとは、Quorrel を終了してから開き直すと、新しい先頭の言語で表示されます。</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消し</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;編集 ▸ 取り消す&lt;/b&gt;（Ctrl+Z または ⌘Z）は、最後の変更で置き換えられた言語の順序、地域、または保存した組み合わせを元に戻します。&lt;b&gt;編集 ▸ やり直す&lt;/b&gt;（Ctrl+Shift+Z または ⇧⌘Z）は、その変更をもう一度行います。Quorrel は最初に設定を読み直し、その間にほかの場所で変更されていた場合は変更せずにその旨を表示します。</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>ウインドウ下部の行には、最後の変更がどうなったかが表示されます。システムで設定とは異なる値が表示されている設定や、最初の言語を変更したあとは App をもう一度開くとその言語で表示されることなどです。&lt;b&gt;ウインドウ&lt;/b&gt;メニューでは、最前面のウインドウをしまう（Ctrl+M または ⌘M）、拡大/縮小する、または閉じる（Ctrl+W または ⌘W）ことができます。Esc キーでも環境設定ウインドウを閉じられます。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>O Quorrel usa o primeiro dos seus idiomas preferidos para o qual foi traduzido, conforme o sistema os informa quando o Quorrel é aberto: inglês, alemão, francês, espanhol, italiano, português (Brasil), japonês, chinês simplificado ou russo, e inglês quando nenhum deles está entre os seus idiomas. Depois de mudar a ordem, encerre o Quorrel e abra-o novamente para vê-lo no novo primeiro idioma.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Editar ▸ Desfazer&lt;/b&gt; (Ctrl+Z ou ⌘Z) restaura o que a última alteração substituiu: a ordem dos idiomas, a região ou as combinações salvas. &lt;b&gt;Editar ▸ Refazer&lt;/b&gt; (Ctrl+Shift+Z ou ⇧⌘Z) faz a alteração de novo. O Quorrel lê o ajuste primeiro; se algo o alterou nesse meio-tempo, o Quorrel não o modifica e avisa.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>A linha na parte inferior da janela diz o que aconteceu com a última alteração: um ajuste que o sistema mostra de forma diferente de como foi definido e, depois de mudar o primeiro idioma, que os apps o mostram quando são reabertos. O menu &lt;b&gt;Janela&lt;/b&gt; minimiza (Ctrl+M ou ⌘M), amplia ou fecha (Ctrl+W ou ⌘W) a janela da frente; Esc também fecha a janela de preferências.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

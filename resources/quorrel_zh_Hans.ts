@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel 会使用系统在启动时报告的首选语言中第一种已翻译的语言：英语、德语、法语、西班牙语、意大利语、葡萄牙语（巴西）、日语、简体中文或俄语；如果这些语言都不在你的语言列表中，则使用英语。更改顺序后，退出 Quorrel 并重新打开，即可看到新的第一种语言。</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;编辑 ▸ 撤销&lt;/b&gt;（Ctrl+Z 或 ⌘Z）会恢复上一次更改所替换的内容：语言顺序、地区或存储的组合。&lt;b&gt;编辑 ▸ 重做&lt;/b&gt;（Ctrl+Shift+Z 或 ⇧⌘Z）会再次进行该更改。Quorrel 会先重新读取该设置；如果它在此期间已在别处被更改，Quorrel 不会改动它，并会告诉你。</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>窗口底部的一行会说明上一次更改的结果：系统显示的值与设置不同的设置，以及更改第一语言后，应用程序重新打开才会显示该语言。&lt;b&gt;窗口&lt;/b&gt;菜单可将最前面的窗口最小化（Ctrl+M 或 ⌘M）、缩放或关闭（Ctrl+W 或 ⌘W）；按 Esc 也可关闭偏好设置窗口。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
