@@ -143,6 +143,8 @@ void QuorrelAppDelegate::redo(QObject*)
         return;
     clearStatus();
     undoStack_->redo();
+    // A refused redo drops its step without any signal of the stack.
+    updateUndoActions();
     updateUI();
     reportWhatTheSystemShows();
 }

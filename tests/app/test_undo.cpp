@@ -231,6 +231,20 @@ TEST_F(Undo, AValueChangedElsewhereIsNeitherUndoneNorRedone)
         undoAction()->trigger();
         (void)settledCalls();
         EXPECT_EQ(status(), "Language Order was changed elsewhere; not undone.");
+
+        // Redo checks the same way: the value must still be the one the undo put back.
+        writeGlobal("AppleLanguages", "(en, de)");
+        startActive();
+        moveLanguageUp(1);
+        undoAction()->trigger();
+        (void)settledCalls();
+        writeGlobal("AppleLanguages", "(it)");
+        clearCalls();
+        press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(settledCalls(), QList<ToolCall>{readLanguages()} + refresh);
+        EXPECT_EQ(status(), "Language Order was changed elsewhere; not redone.");
+        EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    it\n)\n");
+        EXPECT_FALSE(redoAction()->isEnabled());
     }
 }
 
