@@ -104,6 +104,15 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.removeLanguage = Button(ui.removeLanguage);
     outlets.otherRegion = Button(ui.otherRegion);
 
+    outlets.undoAction = ui.actionUndo;
+    outlets.redoAction = ui.actionRedo;
+    outlets.statusLine = ui.statusLine;
+    // The platform's own keys: Cmd+Z, Shift+Cmd+Z, Cmd+W and Cmd+? on a Mac, Ctrl elsewhere.
+    ui.actionUndo->setShortcuts(QKeySequence::Undo);
+    ui.actionRedo->setShortcuts(QKeySequence::Redo);
+    ui.actionClose->setShortcuts(QKeySequence::Close);
+    ui.actionHelp->setShortcuts(QKeySequence::HelpContents);
+
     auto delegate = std::make_unique<QuorrelAppDelegate>(outlets);
     QuorrelAppDelegate* d = delegate.get();
     auto action = [d](QAbstractButton* button, void (QuorrelAppDelegate::*handler)(QObject*)) {
@@ -139,6 +148,20 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
         ui.actionPreferences->setText(QCoreApplication::translate("MainWindow", "Settings…"));
     QObject::connect(ui.actionPreferences, &QAction::triggered, d, [d, a = ui.actionPreferences] { d->showPreferences(a); });
     QObject::connect(ui.actionHelp, &QAction::triggered, d, [d, a = ui.actionHelp] { d->myShowHelp(a); });
+    QObject::connect(ui.actionUndo, &QAction::triggered, d, [d, a = ui.actionUndo] { d->undo(a); });
+    QObject::connect(ui.actionRedo, &QAction::triggered, d, [d, a = ui.actionRedo] { d->redo(a); });
+    // The Window menu acts on the window in front, as on a Mac; its shortcuts reach it from the
+    // main window, and the preferences window has its own.
+    auto frontWindow = [main = window.get()] {
+        QWidget* active = QApplication::activeWindow();
+        return active ? active : main;
+    };
+    QObject::connect(ui.actionMinimize, &QAction::triggered, d, [frontWindow] { frontWindow()->showMinimized(); });
+    QObject::connect(ui.actionZoom, &QAction::triggered, d, [frontWindow] {
+        QWidget* front = frontWindow();
+        front->isMaximized() ? front->showNormal() : front->showMaximized();
+    });
+    QObject::connect(ui.actionClose, &QAction::triggered, d, [frontWindow] { frontWindow()->close(); });
     QObject::connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 
     delegate->takeOwnershipOfWindow(std::move(window));

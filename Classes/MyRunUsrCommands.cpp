@@ -63,13 +63,15 @@ void reapAndReschedule()
 } // namespace
 
 std::optional<QString> MyRunUsrCommands::runUsrBinAndRead(const QStringList& arguments, const QString& path,
-                                                          child_process::ReadEnd* end)
+                                                          child_process::ReadEnd* end, int* exitStatus)
 {
     // The window keeps painting while a slow tool answers (see LiveWait.h).
     const child_process::ReadResult result
         = child_process::runAndRead(toolPath(path), toolArguments(arguments), readLimits(), [] { live_wait::turn(); });
     if (end)
         *end = result.end;
+    if (exitStatus)
+        *exitStatus = result.exitStatus;
     // A tool that lingered after closing its output is reaped from the event loop.
     reapAndReschedule();
     if (!result.started) {

@@ -15,9 +15,9 @@ public:
     // output (or a tool that could not be started); no text for output that is not valid UTF-8,
     // and for a read that did not reach end of file (a limit reached, the tool killed by a signal,
     // its pipe still held by another process after it ended). `end`, when given, receives how the
-    // read ended.
+    // read ended; `exitStatus`, when given, the tool's exit status (-1 when it was not seen to exit).
     static std::optional<QString> runUsrBinAndRead(const QStringList& arguments, const QString& path,
-                                                   child_process::ReadEnd* end = nullptr);
+                                                   child_process::ReadEnd* end = nullptr, int* exitStatus = nullptr);
 
     // Starts the tool and returns at once; its output is discarded and the child is reaped later,
     // on the event loop.

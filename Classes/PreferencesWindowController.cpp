@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWidget>
 
 PreferencesWindowController::PreferencesWindowController(const QString& windowNibName)
@@ -34,6 +35,13 @@ QWidget* PreferencesWindowController::window()
     closeButton = Button(ui.closeButton);
     connect(ui.keepInactiveWindowOpen, &QCheckBox::clicked, this, [this] { keepInactiveWindowOpenHasChanged(keepInactiveWindowOpen.widget()); });
     connect(ui.closeButton, &QPushButton::clicked, this, [this] { closeDialog(closeButton.widget()); });
+    // Escape and Cmd+W (Ctrl+W elsewhere) close it, as they close a Mac's settings window.
+    for (const QKeySequence::StandardKey key : {QKeySequence::Cancel, QKeySequence::Close}) {
+        for (const QKeySequence& sequence : QKeySequence::keyBindings(key)) {
+            auto* shortcut = new QShortcut(sequence, widget);
+            connect(shortcut, &QShortcut::activated, this, [this] { closeDialog(closeButton.widget()); });
+        }
+    }
     windowDidLoad();
     return widget;
 }

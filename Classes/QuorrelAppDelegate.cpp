@@ -7,7 +7,18 @@
 #include "PreferencesWindowController.h"
 #include "platform/host/UserDefaults.h"
 
-QuorrelAppDelegate::QuorrelAppDelegate(const MainWindowOutlets& windowOutlets) : outlets(windowOutlets) {}
+#include <QUndoStack>
+
+QuorrelAppDelegate::QuorrelAppDelegate(const MainWindowOutlets& windowOutlets) : outlets(windowOutlets)
+{
+    undoStack_ = new QUndoStack(this);
+    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(undoStack_, signal, this, [this] { updateUndoActions(); });
+    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(undoStack_, signal, this, [this] { updateUndoActions(); });
+    connect(undoStack_, &QUndoStack::indexChanged, this, [this] { updateUndoActions(); });
+    updateUndoActions();
+}
 
 QuorrelAppDelegate::~QuorrelAppDelegate()
 {

@@ -2,6 +2,7 @@
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "MyTableViewDataSource.h"
+#include "SystemValue.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PopUpButton.h"
 #include "platform/ProgressIndicator.h"
@@ -20,7 +21,11 @@
 class Locale;
 class PreferencesWindowController;
 
+class QAction;
 class QLabel;
+class QUndoStack;
+class ChangeGroup;
+class UndoableChange;
 
 // The value labels of the region formats preview.
 struct RegionPreviewOutlets {
@@ -56,6 +61,9 @@ struct MainWindowOutlets {
     Button addLanguage;    // "+" under the language table
     Button removeLanguage; // "−" under the language table
     Button otherRegion;    // "Other Region…" beside the region table
+    QAction* undoAction = nullptr; // Edit menu
+    QAction* redoAction = nullptr;
+    QLabel* statusLine = nullptr;  // what became of the last change, when the window has something to say
 };
 
 // The application's one controller: owns all state and every control of the main window, and
@@ -171,7 +179,88 @@ public:
     // The window the controller owns when the main interface made it.
     void takeOwnershipOfWindow(std::unique_ptr<QWidget> window);
 
+    // Undo and redo of every change the program makes (QuorrelAppDelegateUndo.cpp).
+    //
+    // A change of a preference becomes undoable with one call, made right after its `defaults`
+    // write (or delete) was started:
+    //     recordSystemChange(domain, key, before, after);
+    // `before` is the value read just before the change (lastReadValue(domain, key) after a read
+    // through readSystemValue or readDefaults, or SystemValue::fromRead of a read of one's own),
+    // `after` the value written (SystemValue::absent() for a delete). Nothing is recorded when
+    // `before` is unknown (a failed, partial or odd read) or equal to `after`. Calls made while a
+    // user action is under way (a ChangeScope is open) join that action's one undo step.
+    void recordSystemChange(const QString& domain, const QString& key, const SystemValue& before,
+                            const SystemValue& after, const QString& name = {});
+    // Reads `key` of `domain` with `defaults read` and remembers the value as its last read.
+    SystemValue readSystemValue(const QString& domain, const QString& key);
+    // The same read, giving the tool's text as runUsrBinAndRead does.
+    std::optional<QString> readDefaults(const QString& domain, const QString& key);
+    // The value the last read of `key` of `domain` gave; unknown when it was never read.
+    SystemValue lastReadValue(const QString& domain, const QString& key) const;
+    // Starts the `defaults` write (or delete) that makes `key` of `domain` hold `value`, not
+    // recorded; the refresh that follows the action compares what it reads with it. `previous` is
+    // the value it replaces, to tell a change of the primary language.
+    void startSystemWrite(const QString& domain, const QString& key, const SystemValue& value,
+                          const SystemValue& previous);
+    // The name of a setting in the Edit menu and the status line: Language Order, Region, …
+    QString settingName(const QString& domain, const QString& key) const;
+    static QString savedCombinationsName();
+
+    // One user action: the outermost scope clears the status line and gathers the changes made
+    // until it closes into one undo step named `name` (a single change keeps its own name), then
+    // says what the refresh showed of the values written.
+    class ChangeScope {
+    public:
+        ChangeScope(QuorrelAppDelegate* controller, const QString& name);
+        ~ChangeScope();
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        QuorrelAppDelegate* controller_;
+    };
+
+    QUndoStack* undoStack() const { return undoStack_; }
+    void undo(QObject* sender);
+    void redo(QObject* sender);
+
+    // The status line: appends a sentence (once), or clears it.
+    void reportStatus(const QString& sentence);
+    void clearStatus();
+    void reportChangedElsewhere(const QString& setting, bool undoing);
+
+    // The saved combinations as the own defaults hold them now.
+    QStringList storedPreferredLocales() const;
+    // Shows and stores `entries` with the entry `selected` chosen, as an add or removal leaves them.
+    void showPreferredLocales(const QStringList& entries, int selected);
+    void recordPreferredLocalesChange(const QStringList& before, int selectedBefore, const QString& name);
+
 private:
+    struct ReadRecord {
+        SystemValue value;
+        quint64 serial = 0;
+    };
+    struct WrittenValue {
+        QString domain;
+        QString key;
+        SystemValue value;
+        quint64 serial = 0; // reads numbered above it came after the write
+        bool primaryLanguageChanged = false;
+    };
+    void recordChange(UndoableChange* change, ChangeGroup* group);
+    QString readGlobal(const QString& key);
+    void noteGlobalWrite(const QString& key, const SystemValue& written);
+    // Remembers a write for the check after the action's refresh.
+    void noteWrite(const QString& domain, const QString& key, const SystemValue& value, const SystemValue& previous);
+    void reportWhatTheSystemShows();
+    void updateUndoActions();
+    QUndoStack* undoStack_ = nullptr;
+    QHash<QString, ReadRecord> lastReads_;
+    quint64 readSerial_ = 0;
+    QList<WrittenValue> writtenValues_;
+    int scopeDepth_ = 0;
+    ChangeGroup* openGroup_ = nullptr;
+
     // The periodic refresh's back-off: ticks still to skip, and how many to skip after the next
     // listing that times out.
     int ahvTicksToSkip_ = 0;

@@ -6,6 +6,8 @@
 #include "platform/LocaleIdentifier.h"
 #include "platform/host/UserDefaults.h"
 
+#include <QCoreApplication>
+
 static QString noFallbackTitle()
 {
     // QT_TRANSLATE_NOOP shows lupdate the key of the string table "Localizable".
@@ -67,11 +69,15 @@ void QuorrelAppDelegate::changeFallbackLanguage(QObject*)
     // Without a selected entry there is nothing to give a fallback to.
     if (!chosen || !entry || idx < 0 || idx >= myPreferredLocales.size())
         return;
+    const QString name = QCoreApplication::translate("QuorrelAppDelegate", "Change Fallback Language");
+    const ChangeScope scope(this, name);
+    const QStringList before = myPreferredLocales;
     const QString localePart = entry->section(QLatin1Char(','), 0, 0);
     myPreferredLocales[idx] = *chosen == noFallbackTitle() ? localePart : QStringLiteral("%1,%2").arg(localePart, *chosen);
     rebuildPreferredLocalesMenu();
     entries->selectItemAtIndex(idx);
     storePreferredLocales(true);
+    recordPreferredLocalesChange(before, idx, name);
     updatePreferredLocalesAfterFallbackLanguageHasChanged();
 }
 

@@ -9,6 +9,8 @@
 // The "tag" of each of the four step buttons beside the saved combinations (MainWindow.ui).
 enum LocaleStepTag { kFirstLocaleTag = 0, kPreviousLocaleTag = 1, kNextLocaleTag = 2, kLastLocaleTag = 3 };
 
+#include <QCoreApplication>
+
 // Brings the language `language` names (itself, else the first of its base) to the front, unchanged.
 // A language already first, or missing, changes nothing: with en-GB first, a saved en_US leaves a
 // later en-US where it is.
@@ -53,6 +55,10 @@ void QuorrelAppDelegate::storePreferredLocales(bool flush)
 
 void QuorrelAppDelegate::addPreferredLocale(QObject*)
 {
+    const QString name = QCoreApplication::translate("QuorrelAppDelegate", "Save Current Region");
+    const ChangeScope scope(this, name);
+    const QStringList before = myPreferredLocales;
+    const int selectedBefore = outlets.preferredLocalesMenu->indexOfSelectedItem();
     locales = appleLocale();
     const QString entry = locales.value(0);
     myPreferredLocales.append(entry);
@@ -64,6 +70,7 @@ void QuorrelAppDelegate::addPreferredLocale(QObject*)
     outlets.removePreferredLocale.setHidden(false);
     allowFallbackLanguages();
     storePreferredLocales(true);
+    recordPreferredLocalesChange(before, selectedBefore, name);
 }
 
 void QuorrelAppDelegate::removePreferredLocale(QObject*)
@@ -72,6 +79,9 @@ void QuorrelAppDelegate::removePreferredLocale(QObject*)
     const int index = menu->indexOfSelectedItem();
     if (index < 0 || index >= myPreferredLocales.size())
         return;
+    const QString name = QCoreApplication::translate("QuorrelAppDelegate", "Remove Saved Combination");
+    const ChangeScope scope(this, name);
+    const QStringList before = myPreferredLocales;
     myPreferredLocales.removeAt(index);
     menu->removeItemAtIndex(index);
     storePreferredLocales(false);
@@ -84,6 +94,8 @@ void QuorrelAppDelegate::removePreferredLocale(QObject*)
         menu->setEnabled(false);
         allowFallbackLanguages();
     }
+    // Removing is immediate; the undo step brings the entry back at its place.
+    recordPreferredLocalesChange(before, index, name);
 }
 
 void QuorrelAppDelegate::changePreferredLocale(QObject*)
@@ -91,6 +103,8 @@ void QuorrelAppDelegate::changePreferredLocale(QObject*)
     const std::optional<QString> title = outlets.preferredLocalesMenu->titleOfSelectedItem();
     if (!title)
         return; // nothing saved, nothing to switch to
+    // Both writes of a switch are one undo step.
+    const ChangeScope scope(this, QCoreApplication::translate("QuorrelAppDelegate", "Switch to Saved Combination"));
     languages = currentLanguages();
     locales = appleLocale();
     const QStringList parts = title->split(QLatin1Char(','));

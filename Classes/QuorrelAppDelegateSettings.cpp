@@ -11,10 +11,11 @@
 static const QString kDefaults = QStringLiteral("/usr/bin/defaults");
 static const QString kGlobalDomain = QStringLiteral(".GlobalPreferences");
 
-// Output that is not UTF-8 is treated like no output: the callers want a list either way.
-static QString readGlobal(const QString& key)
+// Output that is not UTF-8 is treated like no output: the callers want a list either way. The
+// value read is remembered whole, as the value an undo would put back.
+QString QuorrelAppDelegate::readGlobal(const QString& key)
 {
-    return MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("read"), kGlobalDomain, key}, kDefaults).value_or(QString());
+    return readDefaults(kGlobalDomain, key).value_or(QString());
 }
 
 QStringList QuorrelAppDelegate::currentLanguages()
@@ -79,35 +80,52 @@ QStringList QuorrelAppDelegate::appleLocale()
 
 void QuorrelAppDelegate::resortAndSetCurrentLanguages(const Notification&)
 {
+    const ChangeScope scope(this, settingName(kGlobalDomain, QStringLiteral("AppleLanguages")));
     languagesAndNames = languageTableData->storedData();
     const qsizetype n = languagesAndNames ? languagesAndNames->size() : 0;
     QString value = QStringLiteral("(");
     // A row without an identifier comes from a read that failed or was cut short: writing the
     // others would drop a language from the system (and no rows at all, "()", every language).
     bool everyRowNamed = n > 0;
+    QStringList identifiers;
     for (qsizetype i = 0; i < n && everyRowNamed; ++i) {
         const QString iso = LocaleRow::isodesignator(languagesAndNames->at(i));
         everyRowNamed = !iso.isEmpty();
+        identifiers.append(iso);
         value += iso;
         if (i < n - 1)
             value += QLatin1Char(',');
     }
     value += QLatin1Char(')');
-    if (everyRowNamed)
+    if (everyRowNamed) {
         MyRunUsrCommands::runUsrBin({QStringLiteral("write"), kGlobalDomain, QStringLiteral("AppleLanguages"), value},
                                     kDefaults);
+        noteGlobalWrite(QStringLiteral("AppleLanguages"), SystemValue::array(identifiers));
+    }
     updateUI();
 }
 
 void QuorrelAppDelegate::resortAndSetAppleLocales(const Notification&)
 {
+    const ChangeScope scope(this, settingName(kGlobalDomain, QStringLiteral("AppleLocale")));
     const SharedRows rows = regionsTableData->storedData();
     const QString value = rows && !rows->isEmpty() ? identifierOfRegionRow(rows->first().toString()) : QString();
     // An empty region comes from a failed read; writing it would erase the real one.
-    if (!value.isEmpty())
+    if (!value.isEmpty()) {
         MyRunUsrCommands::runUsrBin({QStringLiteral("write"), kGlobalDomain, QStringLiteral("AppleLocale"), value},
                                     kDefaults);
+        noteGlobalWrite(QStringLiteral("AppleLocale"), SystemValue::text(value));
+    }
     updateUI();
+}
+
+// The write itself keeps its historical form; the undo step and the check of the refresh that
+// follows are added beside it, from the value the last read gave.
+void QuorrelAppDelegate::noteGlobalWrite(const QString& key, const SystemValue& written)
+{
+    const SystemValue before = lastReadValue(kGlobalDomain, key);
+    noteWrite(kGlobalDomain, key, written, before);
+    recordSystemChange(kGlobalDomain, key, before, written);
 }
 
 std::optional<QString> QuorrelAppDelegate::firstLanguage() const

@@ -14,7 +14,7 @@ protected:
     {
         if (event->type() == QEvent::Resize)
             if (auto* label = qobject_cast<QLabel*>(watched))
-                label->setMinimumHeight(label->heightForWidth(label->width()));
+                label->setMinimumHeight(qMax(0, label->heightForWidth(label->width()))); // -1 while empty
         return QObject::eventFilter(watched, event);
     }
 };

@@ -95,6 +95,18 @@
         <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
         <translation>&lt;b&gt;Andere Region …&lt;/b&gt; wählt eine beliebige Region, nicht nur die Ihrer ersten Sprache: Geben Sie einen Teil des Ländernamens oder seinen Code ein und wählen Sie es aus. Die Region wird Ihre erste Sprache mit diesem Land, so wie ein Mac sie schreibt (Englisch mit Deutschland ist en_DE).</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Bearbeiten ▸ Widerrufen&lt;/b&gt; (Strg+Z oder ⌘Z) stellt wieder her, was die letzte Änderung ersetzt hat: die Sprachreihenfolge, die Region oder die gesicherten Kombinationen. &lt;b&gt;Bearbeiten ▸ Wiederholen&lt;/b&gt; (Strg+Umschalt+Z oder ⇧⌘Z) nimmt die Änderung erneut vor. Quorrel liest die Einstellung zuerst; wurde sie inzwischen anderswo geändert, lässt Quorrel sie unverändert und weist darauf hin.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>Die Zeile unten im Fenster zeigt, was aus der letzten Änderung wurde: eine Einstellung, die das System anders zeigt als eingestellt, und nach einem Wechsel der ersten Sprache, dass Apps sie nach dem erneuten Öffnen zeigen. Das Menü &lt;b&gt;Fenster&lt;/b&gt; legt das vordere Fenster im Dock ab (Strg+M oder ⌘M), zoomt es oder schließt es (Strg+W oder ⌘W); Esc schließt auch das Einstellungsfenster.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -449,6 +461,42 @@
         <source>Choose any region for the formats, with the first language</source>
         <translation>Eine beliebige Region für die Formate auswählen, mit der ersten Sprache</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Was aus der letzten Änderung wurde</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Im Dock ablegen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoomen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -479,6 +527,73 @@
     <message>
         <source>Close the settings window</source>
         <translation>Das Einstellungsfenster schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Ersatzsprache ändern</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Aktuelle Region sichern</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Gesicherte Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Zu gesicherter Kombination wechseln</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Sprachreihenfolge</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Sprachen von %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Gesicherte Kombinationen</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: Das System zeigt einen anderen Wert als den eingestellten.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Apps zeigen die neue primäre Sprache, nachdem sie erneut geöffnet wurden.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1 wurde anderswo geändert; nicht widerrufen.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1 wurde anderswo geändert; nicht wiederholt.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 widerrufen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>

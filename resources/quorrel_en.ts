@@ -95,6 +95,18 @@
         <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
         <translation>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -449,6 +461,42 @@
         <source>Choose any region for the formats, with the first language</source>
         <translation>Choose any region for the formats, with the first language</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>What became of the last change</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -479,6 +527,73 @@
     <message>
         <source>Close the settings window</source>
         <translation>Close the settings window</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Change Fallback Language</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Save Current Region</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Remove Saved Combination</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Switch to Saved Combination</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Language Order</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Languages of %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Saved Combinations</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: the system shows another value than the one set.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Applications show the new primary language after they are reopened.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1 was changed elsewhere; not undone.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1 was changed elsewhere; not redone.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,18 @@
         <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
         <translation>&lt;b&gt;Otra región…&lt;/b&gt; elige cualquier región, no solo las de tu primer idioma: escribe parte del nombre del país o su código, y selecciónalo. La región pasa a ser tu primer idioma con ese país, como lo escribe un Mac (inglés con Alemania es en_DE).</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Edición ▸ Deshacer&lt;/b&gt; (Ctrl+Z o ⌘Z) restablece lo que sustituyó tu último cambio: el orden de idiomas, la región o las combinaciones guardadas. &lt;b&gt;Edición ▸ Rehacer&lt;/b&gt; (Ctrl+Mayús+Z o ⇧⌘Z) vuelve a hacer el cambio. Quorrel lee primero el ajuste; si otra cosa lo ha cambiado entretanto, Quorrel no lo toca y lo indica.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>La línea de la parte inferior de la ventana indica qué fue de tu último cambio: un ajuste que el sistema muestra de forma distinta a como se estableció y, tras cambiar el primer idioma, que las apps lo mostrarán cuando se vuelvan a abrir. El menú &lt;b&gt;Ventana&lt;/b&gt; minimiza (Ctrl+M o ⌘M), amplía o cierra (Ctrl+W o ⌘W) la ventana de delante; Esc también cierra la ventana de preferencias.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -449,6 +461,42 @@
         <source>Choose any region for the formats, with the first language</source>
         <translation>Selecciona cualquier región para los formatos, con el primer idioma</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Qué fue del último cambio</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Ventana</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -479,6 +527,73 @@
     <message>
         <source>Close the settings window</source>
         <translation>Cerrar la ventana de ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Cambiar idioma alternativo</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Guardar región actual</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Eliminar combinación guardada</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Cambiar a combinación guardada</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Orden de idiomas</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Idiomas de %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Combinaciones guardadas</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: el sistema muestra otro valor distinto del establecido.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Las apps mostrarán el nuevo idioma principal cuando se vuelvan a abrir.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1: se cambió en otro lugar; no se ha deshecho.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1: se cambió en otro lugar; no se ha rehecho.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>

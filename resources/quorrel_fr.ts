@@ -95,6 +95,18 @@
         <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
         <translation>&lt;b&gt;Autre région…&lt;/b&gt; choisit n’importe quelle région, pas seulement celles de votre première langue&#xa0;: saisissez une partie du nom du pays ou son code, puis choisissez-le. La région devient votre première langue avec ce pays, comme l’écrit un Mac (l’anglais avec l’Allemagne donne en_DE).</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Édition ▸ Annuler&lt;/b&gt; (Ctrl+Z ou ⌘Z) rétablit ce que votre dernière modification a remplacé&#xa0;: l’ordre des langues, la région ou les combinaisons enregistrées. &lt;b&gt;Édition ▸ Rétablir&lt;/b&gt; (Ctrl+Maj+Z ou ⇧⌘Z) refait la modification. Quorrel relit d’abord le réglage&#xa0;; si autre chose l’a modifié entre-temps, Quorrel n’y touche pas et le signale.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>La ligne en bas de la fenêtre indique ce qu’il est advenu de votre dernière modification&#xa0;: un réglage que le système affiche autrement qu’il a été défini et, après un changement de la première langue, que les apps l’affichent une fois rouvertes. Le menu &lt;b&gt;Fenêtre&lt;/b&gt; place la fenêtre de premier plan dans le Dock (Ctrl+M ou ⌘M), la réduit/agrandit ou la ferme (Ctrl+W ou ⌘W)&#xa0;; Échap ferme aussi la fenêtre des préférences.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -449,6 +461,42 @@
         <source>Choose any region for the formats, with the first language</source>
         <translation>Choisir n’importe quelle région pour les formats, avec la première langue</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Ce qu’il est advenu de la dernière modification</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenêtre</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Placer dans le Dock</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Réduire/agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -479,6 +527,73 @@
     <message>
         <source>Close the settings window</source>
         <translation>Fermer la fenêtre des réglages</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Modifier la langue de secours</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Enregistrer la région actuelle</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Supprimer la combinaison enregistrée</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Passer à la combinaison enregistrée</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Ordre des langues</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Langues de %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Combinaisons enregistrées</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1&#xa0;: le système affiche une autre valeur que celle définie.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Les apps affichent la nouvelle langue principale après avoir été rouvertes.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1&#xa0;: modifié ailleurs&#xa0;; non annulé.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1&#xa0;: modifié ailleurs&#xa0;; non rétabli.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>

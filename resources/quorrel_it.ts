@@ -95,6 +95,18 @@
         <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
         <translation>&lt;b&gt;Altra zona…&lt;/b&gt; sceglie una zona qualsiasi, non solo quelle della tua prima lingua: digita parte del nome del paese o il suo codice, e sceglilo. La zona diventa la tua prima lingua con quel paese, come la scrive un Mac (inglese con Germania è en_DE).</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Composizione ▸ Annulla&lt;/b&gt; (Ctrl+Z o ⌘Z) ripristina ciò che l’ultima modifica ha sostituito: l’ordine delle lingue, la zona o le combinazioni salvate. &lt;b&gt;Composizione ▸ Ripristina&lt;/b&gt; (Ctrl+Maiusc+Z o ⇧⌘Z) rifà la modifica. Quorrel legge prima l’impostazione; se nel frattempo è stata modificata altrove, Quorrel non la tocca e lo segnala.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>La riga in fondo alla finestra indica che cosa è successo all’ultima modifica: un’impostazione che il sistema mostra diversamente da come è stata impostata e, dopo un cambio della prima lingua, che le app la mostrano dopo essere state riaperte. Il menu &lt;b&gt;Finestra&lt;/b&gt; contrae (Ctrl+M o ⌘M), ingrandisce o chiude (Ctrl+W o ⌘W) la finestra in primo piano; Esc chiude anche la finestra delle preferenze.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -449,6 +461,42 @@
         <source>Choose any region for the formats, with the first language</source>
         <translation>Scegli una zona qualsiasi per i formati, con la prima lingua</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Che cosa è successo all’ultima modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Composizione</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Finestra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Contrai</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -479,6 +527,73 @@
     <message>
         <source>Close the settings window</source>
         <translation>Chiudi la finestra delle impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Cambia lingua di riserva</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Salva zona attuale</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Rimuovi combinazione salvata</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Passa alla combinazione salvata</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Ordine delle lingue</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Lingue di %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Combinazioni salvate</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: il sistema mostra un valore diverso da quello impostato.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Le app mostreranno la nuova lingua principale dopo essere state riaperte.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1: modificato altrove; non annullato.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1: modificato altrove; non ripristinato.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripristina %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripristina</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,18 @@
         <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
         <translation>&lt;b&gt;ほかの地域…&lt;/b&gt; では、最初の言語の地域に限らず、任意の地域を選択できます。国名の一部かコードを入力して選択します。地域は、Mac と同じように最初の言語とその国の組み合わせになります（英語とドイツなら en_DE）。</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消し</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;編集 ▸ 取り消す&lt;/b&gt;（Ctrl+Z または ⌘Z）は、最後の変更で置き換えられた言語の順序、地域、または保存した組み合わせを元に戻します。&lt;b&gt;編集 ▸ やり直す&lt;/b&gt;（Ctrl+Shift+Z または ⇧⌘Z）は、その変更をもう一度行います。Quorrel は最初に設定を読み直し、その間にほかの場所で変更されていた場合は変更せずにその旨を表示します。</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>ウインドウ下部の行には、最後の変更がどうなったかが表示されます。システムで設定とは異なる値が表示されている設定や、最初の言語を変更したあとは App をもう一度開くとその言語で表示されることなどです。&lt;b&gt;ウインドウ&lt;/b&gt;メニューでは、最前面のウインドウをしまう（Ctrl+M または ⌘M）、拡大/縮小する、または閉じる（Ctrl+W または ⌘W）ことができます。Esc キーでも環境設定ウインドウを閉じられます。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -449,6 +461,42 @@
         <source>Choose any region for the formats, with the first language</source>
         <translation>最初の言語のまま、書式に使う地域を自由に選択します</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>状況</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>最後の変更がどうなったか</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>ウインドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>しまう</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>拡大/縮小</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -479,6 +527,73 @@
     <message>
         <source>Close the settings window</source>
         <translation>設定ウインドウを閉じます</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>代替言語の変更</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>現在の地域を保存</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>保存した組み合わせの削除</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>保存した組み合わせへの切り替え</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>言語の順序</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>%1 の言語</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>保存した組み合わせ</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1：システムには設定した値とは別の値が表示されています。</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>App は、もう一度開いたあとで新しい優先する言語で表示されます。</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1がほかの場所で変更されたため、取り消しませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1がほかの場所で変更されたため、やり直しませんでした。</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1を取り消す</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1をやり直す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
     </message>
 </context>
 <context>

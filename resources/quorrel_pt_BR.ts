@@ -95,6 +95,18 @@
         <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
         <translation>&lt;b&gt;Outra Região…&lt;/b&gt; escolhe qualquer região, não só as do seu primeiro idioma: digite parte do nome do país ou o código dele, e escolha-o. A região passa a ser o seu primeiro idioma com esse país, como um Mac a escreve (inglês com Alemanha é en_DE).</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Editar ▸ Desfazer&lt;/b&gt; (Ctrl+Z ou ⌘Z) restaura o que a última alteração substituiu: a ordem dos idiomas, a região ou as combinações salvas. &lt;b&gt;Editar ▸ Refazer&lt;/b&gt; (Ctrl+Shift+Z ou ⇧⌘Z) faz a alteração de novo. O Quorrel lê o ajuste primeiro; se algo o alterou nesse meio-tempo, o Quorrel não o modifica e avisa.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>A linha na parte inferior da janela diz o que aconteceu com a última alteração: um ajuste que o sistema mostra de forma diferente de como foi definido e, depois de mudar o primeiro idioma, que os apps o mostram quando são reabertos. O menu &lt;b&gt;Janela&lt;/b&gt; minimiza (Ctrl+M ou ⌘M), amplia ou fecha (Ctrl+W ou ⌘W) a janela da frente; Esc também fecha a janela de preferências.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -449,6 +461,42 @@
         <source>Choose any region for the formats, with the first language</source>
         <translation>Escolha qualquer região para os formatos, com o primeiro idioma</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>O que aconteceu com a última alteração</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -479,6 +527,73 @@
     <message>
         <source>Close the settings window</source>
         <translation>Fechar a janela de ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Alterar Idioma Alternativo</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Salvar Região Atual</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Remover Combinação Salva</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Alternar para Combinação Salva</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Ordem dos Idiomas</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Região</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Idiomas de %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Combinações Salvas</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: o sistema mostra outro valor diferente do definido.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Os apps mostrarão o novo idioma principal depois de serem reabertos.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1: alterado em outro lugar; não desfeito.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1: alterado em outro lugar; não refeito.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,18 @@
         <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
         <translation>&lt;b&gt;Другой регион…&lt;/b&gt; выбирает любой регион, а не только регионы первого языка: введите часть названия страны или её код и выберите её. Регион станет первым языком с этой страной, как его записывает Mac (английский с Германией — en_DE).</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;Правка ▸ Отменить&lt;/b&gt; (Ctrl+Z или ⌘Z) возвращает то, что заменило последнее изменение: порядок языков, регион или сохранённые комбинации. &lt;b&gt;Правка ▸ Повторить&lt;/b&gt; (Ctrl+Shift+Z или ⇧⌘Z) вносит изменение снова. Сначала Quorrel заново читает настройку; если за это время её изменили в другом месте, Quorrel её не трогает и сообщает об этом.</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>Строка внизу окна сообщает, что стало с последним изменением: настройка, которую система показывает не так, как она была задана, и, после смены первого языка, что приложения покажут его после повторного открытия. Меню &lt;b&gt;Окно&lt;/b&gt; сворачивает (Ctrl+M или ⌘M), изменяет масштаб или закрывает (Ctrl+W или ⌘W) переднее окно; Esc также закрывает окно настроек.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -449,6 +461,42 @@
         <source>Choose any region for the formats, with the first language</source>
         <translation>Выбрать любой регион для форматов, с первым языком</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>Что стало с последним изменением</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Окно</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Изменить масштаб</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -479,6 +527,73 @@
     <message>
         <source>Close the settings window</source>
         <translation>Закрыть окно настроек</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>Изменение запасного языка</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>Сохранение текущего региона</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>Удаление сохранённой комбинации</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>Переход к сохранённой комбинации</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>Порядок языков</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Регион</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>Языки %1</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>Сохранённые комбинации</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1: система показывает другое значение, чем заданное.</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>Приложения покажут новый основной язык после повторного открытия.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1: изменено в другом месте; не отменено.</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1: изменено в другом месте; не повторено.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,18 @@
         <source>&lt;b&gt;Other Region…&lt;/b&gt; chooses any region, not only those of your first language: type part of the country&apos;s name or its code, and choose it. The region becomes your first language with that country, as a Mac writes it (English with Germany is en_DE).</source>
         <translation>&lt;b&gt;其他地区…&lt;/b&gt; 可选择任意地区，而不只是第一种语言的地区：输入国家或地区名称的一部分或其代码，然后选择它。地区会成为第一种语言加上该国家或地区，与 Mac 的写法相同（英语加德国为 en_DE）。</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit ▸ Undo&lt;/b&gt; (Ctrl+Z or ⌘Z) puts back what your last change replaced: the language order, the region or the saved combinations. &lt;b&gt;Edit ▸ Redo&lt;/b&gt; (Ctrl+Shift+Z or ⇧⌘Z) makes the change again. Quorrel reads the setting first; when something else has changed it in the meantime, Quorrel leaves it alone and says so.</source>
+        <translation>&lt;b&gt;编辑 ▸ 撤销&lt;/b&gt;（Ctrl+Z 或 ⌘Z）会恢复上一次更改所替换的内容：语言顺序、地区或存储的组合。&lt;b&gt;编辑 ▸ 重做&lt;/b&gt;（Ctrl+Shift+Z 或 ⇧⌘Z）会再次进行该更改。Quorrel 会先重新读取该设置；如果它在此期间已在别处被更改，Quorrel 不会改动它，并会告诉你。</translation>
+    </message>
+    <message>
+        <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
+        <translation>窗口底部的一行会说明上一次更改的结果：系统显示的值与设置不同的设置，以及更改第一语言后，应用程序重新打开才会显示该语言。&lt;b&gt;窗口&lt;/b&gt;菜单可将最前面的窗口最小化（Ctrl+M 或 ⌘M）、缩放或关闭（Ctrl+W 或 ⌘W）；按 Esc 也可关闭偏好设置窗口。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -449,6 +461,42 @@
         <source>Choose any region for the formats, with the first language</source>
         <translation>为格式选择任意地区，并搭配第一种语言</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>What became of the last change</source>
+        <translation>上一次更改的结果</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -479,6 +527,73 @@
     <message>
         <source>Close the settings window</source>
         <translation>关闭设置窗口</translation>
+    </message>
+</context>
+<context>
+    <name>QuorrelAppDelegate</name>
+    <message>
+        <source>Change Fallback Language</source>
+        <translation>更改后备语言</translation>
+    </message>
+    <message>
+        <source>Save Current Region</source>
+        <translation>存储当前地区</translation>
+    </message>
+    <message>
+        <source>Remove Saved Combination</source>
+        <translation>移除存储的组合</translation>
+    </message>
+    <message>
+        <source>Switch to Saved Combination</source>
+        <translation>切换到存储的组合</translation>
+    </message>
+    <message>
+        <source>Language Order</source>
+        <translation>语言顺序</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>地区</translation>
+    </message>
+    <message>
+        <source>Languages of %1</source>
+        <translation>%1 的语言</translation>
+    </message>
+    <message>
+        <source>Saved Combinations</source>
+        <translation>存储的组合</translation>
+    </message>
+    <message>
+        <source>%1: the system shows another value than the one set.</source>
+        <translation>%1：系统显示的值与所设置的不同。</translation>
+    </message>
+    <message>
+        <source>Applications show the new primary language after they are reopened.</source>
+        <translation>应用程序重新打开后将显示新的主要语言。</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not undone.</source>
+        <translation>%1已在别处更改；未撤销。</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; not redone.</source>
+        <translation>%1已在别处更改；未重做。</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销%1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做%1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 <context>

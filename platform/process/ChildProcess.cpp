@@ -437,6 +437,8 @@ ReadResult runAndRead(const std::string& path, const std::vector<std::string>& a
     int status = 0;
     const bool reaped = reapAfterRead(pid, result.end, status);
     result.diedBySignal = reaped && WIFSIGNALED(status);
+    if (reaped && WIFEXITED(status))
+        result.exitStatus = WEXITSTATUS(status);
     return result;
 }
 

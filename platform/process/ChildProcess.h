@@ -31,6 +31,7 @@ struct ReadResult {
     bool started = false;      // false when the program could not be started at all
     ReadEnd end = ReadEnd::EndOfFile;
     bool diedBySignal = false; // seen when the tool's end was seen, which a lingering tool's is not
+    int exitStatus = -1;       // the tool's exit status when it was seen to exit, else -1
     std::string output;        // what the child wrote to its standard output (dropped past the output limit)
 
     // Whether `output` is all the tool had to say: only a read that reached end of file is. A tool

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -50,7 +51,7 @@ protected:
         seen.tableName = d.outlets.languagesTable->accessibleName();
         seen.tableDescription = d.outlets.languagesTable->accessibleDescription();
         seen.columnTitle = d.outlets.languagesTable->model()->headerData(0, Qt::Horizontal).toString();
-        seen.menu = static_cast<QMainWindow*>(window)->menuBar()->actions().value(1)->text();
+        seen.menu = window->findChild<QMenu*>(QStringLiteral("helpMenu"))->title();
         seen.noFallback = d.outlets.fallbackLanguagesMenu->itemTitles().value(0);
         seen.measurement = d.outlets.regionPreview.measurement->text();
         d.showPreferences(nullptr);

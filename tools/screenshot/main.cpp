@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QTextBrowser>
 
 #include <cstdio>
@@ -58,5 +60,26 @@ int main(int argc, char** argv)
     application.showHelp(nullptr);
     QApplication::processEvents();
     ok = application.helpWindow()->grab().save(out.filePath(QStringLiteral("help-window.png"))) && ok;
+    application.helpWindow()->close();
+
+    // After the second language is moved to the top with the keys: the status line, and the Edit
+    // menu with the step to undo.
+    TableView* languages = delegate->outlets.languagesTable;
+    languages->setFocus();
+    languages->selectRowIndexes({1}, false);
+#ifdef Q_OS_MACOS
+    QKeyEvent moveUp(QEvent::KeyPress, Qt::Key_Up, Qt::AltModifier | Qt::ControlModifier);
+#else
+    QKeyEvent moveUp(QEvent::KeyPress, Qt::Key_Up, Qt::AltModifier);
+#endif
+    QApplication::sendEvent(languages, &moveUp);
+    QApplication::processEvents();
+    ok = window->grab().save(out.filePath(QStringLiteral("main-window-after-change.png"))) && ok;
+    if (auto* edit = window->findChild<QMenu*>(QStringLiteral("editMenu"))) {
+        edit->popup(window->mapToGlobal(QPoint(0, 0)));
+        QApplication::processEvents();
+        ok = edit->grab().save(out.filePath(QStringLiteral("edit-menu.png"))) && ok;
+        edit->close();
+    }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,107 @@
+#include "SystemValue.h"
+
+#include <QRegularExpression>
+
+SystemValue SystemValue::absent()
+{
+    SystemValue value;
+    value.kind_ = Kind::Absent;
+    return value;
+}
+
+SystemValue SystemValue::text(const QString& text)
+{
+    SystemValue value;
+    value.kind_ = Kind::Text;
+    value.text_ = text;
+    return value;
+}
+
+SystemValue SystemValue::array(const QStringList& items)
+{
+    SystemValue value;
+    value.kind_ = Kind::Array;
+    value.items_ = items;
+    return value;
+}
+
+// One item line of an array printout, without its indent and its separating comma: a bare word,
+// or a quoted text. Quoted texts with escapes, nested values and anything unusual are refused;
+// the texts this program writes (language identifiers) need none of them.
+static std::optional<QString> arrayItem(QString line, bool last)
+{
+    if (!line.startsWith(QLatin1String("    ")))
+        return std::nullopt;
+    line = line.mid(4);
+    if (!last) {
+        if (!line.endsWith(QLatin1Char(',')))
+            return std::nullopt;
+        line.chop(1);
+    }
+    if (line.size() >= 2 && line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"'))) {
+        const QString inner = line.mid(1, line.size() - 2);
+        if (inner.contains(QLatin1Char('"')) || inner.contains(QLatin1Char('\\')))
+            return std::nullopt;
+        return inner;
+    }
+    static const QRegularExpression bare(QStringLiteral("^[A-Za-z0-9_.$/:+-]+$"));
+    if (!bare.match(line).hasMatch())
+        return std::nullopt;
+    return line;
+}
+
+SystemValue SystemValue::fromRead(const std::optional<QString>& output, int exitStatus)
+{
+    if (!output)
+        return {};
+    // A missing key (or a missing domain) prints nothing on standard output and exits with 1.
+    if (exitStatus == 1 && output->isEmpty())
+        return absent();
+    if (exitStatus != 0 || !output->endsWith(QLatin1Char('\n')))
+        return {};
+    QStringList lines = output->chopped(1).split(QLatin1Char('\n'));
+    if (lines.size() == 1) {
+        const QString& line = lines.first();
+        // A one-line "(", "{" or quote is some other type's printout, not a text.
+        if (line.startsWith(QLatin1Char('(')) || line.startsWith(QLatin1Char('{')) || line.startsWith(QLatin1Char('<')))
+            return {};
+        return text(line);
+    }
+    if (lines.first() != QLatin1String("(") || lines.last() != QLatin1String(")"))
+        return {};
+    QStringList items;
+    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
+        const std::optional<QString> item = arrayItem(lines[i], i + 2 == lines.size());
+        if (!item)
+            return {};
+        items.append(*item);
+    }
+    return array(items);
+}
+
+QStringList SystemValue::writeArguments(const QString& domain, const QString& key) const
+{
+    // Words the tool's value parser takes whole as one text, as the language order and region
+    // have always been written.
+    static const QRegularExpression plainItem(QStringLiteral("^[A-Za-z0-9_.-]+$"));
+    static const QRegularExpression plainText(QStringLiteral("^[A-Za-z0-9_.@=-]+$"));
+    switch (kind_) {
+    case Kind::Unknown:
+        return {};
+    case Kind::Absent:
+        return {QStringLiteral("delete"), domain, key};
+    case Kind::Text:
+        if (plainText.match(text_).hasMatch())
+            return {QStringLiteral("write"), domain, key, text_};
+        return {QStringLiteral("write"), domain, key, QStringLiteral("-string"), text_};
+    case Kind::Array: {
+        bool plain = true;
+        for (const QString& item : items_)
+            plain = plain && plainItem.match(item).hasMatch();
+        if (plain && !items_.isEmpty())
+            return {QStringLiteral("write"), domain, key, QLatin1Char('(') + items_.join(QLatin1Char(',')) + QLatin1Char(')')};
+        return QStringList{QStringLiteral("write"), domain, key, QStringLiteral("-array")} + items_;
+    }
+    }
+    return {};
+}
