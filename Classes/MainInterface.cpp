@@ -34,6 +34,14 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.restartDock = Button(ui.restartDock);
     outlets.restartFinder = Button(ui.restartFinder);
     outlets.clearAHVCaches = Button(ui.clearAHVCaches);
+    outlets.applications.applicationsTable = ui.applicationsTable;
+    outlets.applications.applicationLanguagesTable = ui.applicationLanguagesTable;
+    ui.applicationsTable->setDragEnabled(false);
+    ui.applicationLanguagesTable->setKeyboardMoves(KeyboardMoves::OneStep);
+    outlets.applications.addApplication = Button(ui.addApplication);
+    outlets.applications.removeApplication = Button(ui.removeApplication);
+    outlets.applications.listApplications = Button(ui.listApplications);
+    outlets.applications.note = ui.applicationsNote;
     outlets.regionPreview = {ui.previewRegion, ui.previewLongDate, ui.previewShortDate, ui.previewTime,
                              ui.previewNumber, ui.previewCurrency, ui.previewFirstDayOfWeek, ui.previewMeasurement,
                              ui.previewRegionLabel};
@@ -52,6 +60,11 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     action(ui.restartFinder, &QuorrelAppDelegate::restartFinder);
     action(ui.restartDock, &QuorrelAppDelegate::restartDock);
     action(ui.clearAHVCaches, &QuorrelAppDelegate::clearAHVCaches);
+    action(ui.addApplication, &QuorrelAppDelegate::addApplication);
+    action(ui.removeApplication, &QuorrelAppDelegate::removeApplication);
+    action(ui.listApplications, &QuorrelAppDelegate::listApplications);
+    QObject::connect(ui.applicationsTable->selectionModel(), &QItemSelectionModel::selectionChanged, d,
+                     [d] { d->showSelectedApplication(); });
     // `activated` fires only for the user's own choice, never for the program's rebuilds.
     QObject::connect(ui.preferredLocalesMenu, &QComboBox::activated, d,
                      [d, menu = ui.preferredLocalesMenu] { d->changePreferredLocale(menu); });

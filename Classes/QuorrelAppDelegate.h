@@ -7,6 +7,7 @@
 #include "ProgressIndicator.h"
 #include "TableView.h"
 #include "Timer.h"
+#include "ApplicationLanguages.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -35,6 +36,16 @@ struct RegionPreviewOutlets {
     QLabel* regionCaption = nullptr; // says whether the current or the selected region is shown
 };
 
+// The controls of the applications area.
+struct ApplicationsOutlets {
+    TableView* applicationsTable = nullptr;         // the applications with languages of their own
+    TableView* applicationLanguagesTable = nullptr; // tag 30: the selected application's order
+    Button addApplication;
+    Button removeApplication;
+    Button listApplications;
+    QLabel* note = nullptr; // what the area knows: not listed yet, an odd read, a cut listing
+};
+
 // The controls of the main window, connected by the main interface (MainInterface.cpp).
 struct MainWindowOutlets {
     Window window;
@@ -53,6 +64,7 @@ struct MainWindowOutlets {
     Button restartFinder;
     Button clearAHVCaches;
     RegionPreviewOutlets regionPreview;
+    ApplicationsOutlets applications;
 };
 
 // The application's one controller: owns all state and every control of the main window, and
@@ -155,6 +167,35 @@ public:
     // Preferences.
     void showPreferences(QObject* sender);
 
+    // Applications with languages of their own. Every read of an application's "AppleLanguages"
+    // goes through applicationLanguages, every write and removal through setApplicationLanguages.
+    struct ApplicationEntry {
+        QString name;   // what the list shows
+        QString domain; // the bundle identifier, exactly as the tool printed it
+        application_languages::LanguagesRead languages;
+    };
+    QList<ApplicationEntry> applications;
+    std::unique_ptr<MyTableData> applicationsTableData;
+    std::unique_ptr<MyTableData> applicationLanguagesTableData;
+    SharedRows applicationRows = std::make_shared<QVariantList>();
+    SharedRows applicationLanguageRows = std::make_shared<QVariantList>();
+    application_languages::LanguagesRead applicationLanguages(const QString& domain);
+    // Writes `languages` as the application's "AppleLanguages", or removes its own value when
+    // none, and waits for the tool. False, with nothing started, for a domain or an order that
+    // cannot be written exactly.
+    bool setApplicationLanguages(const QString& domain, const std::optional<QStringList>& languages);
+    // Reads the list anew: `defaults domains`, then each domain's "AppleLanguages".
+    void listApplications(QObject* sender);
+    // Offers the applications found in the Applications folders; the one chosen starts with the
+    // system's language order.
+    void addApplication(QObject* sender);
+    void adoptApplication(const QString& name, const QString& domain);
+    void removeApplication(QObject* sender);
+    void showSelectedApplication();
+    void resortAndSetApplicationLanguages(const Notification& notification);
+    // The applications in the Applications folders with their bundle identifiers, name first.
+    QList<QPair<QString, QString>> applicationBundles() const;
+
     // The window the controller owns when the main interface made it.
     void takeOwnershipOfWindow(std::unique_ptr<QWidget> window);
 
@@ -173,6 +214,13 @@ private:
     void showReadablePreferredLocales();
     void storePreferredLocales(bool flush);
     void showProgress(bool busy);
+    // Rebuilds the applications table from `applications`, selecting `domain` when it is there.
+    void showApplications(const QString& domain);
+    // Reads one application again after a change and shows it; drops it when it has no value left.
+    void rereadApplication(const QString& domain);
+    std::optional<QString> selectedApplication() const;
+    bool applicationsListed_ = false;
+    bool applicationsCut_ = false;
 
     std::unique_ptr<QWidget> ownedWindow_;
 };
