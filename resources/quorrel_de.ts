@@ -118,6 +118,34 @@
         <source>PreviewUnavailable</source>
         <translation>Die Formate dieser Region können nicht angezeigt werden</translation>
     </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>App hinzufügen</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Wählen Sie eine App, die eigene Sprachen erhalten soll:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Klicken Sie auf „Aktualisieren“, um die Apps mit eigenen Sprachen anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Die Sprachen dieser App können nicht gelesen werden; Quorrel lässt sie unverändert.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Nur die ersten 1000 Einstellungsdomänen wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Keine App hat eigene Sprachen.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -372,6 +400,66 @@
     <message>
         <source>Quorrel Help</source>
         <translation>Quorrel-Hilfe</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Die Apps, die statt der bevorzugten Sprachen eigene Sprachen verwenden. Wählen Sie eine aus, um ihre Sprachen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Sprachen der App</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>Die eigene Sprachreihenfolge der ausgewählten App. Ziehen Sie eine Sprache an eine andere Stelle oder wählen Sie sie aus und drücken Sie Alt+Pfeil nach oben oder Alt+Pfeil nach unten (auf dem Mac Wahl+Befehl+Pfeil nach oben und nach unten), um sie zu ändern.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>App hinzufügen</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Einer App aus dem Ordner „Programme“ eigene Sprachen geben, beginnend mit den bevorzugten Sprachen</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>App entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Die eigenen Sprachen der ausgewählten App entfernen; sie folgt dann den bevorzugten Sprachen</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Apps aktualisieren</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Erneut lesen, welche Apps eigene Sprachen haben</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Eine geöffnete App verwendet ihre neuen Sprachen, sobald sie erneut geöffnet wird.</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,34 @@
         <source>PreviewUnavailable</source>
         <translation>No se pueden mostrar los formatos de esta región</translation>
     </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Añadir app</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Elige una app a la que dar idiomas propios:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Haz clic en Actualizar para ver las apps que tienen idiomas propios.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Los idiomas de esta app no se pueden leer; Quorrel los deja como están.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Solo se leyeron los primeros 1000 dominios de preferencias.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Ninguna app tiene idiomas propios.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -372,6 +400,66 @@
     <message>
         <source>Quorrel Help</source>
         <translation>Ayuda de Quorrel</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Las apps que usan idiomas propios en lugar de los idiomas preferidos. Selecciona una para ver sus idiomas.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Identificador</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Idiomas de la app</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>El orden de idiomas propio de la app seleccionada. Arrastra un idioma a otro lugar, o selecciónalo y pulsa Alt+Flecha arriba o Alt+Flecha abajo (Opción+Comando+Flecha arriba y abajo en un Mac), para cambiarlo.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Añadir app</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Dar idiomas propios a una app de la carpeta Aplicaciones, empezando por los idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Añadir…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Eliminar app</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Eliminar los idiomas propios de la app seleccionada; entonces sigue los idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Actualizar apps</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Volver a leer qué apps tienen idiomas propios</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Una app abierta usa sus nuevos idiomas cuando se vuelve a abrir.</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,34 @@
         <source>PreviewUnavailable</source>
         <translation>Impossible d’afficher les formats de cette région</translation>
     </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Ajouter une app</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Choisissez une app à laquelle donner ses propres langues&#xa0;:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Cliquez sur Actualiser pour afficher les apps qui ont leurs propres langues.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Les langues de cette app ne peuvent pas être lues ; Quorrel les laisse telles quelles.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Seuls les 1000 premiers domaines de préférences ont été lus.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Aucune app n’a ses propres langues.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -372,6 +400,66 @@
     <message>
         <source>Quorrel Help</source>
         <translation>Aide Quorrel</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Les apps qui utilisent leurs propres langues au lieu des langues préférées. Sélectionnez-en une pour voir ses langues.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Langues de l’app</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>L’ordre des langues propre à l’app sélectionnée. Faites glisser une langue à un autre endroit, ou sélectionnez-la et appuyez sur Alt+Flèche haut ou Alt+Flèche bas (Option+Commande+Flèche haut et bas sur un Mac), pour le modifier.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Ajouter une app</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Donner à une app du dossier Applications ses propres langues, en commençant par les langues préférées</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Ajouter…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Supprimer l’app</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Supprimer les langues propres à l’app sélectionnée ; elle suit alors les langues préférées</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Actualiser les apps</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Relire quelles apps ont leurs propres langues</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Une app ouverte utilise ses nouvelles langues une fois rouverte.</translation>
     </message>
 </context>
 <context>

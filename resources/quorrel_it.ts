@@ -118,6 +118,34 @@
         <source>PreviewUnavailable</source>
         <translation>Impossibile mostrare i formati di questa zona</translation>
     </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Aggiungi app</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Scegli un’app a cui dare lingue proprie:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Fai clic su Aggiorna per vedere le app che hanno lingue proprie.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Le lingue di questa app non possono essere lette; Quorrel le lascia come sono.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Sono stati letti solo i primi 1000 domini di preferenze.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Nessuna app ha lingue proprie.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -372,6 +400,66 @@
     <message>
         <source>Quorrel Help</source>
         <translation>Aiuto Quorrel</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Le app che usano lingue proprie invece delle lingue preferite. Selezionane una per vedere le sue lingue.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Identificatore</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Lingue dell’app</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>L’ordine delle lingue proprio dell’app selezionata. Trascina una lingua in un’altra posizione, oppure selezionala e premi Alt+Freccia su o Alt+Freccia giù (Opzione+Comando+Freccia su e giù su un Mac), per cambiarlo.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Aggiungi app</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Dai lingue proprie a un’app della cartella Applicazioni, partendo dalle lingue preferite</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Aggiungi…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Rimuovi app</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Rimuovi le lingue proprie dell’app selezionata; seguirà poi le lingue preferite</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Aggiorna app</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Rileggi quali app hanno lingue proprie</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Un’app aperta usa le nuove lingue dopo essere stata riaperta.</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,34 @@
         <source>PreviewUnavailable</source>
         <translation>この地域の書式を表示できません</translation>
     </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>App を追加</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>独自の言語を設定する App を選択してください:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>独自の言語を持つ App を表示するには「更新」をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>この App の言語は読み取れません。Quorrel は変更しません。</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>最初の 1000 個の環境設定ドメインだけを読み取りました。</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>独自の言語を持つ App はありません。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -372,6 +400,66 @@
     <message>
         <source>Quorrel Help</source>
         <translation>Quorrel ヘルプ</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>優先する言語の代わりに独自の言語を使う App です。選択するとその言語が表示されます。</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>識別子</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>App の言語</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>選択した App 独自の言語の順序です。言語を別の位置にドラッグするか、選択して Alt+上矢印 / Alt+下矢印（Mac では Option+Command+上矢印 / 下矢印）を押すと変更できます。</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>App を追加</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>「アプリケーション」フォルダの App に、優先する言語から始まる独自の言語を設定します</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>追加…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>App を削除</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>選択した App 独自の言語を削除します。その後は優先する言語に従います</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>App を更新</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>独自の言語を持つ App をもう一度読み取ります</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>開いている App は、開き直すと新しい言語を使います。</translation>
     </message>
 </context>
 <context>

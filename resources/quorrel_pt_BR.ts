@@ -118,6 +118,34 @@
         <source>PreviewUnavailable</source>
         <translation>Não é possível mostrar os formatos desta região</translation>
     </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Adicionar App</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Escolha um app para ter idiomas próprios:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Clique em Atualizar para ver os apps que têm idiomas próprios.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Os idiomas deste app não podem ser lidos; o Quorrel os deixa como estão.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Somente os primeiros 1000 domínios de preferências foram lidos.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Nenhum app tem idiomas próprios.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -372,6 +400,66 @@
     <message>
         <source>Quorrel Help</source>
         <translation>Ajuda do Quorrel</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Os apps que usam idiomas próprios em vez dos idiomas preferidos. Selecione um para ver seus idiomas.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Identificador</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Idiomas do app</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>A ordem de idiomas própria do app selecionado. Arraste um idioma para outra posição, ou selecione-o e pressione Alt+Seta para Cima ou Alt+Seta para Baixo (Option+Command+Seta para Cima e para Baixo no Mac), para mudá-la.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Adicionar App</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Dar idiomas próprios a um app da pasta Aplicativos, começando pelos idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Adicionar…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Remover App</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Remover os idiomas próprios do app selecionado; ele passa a seguir os idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Atualizar Apps</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Ler novamente quais apps têm idiomas próprios</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Um app aberto usa seus novos idiomas depois de ser reaberto.</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,34 @@
         <source>PreviewUnavailable</source>
         <translation>Невозможно показать форматы этого региона</translation>
     </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Добавить приложение</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Выберите приложение, которому нужны собственные языки:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Нажмите «Обновить», чтобы увидеть приложения с собственными языками.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Языки этого приложения не удаётся прочитать; Quorrel оставляет их без изменений.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Прочитаны только первые 1000 доменов настроек.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Ни у одного приложения нет собственных языков.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -372,6 +400,66 @@
     <message>
         <source>Quorrel Help</source>
         <translation>Справка Quorrel</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Приложения</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Приложения, которые используют собственные языки вместо предпочитаемых. Выберите одно, чтобы увидеть его языки.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Идентификатор</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Языки приложения</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>Собственный порядок языков выбранного приложения. Чтобы изменить его, перетащите язык на другое место или выберите его и нажмите Alt+стрелка вверх или Alt+стрелка вниз (на Mac — Option+Command+стрелка вверх и вниз).</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Добавить приложение</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Задать приложению из папки «Программы» собственные языки, начиная с предпочитаемых</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Добавить…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Удалить приложение</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Удалить собственные языки выбранного приложения; после этого оно следует предпочитаемым языкам</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Обновить приложения</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Заново прочитать, у каких приложений есть собственные языки</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Открытое приложение использует новые языки после повторного открытия.</translation>
     </message>
 </context>
 <context>

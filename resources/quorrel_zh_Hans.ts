@@ -118,6 +118,34 @@
         <source>PreviewUnavailable</source>
         <translation>无法显示此地区的格式</translation>
     </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>添加 App</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>选择一个要使用独立语言的 App：</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>点按“刷新”以列出拥有独立语言的 App。</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>无法读取此 App 的语言；Quorrel 不会更改它们。</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>仅读取了前 1000 个偏好设置域。</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>没有 App 拥有独立语言。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -372,6 +400,66 @@
     <message>
         <source>Quorrel Help</source>
         <translation>Quorrel 帮助</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>使用独立语言而非首选语言的 App。选择一个以查看其语言。</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>标识符</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>App 的语言</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>所选 App 的独立语言顺序。将语言拖到其他位置，或选中它后按 Alt+上箭头或 Alt+下箭头（在 Mac 上按 Option+Command+上箭头或下箭头）可更改顺序。</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>添加 App</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>为“应用程序”文件夹中的 App 设置独立语言，初始为首选语言</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>添加…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>移除 App</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>移除所选 App 的独立语言；之后它将遵循首选语言</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>刷新 App</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>重新读取哪些 App 拥有独立语言</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>已打开的 App 重新打开后才会使用新的语言。</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,9 @@ int main(int argc, char** argv)
     std::unique_ptr<QuorrelAppDelegate> delegate = loadMainInterface();
     Application application(app, delegate.get());
     QWidget* window = delegate->window().widget();
+    // The applications area as the user sees it after Refresh, with the first one selected.
+    delegate->listApplications(nullptr);
+    delegate->outlets.applications.applicationsTable->selectRowIndexes({0}, false);
     window->show();
     QApplication::processEvents();
     bool ok = window->grab().save(out.filePath(QStringLiteral("main-window.png")));
