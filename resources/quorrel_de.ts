@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel verwendet die erste Ihrer bevorzugten Sprachen, in die es übersetzt ist, so wie das System sie beim Start von Quorrel meldet: Englisch, Deutsch, Französisch, Spanisch, Italienisch, Portugiesisch (Brasilien), Japanisch, vereinfachtes Chinesisch oder Russisch – und Englisch, wenn keine davon zu Ihren Sprachen gehört. Beenden Sie Quorrel nach dem Ändern der Reihenfolge und öffnen Sie es erneut, um es in der neuen ersten Sprache zu sehen.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Eine App kann statt Ihrer bevorzugten Sprachen eine eigene Sprachreihenfolge verwenden. &lt;b&gt;Aktualisieren&lt;/b&gt; zeigt die Apps, die eine haben; wählen Sie eine App aus, um ihre Reihenfolge zu sehen, und ziehen Sie eine Sprache oder drücken Sie &lt;b&gt;Alt+Pfeil nach oben&lt;/b&gt; oder &lt;b&gt;Alt+Pfeil nach unten&lt;/b&gt;, um sie zu ändern, wie in der Tabelle der bevorzugten Sprachen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Hinzufügen …&lt;/b&gt; bietet die Apps in Ihren Programme-Ordnern an; die gewählte beginnt mit Ihren bevorzugten Sprachen. &lt;b&gt;Entfernen&lt;/b&gt; löscht die eigene Reihenfolge der ausgewählten App, sodass sie wieder Ihren bevorzugten Sprachen folgt. Eine geöffnete App sieht die Änderung erst, nachdem Sie sie beendet und erneut geöffnet haben; Quorrel beendet sie nie für Sie.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel usa el primero de tus idiomas preferidos al que está traducido, tal como los indica el sistema al abrir Quorrel: inglés, alemán, francés, español, italiano, portugués (Brasil), japonés, chino simplificado o ruso, e inglés si ninguno de ellos está entre tus idiomas. Después de cambiar el orden, cierra Quorrel y vuelve a abrirlo para verlo en el nuevo primer idioma.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Una app puede usar un orden de idiomas propio en lugar de tus idiomas preferidos. &lt;b&gt;Actualizar&lt;/b&gt; muestra las apps que tienen uno; selecciona una app para ver su orden, y arrastra un idioma o pulsa &lt;b&gt;Alt+Flecha arriba&lt;/b&gt; o &lt;b&gt;Alt+Flecha abajo&lt;/b&gt; para cambiarlo, como en la tabla de idiomas preferidos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Añadir…&lt;/b&gt; ofrece las apps de tus carpetas Aplicaciones; la que elijas empieza con tus idiomas preferidos. &lt;b&gt;Eliminar&lt;/b&gt; borra el orden propio de la app seleccionada, de modo que vuelve a seguir tus idiomas preferidos. Una app abierta solo ve el cambio después de cerrarla y volver a abrirla; Quorrel nunca la cierra por ti.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

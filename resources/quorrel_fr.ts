@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel s’affiche dans la première de vos langues préférées dans laquelle il est traduit, telles que le système les indique au lancement de Quorrel : anglais, allemand, français, espagnol, italien, portugais (Brésil), japonais, chinois simplifié ou russe, et en anglais si aucune d’elles ne fait partie de vos langues. Après avoir changé l’ordre, quittez Quorrel et rouvrez-le pour le voir dans la nouvelle première langue.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Une app peut utiliser son propre ordre de langues au lieu de vos langues préférées. &lt;b&gt;Actualiser&lt;/b&gt; affiche les apps qui en ont un ; sélectionnez une app pour voir son ordre, puis faites glisser une langue ou appuyez sur &lt;b&gt;Alt+Flèche haut&lt;/b&gt; ou &lt;b&gt;Alt+Flèche bas&lt;/b&gt; pour le modifier, comme dans le tableau des langues préférées.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Ajouter…&lt;/b&gt; propose les apps de vos dossiers Applications ; celle que vous choisissez commence avec vos langues préférées. &lt;b&gt;Supprimer&lt;/b&gt; efface l’ordre propre à l’app sélectionnée, qui suit alors de nouveau vos langues préférées. Une app ouverte ne voit le changement qu’après avoir été quittée et rouverte ; Quorrel ne la quitte jamais à votre place.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

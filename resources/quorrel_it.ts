@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel usa la prima delle tue lingue preferite in cui è tradotto, così come il sistema le indica all’avvio di Quorrel: inglese, tedesco, francese, spagnolo, italiano, portoghese (Brasile), giapponese, cinese semplificato o russo, e l’inglese se nessuna di queste è tra le tue lingue. Dopo aver cambiato l’ordine, esci da Quorrel e riaprilo per vederlo nella nuova prima lingua.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Un’app può usare un ordine di lingue proprio invece delle tue lingue preferite. &lt;b&gt;Aggiorna&lt;/b&gt; mostra le app che ne hanno uno; seleziona un’app per vederne l’ordine, e trascina una lingua o premi &lt;b&gt;Alt+Freccia su&lt;/b&gt; o &lt;b&gt;Alt+Freccia giù&lt;/b&gt; per cambiarlo, come nella tabella delle lingue preferite.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Aggiungi…&lt;/b&gt; propone le app delle tue cartelle Applicazioni; quella che scegli parte dalle tue lingue preferite. &lt;b&gt;Rimuovi&lt;/b&gt; elimina l’ordine proprio dell’app selezionata, che torna così a seguire le tue lingue preferite. Un’app aperta vede la modifica solo dopo che l’hai chiusa e riaperta; Quorrel non la chiude mai al posto tuo.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel は、起動時にシステムから報告される優先する言語のうち、翻訳のある最初の言語で表示されます。対応言語は英語、ドイツ語、フランス語、スペイン語、イタリア語、ポルトガル語（ブラジル）、日本語、簡体中国語、ロシア語で、どれも含まれていない場合は英語になります。順序を変更したあとは、Quorrel を終了してから開き直すと、新しい先頭の言語で表示されます。</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>App は、優先する言語の代わりに独自の言語の順序を使うことができます。&lt;b&gt;更新&lt;/b&gt; で独自の順序を持つ App が表示されます。App を選択するとその順序が表示され、優先する言語の表と同じように、言語をドラッグするか &lt;b&gt;Alt+上矢印&lt;/b&gt; / &lt;b&gt;Alt+下矢印&lt;/b&gt; を押すと変更できます。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;追加…&lt;/b&gt; では「アプリケーション」フォルダの App が表示され、選んだ App は優先する言語から始まります。&lt;b&gt;削除&lt;/b&gt; を押すと選択した App 独自の順序が削除され、再び優先する言語に従います。開いている App は、終了して開き直すまで変更を反映しません。Quorrel が App を終了することはありません。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>O Quorrel usa o primeiro dos seus idiomas preferidos para o qual foi traduzido, conforme o sistema os informa quando o Quorrel é aberto: inglês, alemão, francês, espanhol, italiano, português (Brasil), japonês, chinês simplificado ou russo, e inglês quando nenhum deles está entre os seus idiomas. Depois de mudar a ordem, encerre o Quorrel e abra-o novamente para vê-lo no novo primeiro idioma.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Um app pode usar uma ordem de idiomas própria em vez dos seus idiomas preferidos. &lt;b&gt;Atualizar&lt;/b&gt; mostra os apps que têm uma; selecione um app para ver sua ordem, e arraste um idioma ou pressione &lt;b&gt;Alt+Seta para Cima&lt;/b&gt; ou &lt;b&gt;Alt+Seta para Baixo&lt;/b&gt; para mudá-la, como na tabela de idiomas preferidos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Adicionar…&lt;/b&gt; oferece os apps das suas pastas Aplicativos; o que você escolher começa com os seus idiomas preferidos. &lt;b&gt;Remover&lt;/b&gt; apaga a ordem própria do app selecionado, que volta a seguir os seus idiomas preferidos. Um app aberto só vê a mudança depois que você o encerra e o abre de novo; o Quorrel nunca o encerra por você.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel использует первый из ваших предпочитаемых языков, на который он переведён, в том порядке, в каком система сообщает их при запуске Quorrel: английский, немецкий, французский, испанский, итальянский, португальский (Бразилия), японский, китайский (упрощённое письмо) или русский, а если ни одного из них нет среди ваших языков — английский. Изменив порядок, завершите Quorrel и откройте его снова, чтобы увидеть его на новом первом языке.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Приложения</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Приложение может использовать собственный порядок языков вместо ваших предпочитаемых языков. &lt;b&gt;Обновить&lt;/b&gt; показывает приложения, у которых он есть; выберите приложение, чтобы увидеть его порядок, и перетащите язык или нажмите &lt;b&gt;Alt+стрелка вверх&lt;/b&gt; или &lt;b&gt;Alt+стрелка вниз&lt;/b&gt;, чтобы изменить его, как в таблице предпочитаемых языков.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Добавить…&lt;/b&gt; предлагает приложения из ваших папок «Программы»; выбранное начинает с ваших предпочитаемых языков. &lt;b&gt;Удалить&lt;/b&gt; стирает собственный порядок выбранного приложения, и оно снова следует вашим предпочитаемым языкам. Открытое приложение увидит изменение только после того, как вы завершите его и откроете снова; Quorrel никогда не завершает его за вас.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>

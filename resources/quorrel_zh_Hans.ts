@@ -87,6 +87,18 @@
         <source>Quorrel speaks the first of your preferred languages it has been translated into, as the system reports them when Quorrel starts: English, German, French, Spanish, Italian, Portuguese (Brazil), Japanese, Simplified Chinese or Russian, and English when none of them is among your languages. After changing the order, quit Quorrel and open it again to see it in the new first language.</source>
         <translation>Quorrel 会使用系统在启动时报告的首选语言中第一种已翻译的语言：英语、德语、法语、西班牙语、意大利语、葡萄牙语（巴西）、日语、简体中文或俄语；如果这些语言都不在你的语言列表中，则使用英语。更改顺序后，退出 Quorrel 并重新打开，即可看到新的第一种语言。</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>App 可以使用独立的语言顺序，而不使用你的首选语言。&lt;b&gt;刷新&lt;/b&gt; 会列出拥有独立顺序的 App；选择一个 App 以查看其顺序，然后像在首选语言表中一样，拖移语言或按 &lt;b&gt;Alt+上箭头&lt;/b&gt; 或 &lt;b&gt;Alt+下箭头&lt;/b&gt; 来更改。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;添加…&lt;/b&gt; 会列出“应用程序”文件夹中的 App；所选的 App 初始为你的首选语言。&lt;b&gt;移除&lt;/b&gt; 会删除所选 App 的独立顺序，使其重新遵循你的首选语言。已打开的 App 需要退出并重新打开后才会看到更改；Quorrel 绝不会替你退出它。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
