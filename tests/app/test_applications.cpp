@@ -184,6 +184,7 @@ TEST_F(Applications, KeysAndDropsMoveALanguageOfTheSelectedApplicationOnly)
     EXPECT_EQ(readDefault("com.apple.TextEdit", "AppleLanguages"), "(\n    \"en-GB\",\n    \"fr-FR\",\n    \"zh-Hans-CN\"\n)\n");
     EXPECT_EQ(shownOrder(), (QStringList{"en-GB", "fr-FR", "zh-Hans-CN"}));
     EXPECT_EQ(selectedRow(d.outlets.applications.applicationsTable), 0) << "the application stays selected";
+    EXPECT_EQ(selectedRow(table), 1) << "and so does the moved language";
 
     // A drop of the last row at the top, as the table's drag makes it.
     QMimeData mime;
