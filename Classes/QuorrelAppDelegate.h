@@ -125,6 +125,8 @@ public:
     void updateRegionsFromPreferredLocale();
     QStringList currentLanguagesNames(const QStringList& identifiers) const;
     SharedRows currentLanguagesAndNames(const QStringList& identifiers) const;
+    // Language rows named in `displayLanguage` rather than in the first of them.
+    SharedRows languageRowsNamedIn(const QString& displayLanguage, const QStringList& identifiers) const;
     SharedRows regionsNames(const QStringList& identifiers) const;
     // The whole locale identifier of a region row: de_AT (Österreich) gives de_AT, en_US (Germany)
     // gives en_US@rg=dezzzz while that row is shown.

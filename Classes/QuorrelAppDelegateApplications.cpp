@@ -134,7 +134,9 @@ void QuorrelAppDelegate::showSelectedApplication()
             entry = &candidate;
 
     const bool hasOrder = entry && entry->languages.kind == LanguagesRead::Kind::Order;
-    applicationLanguageRows = hasOrder ? currentLanguagesAndNames(entry->languages.languages) : std::make_shared<QVariantList>();
+    // Named in the system's first language, as the main table names them: the user reads them.
+    applicationLanguageRows = hasOrder ? languageRowsNamedIn(languages.value(0), entry->languages.languages)
+                                       : std::make_shared<QVariantList>();
     applicationLanguagesTableData->setStoredData(applicationLanguageRows);
     area.applicationLanguagesTable->setDataSource(applicationLanguagesTableData.get());
     area.applicationLanguagesTable->reloadData();

@@ -7,14 +7,20 @@
 
 // Each identifier named once, in the display language: an identifier the platform cannot name is
 // shown by its identifier.
-static QStringList namesOf(const QStringList& identifiers)
+static QStringList namesOf(const QStringList& identifiers, const QString& displayLanguageIdentifier)
 {
-    const Locale displayLanguage(identifiers.value(0));
+    const Locale displayLanguage(displayLanguageIdentifier);
     QStringList names;
     names.reserve(identifiers.size());
     for (const QString& identifier : identifiers)
         names.append(displayLanguage.displayNameForIdentifier(identifier).value_or(identifier));
     return names;
+}
+
+// Named in the first of them, as the system names its preferred languages.
+static QStringList namesOf(const QStringList& identifiers)
+{
+    return namesOf(identifiers, identifiers.value(0));
 }
 
 static QStringList namedIdentifiers(const QStringList& identifiers, const QStringList& names)
@@ -43,6 +49,11 @@ QStringList QuorrelAppDelegate::currentLanguagesNames(const QStringList& identif
 SharedRows QuorrelAppDelegate::currentLanguagesAndNames(const QStringList& identifiers) const
 {
     return rowsOf(identifiers, namesOf(identifiers));
+}
+
+SharedRows QuorrelAppDelegate::languageRowsNamedIn(const QString& displayLanguage, const QStringList& identifiers) const
+{
+    return rowsOf(identifiers, namesOf(identifiers, displayLanguage));
 }
 
 void QuorrelAppDelegate::updateLanguages()
