@@ -97,6 +97,14 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     outlets.restartDock = Button(ui.restartDock);
     outlets.restartFinder = Button(ui.restartFinder);
     outlets.clearAHVCaches = Button(ui.clearAHVCaches);
+    outlets.applications.applicationsTable = ui.applicationsTable;
+    outlets.applications.applicationLanguagesTable = ui.applicationLanguagesTable;
+    ui.applicationsTable->setDragEnabled(false);
+    ui.applicationLanguagesTable->setKeyboardMoves(KeyboardMoves::OneStep);
+    outlets.applications.addApplication = Button(ui.addApplication);
+    outlets.applications.removeApplication = Button(ui.removeApplication);
+    outlets.applications.listApplications = Button(ui.listApplications);
+    outlets.applications.note = ui.applicationsNote;
     outlets.regionPreview = {ui.previewRegion, ui.previewLongDate, ui.previewShortDate, ui.previewTime,
                              ui.previewNumber, ui.previewCurrency, ui.previewFirstDayOfWeek, ui.previewMeasurement,
                              ui.previewRegionLabel};
@@ -137,6 +145,12 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
         if (button->isEnabled())
             d->removeLanguages(button);
     }));
+    action(ui.addApplication, &QuorrelAppDelegate::addApplication);
+    action(ui.removeApplication, &QuorrelAppDelegate::removeApplication);
+    action(ui.listApplications, &QuorrelAppDelegate::listApplications);
+    QObject::connect(ui.applicationsTable->selectionModel(), &QItemSelectionModel::selectionChanged, d,
+                     [d] { d->showSelectedApplication(); });
+    // `activated` fires only for the user's own choice, never for the program's rebuilds.
     QObject::connect(ui.preferredLocalesMenu, &QComboBox::activated, d,
                      [d, menu = ui.preferredLocalesMenu] { d->changePreferredLocale(menu); });
     QObject::connect(ui.fallbackLanguagesMenu, &QComboBox::activated, d,

@@ -88,5 +88,7 @@ bool MyTableData::acceptDrop(TableView* table, DraggingInfo& info, qint64 row, D
         NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLocalesHaveBeenUpdated, this);
     else if (tag == kLanguagesTableTag)
         NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLanguagesHaveBeenUpdated, this);
+    else if (tag == kApplicationLanguagesTableTag)
+        NotificationCenter::defaultCenter().postNotificationName(kMyNotificationApplicationLanguagesHaveBeenUpdated, this);
     return true;
 }

@@ -12,13 +12,17 @@ using SharedRows = std::shared_ptr<QVariantList>;
 inline const QString kMyPrivateTableViewDataType = QStringLiteral("MyPrivateTableViewDataType");
 inline const QString kMyNotificationLanguagesHaveBeenUpdated = QStringLiteral("MyNotificationLanguagesHaveBeenUpdated");
 inline const QString kMyNotificationLocalesHaveBeenUpdated = QStringLiteral("MyNotificationLocalesHaveBeenUpdated");
+inline const QString kMyNotificationApplicationLanguagesHaveBeenUpdated =
+    QStringLiteral("MyNotificationApplicationLanguagesHaveBeenUpdated");
 
-// Data source of the language table (tag 10) and of the region table (tag 20): rows, cell values,
+// Data source of the language table (tag 10), the region table (tag 20) and the selected
+// application's language table (tag 30): rows, cell values,
 // and reordering by dragging a row within the same table.
 class MyTableData : public TableDataSource {
 public:
     static constexpr int kLanguagesTableTag = 10;
     static constexpr int kRegionsTableTag = 20;
+    static constexpr int kApplicationLanguagesTableTag = 30;
 
     SharedRows storedData() const;
     void setStoredData(SharedRows rows);

@@ -47,16 +47,21 @@ void QuorrelAppDelegate::awakeFromNib()
 
     languageTableData = std::make_unique<MyTableData>();
     regionsTableData = std::make_unique<MyTableData>();
+    applicationsTableData = std::make_unique<MyTableData>();
+    applicationLanguagesTableData = std::make_unique<MyTableData>();
 
     NotificationCenter& center = NotificationCenter::defaultCenter();
     center.addObserver(this, kMyNotificationLanguagesHaveBeenUpdated,
                        [this](const Notification& n) { resortAndSetCurrentLanguages(n); });
     center.addObserver(this, kMyNotificationLocalesHaveBeenUpdated,
                        [this](const Notification& n) { resortAndSetAppleLocales(n); });
+    center.addObserver(this, kMyNotificationApplicationLanguagesHaveBeenUpdated,
+                       [this](const Notification& n) { resortAndSetApplicationLanguages(n); });
     center.addObserver(this, kCurrentLocaleDidChangeNotification, [this](const Notification&) { updateUI(); });
 
     outlets.languagesTable->registerForDraggedTypes({kMyPrivateTableViewDataType});
     outlets.regionsTable->registerForDraggedTypes({kMyPrivateTableViewDataType});
+    outlets.applications.applicationLanguagesTable->registerForDraggedTypes({kMyPrivateTableViewDataType});
 
     availableRegions = Locale::availableLocaleIdentifiers();
 
@@ -86,6 +91,8 @@ void QuorrelAppDelegate::awakeFromNib()
     }
 
     outlets.circularProgressIndicator->setHidden(true);
+    // The applications are listed when the user asks: each is a launch of the tool.
+    showApplications(QString());
     updateUI();
     timer = Timer::scheduledTimer(5.0, true, [this] { periodicAHVCacheRefresh(); });
 }
@@ -116,6 +123,10 @@ void QuorrelAppDelegate::applicationWillTerminate(const Notification&)
     // The tables outlive their data sources here: detach them so nothing reads a dropped one.
     outlets.languagesTable->setDataSource(nullptr);
     outlets.regionsTable->setDataSource(nullptr);
+    outlets.applications.applicationsTable->setDataSource(nullptr);
+    outlets.applications.applicationLanguagesTable->setDataSource(nullptr);
+    applicationsTableData.reset();
+    applicationLanguagesTableData.reset();
     languageTableData.reset();
     regionsTableData.reset();
     availableRegions.clear();

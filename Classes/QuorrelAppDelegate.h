@@ -8,6 +8,7 @@
 #include "platform/ProgressIndicator.h"
 #include "platform/TableView.h"
 #include "platform/Timer.h"
+#include "ApplicationLanguages.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -40,6 +41,16 @@ struct RegionPreviewOutlets {
     QLabel* regionCaption = nullptr; // says whether the current or the selected region is shown
 };
 
+// The controls of the applications area.
+struct ApplicationsOutlets {
+    TableView* applicationsTable = nullptr;         // the applications with languages of their own
+    TableView* applicationLanguagesTable = nullptr; // tag 30: the selected application's order
+    Button addApplication;
+    Button removeApplication;
+    Button listApplications;
+    QLabel* note = nullptr; // what the area knows: not listed yet, an odd read, a cut listing
+};
+
 // The controls of the main window, connected by the main interface (MainInterface.cpp).
 struct MainWindowOutlets {
     Window window;
@@ -64,6 +75,7 @@ struct MainWindowOutlets {
     QAction* undoAction = nullptr; // Edit menu
     QAction* redoAction = nullptr;
     QLabel* statusLine = nullptr;  // what became of the last change, when the window has something to say
+    ApplicationsOutlets applications;
 };
 
 // The application's one controller: owns all state and every control of the main window, and
@@ -124,6 +136,8 @@ public:
     void updateRegionsFromPreferredLocale();
     // The display names of a language list, named in its first language.
     QStringList languageNames(const QStringList& identifiers);
+    // Language rows named in `displayLanguage` rather than in the first of them.
+    SharedRows languageRowsNamedIn(const QString& displayLanguage, const QStringList& identifiers) const;
     SharedRows regionsNames(const QStringList& identifiers) const;
     // The whole locale identifier of a region row: de_AT (Österreich) gives de_AT, en_US (Germany)
     // gives en_US@rg=dezzzz while that row is shown.
@@ -175,6 +189,34 @@ public:
     void chooseOtherRegion(QObject* sender);      // opens the region chooser
     void setRegion(const QString& regionCode);    // the first language with that region
     void updateLanguageEditButtons();
+    // Applications with languages of their own. Every read of an application's "AppleLanguages"
+    // goes through applicationLanguages, every write and removal through setApplicationLanguages.
+    struct ApplicationEntry {
+        QString name;   // what the list shows
+        QString domain; // the bundle identifier, exactly as the tool printed it
+        application_languages::LanguagesRead languages;
+    };
+    QList<ApplicationEntry> applications;
+    std::unique_ptr<MyTableData> applicationsTableData;
+    std::unique_ptr<MyTableData> applicationLanguagesTableData;
+    SharedRows applicationRows = std::make_shared<QVariantList>();
+    SharedRows applicationLanguageRows = std::make_shared<QVariantList>();
+    application_languages::LanguagesRead applicationLanguages(const QString& domain);
+    // Writes `languages` as the application's "AppleLanguages", or removes its own value when
+    // none, and waits for the tool. False, with nothing started, for a domain or an order that
+    // cannot be written exactly.
+    bool setApplicationLanguages(const QString& domain, const std::optional<QStringList>& languages);
+    // Reads the list anew: `defaults domains`, then each domain's "AppleLanguages".
+    void listApplications(QObject* sender);
+    // Offers the applications found in the Applications folders; the one chosen starts with the
+    // system's language order.
+    void addApplication(QObject* sender);
+    void adoptApplication(const QString& name, const QString& domain);
+    void removeApplication(QObject* sender);
+    void showSelectedApplication();
+    void resortAndSetApplicationLanguages(const Notification& notification);
+    // The applications in the Applications folders with their bundle identifiers, name first.
+    QList<QPair<QString, QString>> applicationBundles() const;
 
     // The window the controller owns when the main interface made it.
     void takeOwnershipOfWindow(std::unique_ptr<QWidget> window);
@@ -283,6 +325,13 @@ private:
     void showProgress(bool busy);
     bool everyLanguageRowNamed() const;
     void languageOrderEdited();
+    // Rebuilds the applications table from `applications`, selecting `domain` when it is there.
+    void showApplications(const QString& domain);
+    // Reads one application again after a change and shows it; drops it when it has no value left.
+    void rereadApplication(const QString& domain);
+    std::optional<QString> selectedApplication() const;
+    bool applicationsListed_ = false;
+    bool applicationsCut_ = false;
 
     std::unique_ptr<QWidget> ownedWindow_;
 };

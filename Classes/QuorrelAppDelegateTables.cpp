@@ -9,14 +9,20 @@
 
 // Each identifier named once, in the display language: an identifier the platform cannot name is
 // shown by its identifier.
-static QStringList namesOf(const QStringList& identifiers)
+static QStringList namesOf(const QStringList& identifiers, const QString& displayLanguageIdentifier)
 {
-    const Locale displayLanguage(identifiers.value(0));
+    const Locale displayLanguage(displayLanguageIdentifier);
     QStringList names;
     names.reserve(identifiers.size());
     for (const QString& identifier : identifiers)
         names.append(displayLanguage.displayNameForIdentifier(identifier).value_or(identifier));
     return names;
+}
+
+// Named in the first of them, as the system names its preferred languages.
+static QStringList namesOf(const QStringList& identifiers)
+{
+    return namesOf(identifiers, identifiers.value(0));
 }
 
 static QStringList namedIdentifiers(const QStringList& identifiers, const QStringList& names)
@@ -61,6 +67,11 @@ QStringList QuorrelAppDelegate::languageNames(const QStringList& identifiers)
         names = namesOf(identifiers);
     lastNamedLanguages = {identifiers, names};
     return names;
+}
+
+SharedRows QuorrelAppDelegate::languageRowsNamedIn(const QString& displayLanguage, const QStringList& identifiers) const
+{
+    return rowsOf(identifiers, namesOf(identifiers, displayLanguage));
 }
 
 void QuorrelAppDelegate::updateLanguages()

@@ -107,6 +107,18 @@
         <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
         <translation>Die Zeile unten im Fenster zeigt, was aus der letzten Änderung wurde: eine Einstellung, die das System anders zeigt als eingestellt, und nach einem Wechsel der ersten Sprache, dass Apps sie nach dem erneuten Öffnen zeigen. Das Menü &lt;b&gt;Fenster&lt;/b&gt; legt das vordere Fenster im Dock ab (Strg+M oder ⌘M), zoomt es oder schließt es (Strg+W oder ⌘W); Esc schließt auch das Einstellungsfenster.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Eine App kann statt Ihrer bevorzugten Sprachen eine eigene Sprachreihenfolge verwenden. &lt;b&gt;Aktualisieren&lt;/b&gt; zeigt die Apps, die eine haben; wählen Sie eine App aus, um ihre Reihenfolge zu sehen, und ziehen Sie eine Sprache oder drücken Sie &lt;b&gt;Alt+Pfeil nach oben&lt;/b&gt; oder &lt;b&gt;Alt+Pfeil nach unten&lt;/b&gt;, um sie zu ändern, wie in der Tabelle der bevorzugten Sprachen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Hinzufügen …&lt;/b&gt; bietet die Apps in Ihren Programme-Ordnern an; die gewählte beginnt mit Ihren bevorzugten Sprachen. &lt;b&gt;Entfernen&lt;/b&gt; löscht die eigene Reihenfolge der ausgewählten App, sodass sie wieder Ihren bevorzugten Sprachen folgt. Eine geöffnete App sieht die Änderung erst, nachdem Sie sie beendet und erneut geöffnet haben; Quorrel beendet sie nie für Sie.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -177,6 +189,34 @@
     <message>
         <source>OtherRegionButton</source>
         <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>App hinzufügen</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Wählen Sie eine App, die eigene Sprachen erhalten soll:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Klicken Sie auf „Aktualisieren“, um die Apps mit eigenen Sprachen anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Die Sprachen dieser App können nicht gelesen werden; Quorrel lässt sie unverändert.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Nur die ersten 1000 Einstellungsdomänen wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Keine App hat eigene Sprachen.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +536,66 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Die Apps, die statt der bevorzugten Sprachen eigene Sprachen verwenden. Wählen Sie eine aus, um ihre Sprachen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Sprachen der App</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>Die eigene Sprachreihenfolge der ausgewählten App. Ziehen Sie eine Sprache an eine andere Stelle oder wählen Sie sie aus und drücken Sie Alt+Pfeil nach oben oder Alt+Pfeil nach unten (auf dem Mac Wahl+Befehl+Pfeil nach oben und nach unten), um sie zu ändern.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>App hinzufügen</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Einer App aus dem Ordner „Programme“ eigene Sprachen geben, beginnend mit den bevorzugten Sprachen</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>App entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Die eigenen Sprachen der ausgewählten App entfernen; sie folgt dann den bevorzugten Sprachen</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Apps aktualisieren</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Erneut lesen, welche Apps eigene Sprachen haben</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Eine geöffnete App verwendet ihre neuen Sprachen, sobald sie erneut geöffnet wird.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,18 @@
         <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
         <translation>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -177,6 +189,34 @@
     <message>
         <source>OtherRegionButton</source>
         <translation>Choose</translation>
+    </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Add Application</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Choose an application to give languages of its own:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Click Refresh to list the applications that have languages of their own.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>This application&apos;s languages cannot be read; Quorrel leaves them as they are.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Only the first 1000 preference domains were read.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>No application has languages of its own.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +536,66 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Identifier</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Languages of the application</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Add Application</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Give an application from the Applications folder languages of its own, starting with the preferred languages</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Remove Application</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Remove the selected application&apos;s own languages; it then follows the preferred languages</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Refresh Applications</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Read again which applications have languages of their own</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>An application that is open uses its new languages once it is reopened.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,18 @@
         <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
         <translation>La línea de la parte inferior de la ventana indica qué fue de tu último cambio: un ajuste que el sistema muestra de forma distinta a como se estableció y, tras cambiar el primer idioma, que las apps lo mostrarán cuando se vuelvan a abrir. El menú &lt;b&gt;Ventana&lt;/b&gt; minimiza (Ctrl+M o ⌘M), amplía o cierra (Ctrl+W o ⌘W) la ventana de delante; Esc también cierra la ventana de preferencias.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Una app puede usar un orden de idiomas propio en lugar de tus idiomas preferidos. &lt;b&gt;Actualizar&lt;/b&gt; muestra las apps que tienen uno; selecciona una app para ver su orden, y arrastra un idioma o pulsa &lt;b&gt;Alt+Flecha arriba&lt;/b&gt; o &lt;b&gt;Alt+Flecha abajo&lt;/b&gt; para cambiarlo, como en la tabla de idiomas preferidos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Añadir…&lt;/b&gt; ofrece las apps de tus carpetas Aplicaciones; la que elijas empieza con tus idiomas preferidos. &lt;b&gt;Eliminar&lt;/b&gt; borra el orden propio de la app seleccionada, de modo que vuelve a seguir tus idiomas preferidos. Una app abierta solo ve el cambio después de cerrarla y volver a abrirla; Quorrel nunca la cierra por ti.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -177,6 +189,34 @@
     <message>
         <source>OtherRegionButton</source>
         <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Añadir app</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Elige una app a la que dar idiomas propios:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Haz clic en Actualizar para ver las apps que tienen idiomas propios.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Los idiomas de esta app no se pueden leer; Quorrel los deja como están.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Solo se leyeron los primeros 1000 dominios de preferencias.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Ninguna app tiene idiomas propios.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +536,66 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Las apps que usan idiomas propios en lugar de los idiomas preferidos. Selecciona una para ver sus idiomas.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Identificador</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Idiomas de la app</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>El orden de idiomas propio de la app seleccionada. Arrastra un idioma a otro lugar, o selecciónalo y pulsa Alt+Flecha arriba o Alt+Flecha abajo (Opción+Comando+Flecha arriba y abajo en un Mac), para cambiarlo.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Añadir app</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Dar idiomas propios a una app de la carpeta Aplicaciones, empezando por los idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Añadir…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Eliminar app</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Eliminar los idiomas propios de la app seleccionada; entonces sigue los idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Actualizar apps</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Volver a leer qué apps tienen idiomas propios</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Una app abierta usa sus nuevos idiomas cuando se vuelve a abrir.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,18 @@
         <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
         <translation>La ligne en bas de la fenêtre indique ce qu’il est advenu de votre dernière modification&#xa0;: un réglage que le système affiche autrement qu’il a été défini et, après un changement de la première langue, que les apps l’affichent une fois rouvertes. Le menu &lt;b&gt;Fenêtre&lt;/b&gt; place la fenêtre de premier plan dans le Dock (Ctrl+M ou ⌘M), la réduit/agrandit ou la ferme (Ctrl+W ou ⌘W)&#xa0;; Échap ferme aussi la fenêtre des préférences.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Une app peut utiliser son propre ordre de langues au lieu de vos langues préférées. &lt;b&gt;Actualiser&lt;/b&gt; affiche les apps qui en ont un ; sélectionnez une app pour voir son ordre, puis faites glisser une langue ou appuyez sur &lt;b&gt;Alt+Flèche haut&lt;/b&gt; ou &lt;b&gt;Alt+Flèche bas&lt;/b&gt; pour le modifier, comme dans le tableau des langues préférées.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Ajouter…&lt;/b&gt; propose les apps de vos dossiers Applications ; celle que vous choisissez commence avec vos langues préférées. &lt;b&gt;Supprimer&lt;/b&gt; efface l’ordre propre à l’app sélectionnée, qui suit alors de nouveau vos langues préférées. Une app ouverte ne voit le changement qu’après avoir été quittée et rouverte ; Quorrel ne la quitte jamais à votre place.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -177,6 +189,34 @@
     <message>
         <source>OtherRegionButton</source>
         <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Ajouter une app</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Choisissez une app à laquelle donner ses propres langues&#xa0;:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Cliquez sur Actualiser pour afficher les apps qui ont leurs propres langues.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Les langues de cette app ne peuvent pas être lues ; Quorrel les laisse telles quelles.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Seuls les 1000 premiers domaines de préférences ont été lus.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Aucune app n’a ses propres langues.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +536,66 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Les apps qui utilisent leurs propres langues au lieu des langues préférées. Sélectionnez-en une pour voir ses langues.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Langues de l’app</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>L’ordre des langues propre à l’app sélectionnée. Faites glisser une langue à un autre endroit, ou sélectionnez-la et appuyez sur Alt+Flèche haut ou Alt+Flèche bas (Option+Commande+Flèche haut et bas sur un Mac), pour le modifier.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Ajouter une app</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Donner à une app du dossier Applications ses propres langues, en commençant par les langues préférées</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Ajouter…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Supprimer l’app</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Supprimer les langues propres à l’app sélectionnée ; elle suit alors les langues préférées</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Actualiser les apps</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Relire quelles apps ont leurs propres langues</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Une app ouverte utilise ses nouvelles langues une fois rouverte.</translation>
     </message>
 </context>
 <context>

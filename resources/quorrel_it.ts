@@ -107,6 +107,18 @@
         <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
         <translation>La riga in fondo alla finestra indica che cosa è successo all’ultima modifica: un’impostazione che il sistema mostra diversamente da come è stata impostata e, dopo un cambio della prima lingua, che le app la mostrano dopo essere state riaperte. Il menu &lt;b&gt;Finestra&lt;/b&gt; contrae (Ctrl+M o ⌘M), ingrandisce o chiude (Ctrl+W o ⌘W) la finestra in primo piano; Esc chiude anche la finestra delle preferenze.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Un’app può usare un ordine di lingue proprio invece delle tue lingue preferite. &lt;b&gt;Aggiorna&lt;/b&gt; mostra le app che ne hanno uno; seleziona un’app per vederne l’ordine, e trascina una lingua o premi &lt;b&gt;Alt+Freccia su&lt;/b&gt; o &lt;b&gt;Alt+Freccia giù&lt;/b&gt; per cambiarlo, come nella tabella delle lingue preferite.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Aggiungi…&lt;/b&gt; propone le app delle tue cartelle Applicazioni; quella che scegli parte dalle tue lingue preferite. &lt;b&gt;Rimuovi&lt;/b&gt; elimina l’ordine proprio dell’app selezionata, che torna così a seguire le tue lingue preferite. Un’app aperta vede la modifica solo dopo che l’hai chiusa e riaperta; Quorrel non la chiude mai al posto tuo.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -177,6 +189,34 @@
     <message>
         <source>OtherRegionButton</source>
         <translation>Scegli</translation>
+    </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Aggiungi app</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Scegli un’app a cui dare lingue proprie:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Fai clic su Aggiorna per vedere le app che hanno lingue proprie.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Le lingue di questa app non possono essere lette; Quorrel le lascia come sono.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Sono stati letti solo i primi 1000 domini di preferenze.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Nessuna app ha lingue proprie.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +536,66 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Le app che usano lingue proprie invece delle lingue preferite. Selezionane una per vedere le sue lingue.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Identificatore</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Lingue dell’app</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>L’ordine delle lingue proprio dell’app selezionata. Trascina una lingua in un’altra posizione, oppure selezionala e premi Alt+Freccia su o Alt+Freccia giù (Opzione+Comando+Freccia su e giù su un Mac), per cambiarlo.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Aggiungi app</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Dai lingue proprie a un’app della cartella Applicazioni, partendo dalle lingue preferite</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Aggiungi…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Rimuovi app</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Rimuovi le lingue proprie dell’app selezionata; seguirà poi le lingue preferite</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Aggiorna app</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Rileggi quali app hanno lingue proprie</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Un’app aperta usa le nuove lingue dopo essere stata riaperta.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,18 @@
         <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
         <translation>ウインドウ下部の行には、最後の変更がどうなったかが表示されます。システムで設定とは異なる値が表示されている設定や、最初の言語を変更したあとは App をもう一度開くとその言語で表示されることなどです。&lt;b&gt;ウインドウ&lt;/b&gt;メニューでは、最前面のウインドウをしまう（Ctrl+M または ⌘M）、拡大/縮小する、または閉じる（Ctrl+W または ⌘W）ことができます。Esc キーでも環境設定ウインドウを閉じられます。</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>App は、優先する言語の代わりに独自の言語の順序を使うことができます。&lt;b&gt;更新&lt;/b&gt; で独自の順序を持つ App が表示されます。App を選択するとその順序が表示され、優先する言語の表と同じように、言語をドラッグするか &lt;b&gt;Alt+上矢印&lt;/b&gt; / &lt;b&gt;Alt+下矢印&lt;/b&gt; を押すと変更できます。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;追加…&lt;/b&gt; では「アプリケーション」フォルダの App が表示され、選んだ App は優先する言語から始まります。&lt;b&gt;削除&lt;/b&gt; を押すと選択した App 独自の順序が削除され、再び優先する言語に従います。開いている App は、終了して開き直すまで変更を反映しません。Quorrel が App を終了することはありません。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -177,6 +189,34 @@
     <message>
         <source>OtherRegionButton</source>
         <translation>選択</translation>
+    </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>App を追加</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>独自の言語を設定する App を選択してください:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>独自の言語を持つ App を表示するには「更新」をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>この App の言語は読み取れません。Quorrel は変更しません。</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>最初の 1000 個の環境設定ドメインだけを読み取りました。</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>独自の言語を持つ App はありません。</translation>
     </message>
 </context>
 <context>
@@ -496,6 +536,66 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>優先する言語の代わりに独自の言語を使う App です。選択するとその言語が表示されます。</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>識別子</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>App の言語</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>選択した App 独自の言語の順序です。言語を別の位置にドラッグするか、選択して Alt+上矢印 / Alt+下矢印（Mac では Option+Command+上矢印 / 下矢印）を押すと変更できます。</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>App を追加</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>「アプリケーション」フォルダの App に、優先する言語から始まる独自の言語を設定します</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>追加…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>App を削除</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>選択した App 独自の言語を削除します。その後は優先する言語に従います</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>App を更新</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>独自の言語を持つ App をもう一度読み取ります</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>開いている App は、開き直すと新しい言語を使います。</translation>
     </message>
 </context>
 <context>

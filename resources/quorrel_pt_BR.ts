@@ -107,6 +107,18 @@
         <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
         <translation>A linha na parte inferior da janela diz o que aconteceu com a última alteração: um ajuste que o sistema mostra de forma diferente de como foi definido e, depois de mudar o primeiro idioma, que os apps o mostram quando são reabertos. O menu &lt;b&gt;Janela&lt;/b&gt; minimiza (Ctrl+M ou ⌘M), amplia ou fecha (Ctrl+W ou ⌘W) a janela da frente; Esc também fecha a janela de preferências.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Um app pode usar uma ordem de idiomas própria em vez dos seus idiomas preferidos. &lt;b&gt;Atualizar&lt;/b&gt; mostra os apps que têm uma; selecione um app para ver sua ordem, e arraste um idioma ou pressione &lt;b&gt;Alt+Seta para Cima&lt;/b&gt; ou &lt;b&gt;Alt+Seta para Baixo&lt;/b&gt; para mudá-la, como na tabela de idiomas preferidos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Adicionar…&lt;/b&gt; oferece os apps das suas pastas Aplicativos; o que você escolher começa com os seus idiomas preferidos. &lt;b&gt;Remover&lt;/b&gt; apaga a ordem própria do app selecionado, que volta a seguir os seus idiomas preferidos. Um app aberto só vê a mudança depois que você o encerra e o abre de novo; o Quorrel nunca o encerra por você.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -177,6 +189,34 @@
     <message>
         <source>OtherRegionButton</source>
         <translation>Escolher</translation>
+    </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Adicionar App</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Escolha um app para ter idiomas próprios:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Clique em Atualizar para ver os apps que têm idiomas próprios.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Os idiomas deste app não podem ser lidos; o Quorrel os deixa como estão.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Somente os primeiros 1000 domínios de preferências foram lidos.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Nenhum app tem idiomas próprios.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +536,66 @@
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Os apps que usam idiomas próprios em vez dos idiomas preferidos. Selecione um para ver seus idiomas.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Identificador</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Idiomas do app</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>A ordem de idiomas própria do app selecionado. Arraste um idioma para outra posição, ou selecione-o e pressione Alt+Seta para Cima ou Alt+Seta para Baixo (Option+Command+Seta para Cima e para Baixo no Mac), para mudá-la.</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Adicionar App</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Dar idiomas próprios a um app da pasta Aplicativos, começando pelos idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Adicionar…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Remover App</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Remover os idiomas próprios do app selecionado; ele passa a seguir os idiomas preferidos</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Atualizar Apps</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Ler novamente quais apps têm idiomas próprios</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Um app aberto usa seus novos idiomas depois de ser reaberto.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,18 @@
         <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
         <translation>Строка внизу окна сообщает, что стало с последним изменением: настройка, которую система показывает не так, как она была задана, и, после смены первого языка, что приложения покажут его после повторного открытия. Меню &lt;b&gt;Окно&lt;/b&gt; сворачивает (Ctrl+M или ⌘M), изменяет масштаб или закрывает (Ctrl+W или ⌘W) переднее окно; Esc также закрывает окно настроек.</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Приложения</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>Приложение может использовать собственный порядок языков вместо ваших предпочитаемых языков. &lt;b&gt;Обновить&lt;/b&gt; показывает приложения, у которых он есть; выберите приложение, чтобы увидеть его порядок, и перетащите язык или нажмите &lt;b&gt;Alt+стрелка вверх&lt;/b&gt; или &lt;b&gt;Alt+стрелка вниз&lt;/b&gt;, чтобы изменить его, как в таблице предпочитаемых языков.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;Добавить…&lt;/b&gt; предлагает приложения из ваших папок «Программы»; выбранное начинает с ваших предпочитаемых языков. &lt;b&gt;Удалить&lt;/b&gt; стирает собственный порядок выбранного приложения, и оно снова следует вашим предпочитаемым языкам. Открытое приложение увидит изменение только после того, как вы завершите его и откроете снова; Quorrel никогда не завершает его за вас.</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -177,6 +189,34 @@
     <message>
         <source>OtherRegionButton</source>
         <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>Добавить приложение</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>Выберите приложение, которому нужны собственные языки:</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>Нажмите «Обновить», чтобы увидеть приложения с собственными языками.</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>Языки этого приложения не удаётся прочитать; Quorrel оставляет их без изменений.</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>Прочитаны только первые 1000 доменов настроек.</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>Ни у одного приложения нет собственных языков.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +536,66 @@
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Приложения</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>Приложения, которые используют собственные языки вместо предпочитаемых. Выберите одно, чтобы увидеть его языки.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Идентификатор</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>Языки приложения</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>Собственный порядок языков выбранного приложения. Чтобы изменить его, перетащите язык на другое место или выберите его и нажмите Alt+стрелка вверх или Alt+стрелка вниз (на Mac — Option+Command+стрелка вверх и вниз).</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>Добавить приложение</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>Задать приложению из папки «Программы» собственные языки, начиная с предпочитаемых</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Добавить…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>Удалить приложение</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>Удалить собственные языки выбранного приложения; после этого оно следует предпочитаемым языкам</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>Обновить приложения</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>Заново прочитать, у каких приложений есть собственные языки</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>Открытое приложение использует новые языки после повторного открытия.</translation>
     </message>
 </context>
 <context>

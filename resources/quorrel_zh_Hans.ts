@@ -107,6 +107,18 @@
         <source>The line at the bottom of the window says what became of your last change: a setting the system shows differently from how it was set, and, after the first language changed, that applications show it once they are reopened. The &lt;b&gt;Window&lt;/b&gt; menu minimizes (Ctrl+M or ⌘M), zooms or closes (Ctrl+W or ⌘W) the window in front; Esc closes the preferences window too.</source>
         <translation>窗口底部的一行会说明上一次更改的结果：系统显示的值与设置不同的设置，以及更改第一语言后，应用程序重新打开才会显示该语言。&lt;b&gt;窗口&lt;/b&gt;菜单可将最前面的窗口最小化（Ctrl+M 或 ⌘M）、缩放或关闭（Ctrl+W 或 ⌘W）；按 Esc 也可关闭偏好设置窗口。</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>An application can use a language order of its own instead of your preferred languages. &lt;b&gt;Refresh&lt;/b&gt; lists the applications that have one; select an application to see its order, and drag a language or press &lt;b&gt;Alt+Up&lt;/b&gt; or &lt;b&gt;Alt+Down&lt;/b&gt; to change it, as in the table of preferred languages.</source>
+        <translation>App 可以使用独立的语言顺序，而不使用你的首选语言。&lt;b&gt;刷新&lt;/b&gt; 会列出拥有独立顺序的 App；选择一个 App 以查看其顺序，然后像在首选语言表中一样，拖移语言或按 &lt;b&gt;Alt+上箭头&lt;/b&gt; 或 &lt;b&gt;Alt+下箭头&lt;/b&gt; 来更改。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add…&lt;/b&gt; offers the applications in your Applications folders; the one you choose starts with your preferred languages. &lt;b&gt;Remove&lt;/b&gt; deletes the selected application&apos;s own order, so that it follows your preferred languages again. An application that is open sees the change only after you quit and reopen it; Quorrel never quits it for you.</source>
+        <translation>&lt;b&gt;添加…&lt;/b&gt; 会列出“应用程序”文件夹中的 App；所选的 App 初始为你的首选语言。&lt;b&gt;移除&lt;/b&gt; 会删除所选 App 的独立顺序，使其重新遵循你的首选语言。已打开的 App 需要退出并重新打开后才会看到更改；Quorrel 绝不会替你退出它。</translation>
+    </message>
 </context>
 <context>
     <name>Localizable</name>
@@ -177,6 +189,34 @@
     <message>
         <source>OtherRegionButton</source>
         <translation>选择</translation>
+    </message>
+    <message>
+        <source>AddApplicationTitle</source>
+        <translation>添加 App</translation>
+    </message>
+    <message>
+        <source>AddApplicationPrompt</source>
+        <translation>选择一个要使用独立语言的 App：</translation>
+    </message>
+    <message>
+        <source>AddApplicationButton</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>ApplicationsNotListed</source>
+        <translation>点按“刷新”以列出拥有独立语言的 App。</translation>
+    </message>
+    <message>
+        <source>ApplicationLanguagesOdd</source>
+        <translation>无法读取此 App 的语言；Quorrel 不会更改它们。</translation>
+    </message>
+    <message>
+        <source>ApplicationsCut</source>
+        <translation>仅读取了前 1000 个偏好设置域。</translation>
+    </message>
+    <message>
+        <source>ApplicationsNone</source>
+        <translation>没有 App 拥有独立语言。</translation>
     </message>
 </context>
 <context>
@@ -496,6 +536,66 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>The applications that use languages of their own instead of the preferred languages. Select one to see its languages.</source>
+        <translation>使用独立语言而非首选语言的 App。选择一个以查看其语言。</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>标识符</translation>
+    </message>
+    <message>
+        <source>Languages of the application</source>
+        <translation>App 的语言</translation>
+    </message>
+    <message>
+        <source>The selected application&apos;s own language order. Drag a language to another place, or select it and press Alt+Up or Alt+Down (Option+Command+Up and Down on a Mac), to change it.</source>
+        <translation>所选 App 的独立语言顺序。将语言拖到其他位置，或选中它后按 Alt+上箭头或 Alt+下箭头（在 Mac 上按 Option+Command+上箭头或下箭头）可更改顺序。</translation>
+    </message>
+    <message>
+        <source>Add Application</source>
+        <translation>添加 App</translation>
+    </message>
+    <message>
+        <source>Give an application from the Applications folder languages of its own, starting with the preferred languages</source>
+        <translation>为“应用程序”文件夹中的 App 设置独立语言，初始为首选语言</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>添加…</translation>
+    </message>
+    <message>
+        <source>Remove Application</source>
+        <translation>移除 App</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s own languages; it then follows the preferred languages</source>
+        <translation>移除所选 App 的独立语言；之后它将遵循首选语言</translation>
+    </message>
+    <message>
+        <source>Refresh Applications</source>
+        <translation>刷新 App</translation>
+    </message>
+    <message>
+        <source>Read again which applications have languages of their own</source>
+        <translation>重新读取哪些 App 拥有独立语言</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>An application that is open uses its new languages once it is reopened.</source>
+        <translation>已打开的 App 重新打开后才会使用新的语言。</translation>
     </message>
 </context>
 <context>

@@ -98,7 +98,9 @@ TEST_F(Accessibility, EveryControlHasANameAndADescriptionAndTheTablesAnnounceThe
     for (const char* expected : {"Preferred languages", "Add Language…", "Regions", "Other Region…",
                                  "First saved combination", "Previous saved combination", "en_US,de", "Next saved combination", "Last saved combination", "Save Current Region",
                                  "Remove", "de", "Show Hidden Files", "Hide Hidden Files", "Restart Finder",
-                                 "Restart Dock", "Clear Help Caches", "Close",
+                                 "Restart Dock", "Clear Help Caches", "Close", "Applications",
+                                 "Languages of the application", "Add Application", "Remove Application",
+                                 "Refresh Applications",
                                  "Keep the window open while Quorrel is in the background"})
         EXPECT_TRUE(controls.contains(QString::fromUtf8(expected))) << expected << " not among " << controls.join(", ").toStdString();
 
@@ -114,7 +116,7 @@ TEST_F(Accessibility, EveryControlHasANameAndADescriptionAndTheTablesAnnounceThe
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
         EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << widget->objectName().toStdString();
     }
-    EXPECT_EQ(checked, 20) << "every control of both windows";
+    EXPECT_EQ(checked, 25) << "every control of both windows";
 
     QStringList cells;
     for (const AccessibleObject& object : tree)
@@ -132,12 +134,13 @@ TEST_F(Accessibility, TabGoesThroughTheControlsInReadingOrder)
     d.outlets.languagesTable->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == d.outlets.languagesTable; }, 5000));
     QStringList order;
-    for (int i = 0; i < 18; ++i) {
+    for (int i = 0; i < 22; ++i) {
         order.append(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("<none>"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    // "−" is left out while no language is selected: it is disabled then.
-    EXPECT_EQ(order, (QStringList{"languagesTable", "addLanguage", "regionsTable", "otherRegion", "firstLocaleButton", "previousLocaleButton",
+    // "−" and Remove Application are left out while nothing is selected: they are disabled then.
+    EXPECT_EQ(order, (QStringList{"languagesTable", "addLanguage", "regionsTable", "otherRegion", "applicationsTable",
+                                  "applicationLanguagesTable", "addApplication", "listApplications", "firstLocaleButton", "previousLocaleButton",
                                   "preferredLocalesMenu", "nextLocaleButton", "lastLocaleButton", "addPreferredLocale",
                                   "removePreferredLocale", "fallbackLanguagesMenu", "showFiles", "hideFiles",
                                   "restartFinder", "restartDock", "clearAHVCaches", "languagesTable"}));

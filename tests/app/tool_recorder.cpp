@@ -2,7 +2,8 @@
 // named by QUORREL_TEST_LOG in one write, then behaves as the test arranged:
 //  - as "defaults", runs the real `defaults` stand-in named by QUORREL_TEST_DEFAULTS, unless the
 //    tool root holds a file "defaults-stall": then it prints that file and hangs with stdout open,
-//    like a tool stuck halfway through its answer;
+//    like a tool stuck halfway through its answer; when it holds "defaults-domains", `defaults
+//    domains` prints that file instead of the real list;
 //  - as "ps", prints the file "ps-output" of the tool root ($QUORREL_TOOL_ROOT), if any; when the
 //    tool root holds "ps-stall", prints that instead and hangs with stdout open;
 //  - anything else (kill, rm, killall) does nothing at all.
@@ -61,6 +62,10 @@ int main(int argc, char** argv)
         if (access(inToolRoot("defaults-stall").c_str(), F_OK) == 0) {
             copyFile(inToolRoot("defaults-stall"));
             sleep(30);
+            return 0;
+        }
+        if (argc == 2 && std::strcmp(argv[1], "domains") == 0 && access(inToolRoot("defaults-domains").c_str(), F_OK) == 0) {
+            copyFile(inToolRoot("defaults-domains"));
             return 0;
         }
         const char* real = std::getenv("QUORREL_TEST_DEFAULTS");

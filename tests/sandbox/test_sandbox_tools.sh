@@ -69,6 +69,21 @@ check "there are help caches to clear" \
     test -d "$home/Library/Caches/com.apple.helpui" -a -d "$home/Library/Caches/com.apple.helpd" \
     -a -f "$home/Library/Preferences/com.apple.help.plist" -a -f "$home/Library/Preferences/com.apple.helpviewer.plist"
 
+check "stand-in applications carry their bundle identifiers" \
+    equals "$(for app in Safari TextEdit Firefox; do
+        HOME=$home "$root/usr/bin/defaults" read "$home/Applications/$app.app/Contents/Info" CFBundleIdentifier
+    done | tr '\n' ' ')" "com.apple.Safari com.apple.TextEdit org.mozilla.firefox "
+check "and one has languages of its own" \
+    equals "$(HOME=$home "$root/usr/bin/defaults" read com.apple.TextEdit AppleLanguages | tr -d '\n ')" '("fr-FR","en-GB")'
+# A bundle the user changed or removed is left as it is at the next run; a missing one comes back.
+HOME=$home "$root/usr/bin/defaults" write "$home/Applications/Safari.app/Contents/Info" CFBundleIdentifier com.example.Changed
+rm -rf "$home/Applications/TextEdit.app"
+"$ctl" install "$sandbox" "$defaults" "$sandbox_rm"
+check "install keeps a changed application and lays out a missing one" \
+    equals "$(for app in Safari TextEdit; do
+        HOME=$home "$root/usr/bin/defaults" read "$home/Applications/$app.app/Contents/Info" CFBundleIdentifier
+    done | tr '\n' ' ')" "com.example.Changed com.apple.TextEdit "
+
 # --- ps -------------------------------------------------------------------------------------
 sleep 30 &
 outsider=$!

@@ -32,6 +32,9 @@ int main(int argc, char** argv)
     std::unique_ptr<QuorrelAppDelegate> delegate = loadMainInterface();
     Application application(app, delegate.get());
     QWidget* window = delegate->window().widget();
+    // The applications area as the user sees it after Refresh, with the first one selected.
+    delegate->listApplications(nullptr);
+    delegate->outlets.applications.applicationsTable->selectRowIndexes({0}, false);
     window->show();
     // Wrapped labels settle their heights over a few layout passes (each resize asks for another).
     for (int pass = 0; pass < 10; ++pass)
