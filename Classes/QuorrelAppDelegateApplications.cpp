@@ -70,6 +70,16 @@ bool QuorrelAppDelegate::setApplicationLanguages(const QString& domain, const st
     }
     // Awaited, so that the read that follows sees what the tool made of it.
     (void)MyRunUsrCommands::runUsrBinAndRead(arguments, kDefaults);
+    // Undo puts back the order last read, or no order of its own; an odd value is never put back.
+    SystemValue before = SystemValue::absent();
+    for (const ApplicationEntry& entry : std::as_const(applications)) {
+        if (entry.domain != domain)
+            continue;
+        before = entry.languages.kind == LanguagesRead::Kind::Order ? SystemValue::array(entry.languages.languages)
+                 : entry.languages.kind == LanguagesRead::Kind::Absent ? SystemValue::absent()
+                                                                        : SystemValue();
+    }
+    recordSystemChange(domain, kAppleLanguages, before, languages ? SystemValue::array(*languages) : SystemValue::absent());
     return true;
 }
 
@@ -176,6 +186,8 @@ void QuorrelAppDelegate::rereadApplication(const QString& domain)
     }
     if (index >= 0)
         applications[index].languages = read;
+    else // back through Undo after its removal
+        applications.append({nameOfDomain(domain), domain, read});
     showApplications(domain);
 }
 

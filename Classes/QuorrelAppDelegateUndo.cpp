@@ -46,6 +46,13 @@ void QuorrelAppDelegate::startSystemWrite(const QString& domain, const QString& 
     const QStringList arguments = value.writeArguments(domain, key);
     if (arguments.isEmpty())
         return;
+    if (domain != kGlobalDomain) {
+        // An application's own languages: awaited and read again, as the area does after a change;
+        // the refresh that follows an undo does not read them.
+        (void)MyRunUsrCommands::runUsrBinAndRead(arguments, kDefaults);
+        rereadApplication(domain);
+        return;
+    }
     MyRunUsrCommands::runUsrBin(arguments, kDefaults);
     noteWrite(domain, key, value, previous);
 }

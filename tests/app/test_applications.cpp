@@ -281,6 +281,40 @@ TEST_F(Applications, RemovingDeletesTheSelectedApplicationsLanguagesAndNothingEl
     EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    en,\n    de,\n    fr\n)\n");
 }
 
+// An application's order and its removal come back with Undo, each after the value is read again,
+// and the area shows the application as it is then.
+TEST_F(Applications, UndoPutsAnApplicationsOrderBackAndBringsARemovedOneBack)
+{
+    QuorrelAppDelegate& d = start();
+    refresh();
+    selectApplication("com.apple.TextEdit");
+    TableView* table = d.outlets.applications.applicationLanguagesTable;
+    table->setFocus();
+    table->selectRowIndexes({0}, false);
+    QTest::keyClick(table, Qt::Key_Down, kMoveModifiers);
+    (void)settledCalls();
+    ASSERT_TRUE(d.outlets.undoAction->isEnabled());
+    clearCalls();
+    d.outlets.undoAction->trigger();
+    QList<ToolCall> undone = settledCalls();
+    ASSERT_FALSE(undone.isEmpty());
+    EXPECT_EQ(undone.first(), readOf("com.apple.TextEdit")) << "the value is read again first";
+    EXPECT_TRUE(undone.contains(call("defaults", {"write", "com.apple.TextEdit", "AppleLanguages", "(fr-FR,en-GB,zh-Hans-CN)"})));
+    EXPECT_EQ(readDefault("com.apple.TextEdit", "AppleLanguages"), "(\n    \"fr-FR\",\n    \"en-GB\",\n    \"zh-Hans-CN\"\n)\n");
+    EXPECT_EQ(shownOrder(), (QStringList{"fr-FR", "en-GB", "zh-Hans-CN"}));
+
+    selectApplication("org.mozilla.firefox");
+    QTest::mouseClick(d.outlets.applications.removeApplication.widget(), Qt::LeftButton);
+    (void)settledCalls();
+    ASSERT_TRUE(readDefault("org.mozilla.firefox", "AppleLanguages").isEmpty());
+    d.outlets.undoAction->trigger();
+    (void)settledCalls();
+    EXPECT_EQ(readDefault("org.mozilla.firefox", "AppleLanguages"), "(\n    en,\n    de\n)\n");
+    EXPECT_EQ(cells(d.outlets.applications.applicationsTable),
+              (QStringList{"TextEdit | com.apple.TextEdit", "firefox | org.mozilla.firefox"}));
+    EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    en,\n    de,\n    fr\n)\n") << "the system's order is not touched";
+}
+
 TEST_F(Applications, AnOddValueIsShownAsSuchAndNeverWrittenBack)
 {
     writeDomain({"write", "com.example.Single", "AppleLanguages", "en"});

@@ -154,6 +154,15 @@ TEST_F(LanguageEdits, RemovingTheSelectedLanguagesIsOneWriteLikeADrop)
     EXPECT_TRUE(table->selectedRowIndexes().empty());
     EXPECT_FALSE(d.outlets.removeLanguage.isEnabled());
 
+    // Removed languages come back with Undo, as a drop's order does.
+    ASSERT_TRUE(d.outlets.undoAction->isEnabled());
+    d.outlets.undoAction->trigger();
+    (void)settledCalls();
+    EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    en,\n    de,\n    fr,\n    ja\n)\n");
+    d.outlets.redoAction->trigger();
+    (void)settledCalls();
+    EXPECT_EQ(cells(table), (QStringList{"English | en", "French | fr"}));
+
     // The Delete key in the table is the same "−".
     clearCalls();
     table->setFocus();
