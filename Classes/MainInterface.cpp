@@ -76,6 +76,7 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     keepWrappedLabelsWhole(window.get());
     hint_labels::keepReadable(ui.languagesHint);
     hint_labels::keepReadable(ui.regionsHint);
+    hint_labels::keepReadable(ui.applicationsHint);
 
     MainWindowOutlets outlets;
     outlets.window = Window(window.get());

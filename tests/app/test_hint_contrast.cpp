@@ -41,7 +41,7 @@ TEST_F(HintContrast, TheGreyHintsReachFourAndAHalfToOneInLightAndDarkPalettes)
         QWidget* window = d.window().widget();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        for (const char* name : {"languagesHint", "regionsHint"}) {
+        for (const char* name : {"languagesHint", "regionsHint", "applicationsHint"}) {
             SCOPED_TRACE(name);
             const QLabel* hint = window->findChild<QLabel*>(QString::fromLatin1(name));
             ASSERT_TRUE(hint);
