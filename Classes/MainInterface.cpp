@@ -65,21 +65,11 @@ private:
     std::function<void()> action_;
 };
 
-} // namespace
-
-std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
+// The outlets the controller works with, from the window built from its layout.
+MainWindowOutlets outletsOf(Ui::MainWindow& ui, QMainWindow* window)
 {
-    auto window = std::make_unique<QMainWindow>();
-    Ui::MainWindow ui;
-    ui.setupUi(window.get());
-    noteMissingTools(ui);
-    keepWrappedLabelsWhole(window.get());
-    hint_labels::keepReadable(ui.languagesHint);
-    hint_labels::keepReadable(ui.regionsHint);
-    hint_labels::keepReadable(ui.applicationsHint);
-
     MainWindowOutlets outlets;
-    outlets.window = Window(window.get());
+    outlets.window = Window(window);
     outlets.languagesTable = ui.languagesTable;
     outlets.languageName = ui.languagesTable->tableColumns().value(0);
     outlets.languageISO = ui.languagesTable->tableColumns().value(1);
@@ -121,9 +111,12 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     ui.actionRedo->setShortcuts(QKeySequence::Redo);
     ui.actionClose->setShortcuts(QKeySequence::Close);
     ui.actionHelp->setShortcuts(QKeySequence::HelpContents);
+    return outlets;
+}
 
-    auto delegate = std::make_unique<QuorrelAppDelegate>(outlets);
-    QuorrelAppDelegate* d = delegate.get();
+// The buttons, tables and pop-ups to the controller's actions.
+void connectControls(Ui::MainWindow& ui, QuorrelAppDelegate* d)
+{
     auto action = [d](QAbstractButton* button, void (QuorrelAppDelegate::*handler)(QObject*)) {
         QObject::connect(button, &QAbstractButton::clicked, d, [d, button, handler] { (d->*handler)(button); });
     };
@@ -159,6 +152,11 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     // The preview follows the region table's selection, by mouse or keyboard.
     QObject::connect(ui.regionsTable->selectionModel(), &QItemSelectionModel::selectionChanged, d,
                      [d] { d->updateRegionPreview(); });
+}
+
+// The menus: Preferences (Settings on today's macOS), Help, Undo and Redo, the Window menu, Quit.
+void connectMenus(Ui::MainWindow& ui, QuorrelAppDelegate* d, QMainWindow* window)
+{
     if (MyOSVersion::namesPreferencesSettings())
         ui.actionPreferences->setText(QCoreApplication::translate("MainWindow", "Settings…"));
     QObject::connect(ui.actionPreferences, &QAction::triggered, d, [d, a = ui.actionPreferences] { d->showPreferences(a); });
@@ -167,7 +165,7 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     QObject::connect(ui.actionRedo, &QAction::triggered, d, [d, a = ui.actionRedo] { d->redo(a); });
     // The Window menu acts on the window in front, as on a Mac; its shortcuts reach it from the
     // main window, and the preferences window has its own.
-    auto frontWindow = [main = window.get()] {
+    auto frontWindow = [main = window] {
         QWidget* active = QApplication::activeWindow();
         return active ? active : main;
     };
@@ -178,6 +176,24 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     });
     QObject::connect(ui.actionClose, &QAction::triggered, d, [frontWindow] { frontWindow()->close(); });
     QObject::connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+} // namespace
+
+std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
+{
+    auto window = std::make_unique<QMainWindow>();
+    Ui::MainWindow ui;
+    ui.setupUi(window.get());
+    noteMissingTools(ui);
+    keepWrappedLabelsWhole(window.get());
+    hint_labels::keepReadable(ui.languagesHint);
+    hint_labels::keepReadable(ui.regionsHint);
+    hint_labels::keepReadable(ui.applicationsHint);
+
+    auto delegate = std::make_unique<QuorrelAppDelegate>(outletsOf(ui, window.get()));
+    connectControls(ui, delegate.get());
+    connectMenus(ui, delegate.get(), window.get());
 
     delegate->takeOwnershipOfWindow(std::move(window));
     delegate->awakeFromNib();
