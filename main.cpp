@@ -1,6 +1,6 @@
-#include "platform/Application.h"
 #include "Classes/MainInterface.h"
 #include "Classes/QuorrelAppDelegate.h"
+#include "platform/Application.h"
 
 #include <QApplication>
 

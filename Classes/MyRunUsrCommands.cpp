@@ -1,7 +1,7 @@
 #include "MyRunUsrCommands.h"
 
-#include "platform/process/ChildProcess.h"
 #include "platform/LiveWait.h"
+#include "platform/process/ChildProcess.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -48,7 +48,7 @@ void reapAndReschedule()
         return;
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread())
-        return; // no event loop to use: the next call reaps instead
+        return;                    // no event loop to use: the next call reaps instead
     static QPointer<QTimer> timer; // owned by the application, gone with it
     if (!timer) {
         timer = new QTimer(app);
@@ -66,8 +66,7 @@ std::optional<QString> MyRunUsrCommands::runUsrBinAndRead(const QStringList& arg
                                                           child_process::ReadEnd* end, int* exitStatus)
 {
     // The window keeps painting while a slow tool answers (see LiveWait.h).
-    const child_process::ReadResult result
-        = child_process::runAndRead(toolPath(path), toolArguments(arguments), readLimits(), [] { live_wait::turn(); });
+    const child_process::ReadResult result = child_process::runAndRead(toolPath(path), toolArguments(arguments), readLimits(), [] { live_wait::turn(); });
     if (end)
         *end = result.end;
     if (exitStatus)

@@ -1,7 +1,7 @@
 #include "MyTableViewDataSource.h"
 
-#include "platform/AssertionHandler.h"
 #include "MoveArray.h"
+#include "platform/AssertionHandler.h"
 #include "platform/NotificationCenter.h"
 
 SharedRows MyTableData::storedData() const

@@ -2,9 +2,9 @@
 #include "QuorrelAppDelegate.h"
 
 #include "DefaultKeys.h"
+#include "PreferencesWindowController.h"
 #include "platform/Locale.h"
 #include "platform/LocaleIdentifier.h"
-#include "PreferencesWindowController.h"
 #include "platform/host/UserDefaults.h"
 
 #include <QUndoStack>

@@ -1,14 +1,14 @@
 #pragma once
-#include "platform/Application.h"
-#include "platform/Controls.h"
+#include "ApplicationLanguages.h"
 #include "MyTableViewDataSource.h"
 #include "SystemValue.h"
+#include "platform/Application.h"
+#include "platform/Controls.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PopUpButton.h"
 #include "platform/ProgressIndicator.h"
 #include "platform/TableView.h"
 #include "platform/Timer.h"
-#include "ApplicationLanguages.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -55,9 +55,9 @@ struct ApplicationsOutlets {
 struct MainWindowOutlets {
     Window window;
     TableView* languagesTable = nullptr; // tag 10
-    TableColumn languageName;             // identifier "languagename"
-    TableColumn languageISO;              // identifier "isodesignator"
-    TableView* regionsTable = nullptr;    // tag 20, one column without identifier
+    TableColumn languageName;            // identifier "languagename"
+    TableColumn languageISO;             // identifier "isodesignator"
+    TableView* regionsTable = nullptr;   // tag 20, one column without identifier
     PopUpButton* preferredLocalesMenu = nullptr;
     Button addPreferredLocale;
     Button removePreferredLocale;
@@ -69,12 +69,12 @@ struct MainWindowOutlets {
     Button restartFinder;
     Button clearAHVCaches;
     RegionPreviewOutlets regionPreview;
-    Button addLanguage;    // "+" under the language table
-    Button removeLanguage; // "−" under the language table
-    Button otherRegion;    // "Other Region…" beside the region table
+    Button addLanguage;            // "+" under the language table
+    Button removeLanguage;         // "−" under the language table
+    Button otherRegion;            // "Other Region…" beside the region table
     QAction* undoAction = nullptr; // Edit menu
     QAction* redoAction = nullptr;
-    QLabel* statusLine = nullptr;  // what became of the last change, when the window has something to say
+    QLabel* statusLine = nullptr; // what became of the last change, when the window has something to say
     ApplicationsOutlets applications;
 };
 
@@ -182,12 +182,12 @@ public:
 
     // Adding and removing preferred languages, and any region. Each change goes through the
     // shared rows and the notification a drop posts.
-    void addLanguage(QObject* sender);            // opens the language chooser
+    void addLanguage(QObject* sender);                     // opens the language chooser
     void askWhereToAddLanguage(const QString& identifier); // first or last
     void insertLanguage(const QString& identifier, bool asPrimary);
-    void removeLanguages(QObject* sender);        // the selected rows, never the last one
-    void chooseOtherRegion(QObject* sender);      // opens the region chooser
-    void setRegion(const QString& regionCode);    // the first language with that region
+    void removeLanguages(QObject* sender);     // the selected rows, never the last one
+    void chooseOtherRegion(QObject* sender);   // opens the region chooser
+    void setRegion(const QString& regionCode); // the first language with that region
     void updateLanguageEditButtons();
     // Applications with languages of their own. Every read of an application's "AppleLanguages"
     // goes through applicationLanguages, every write and removal through setApplicationLanguages.

@@ -13,9 +13,9 @@
 #include "QuorrelAppDelegate.h"
 
 #include "ApplicationChooser.h"
-#include "platform/Bundle.h"
 #include "LocaleRow.h"
 #include "MyRunUsrCommands.h"
+#include "platform/Bundle.h"
 
 #include <QDir>
 #include <QLabel>
@@ -76,8 +76,8 @@ bool QuorrelAppDelegate::setApplicationLanguages(const QString& domain, const st
         if (entry.domain != domain)
             continue;
         before = entry.languages.kind == LanguagesRead::Kind::Order ? SystemValue::array(entry.languages.languages)
-                 : entry.languages.kind == LanguagesRead::Kind::Absent ? SystemValue::absent()
-                                                                        : SystemValue();
+            : entry.languages.kind == LanguagesRead::Kind::Absent   ? SystemValue::absent()
+                                                                    : SystemValue();
     }
     recordSystemChange(domain, kAppleLanguages, before, languages ? SystemValue::array(*languages) : SystemValue::absent());
     return true;

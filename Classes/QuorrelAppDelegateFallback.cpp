@@ -1,8 +1,8 @@
 // The fallback language of the selected saved combination.
 #include "QuorrelAppDelegate.h"
 
-#include "platform/Bundle.h"
 #include "DefaultKeys.h"
+#include "platform/Bundle.h"
 #include "platform/LocaleIdentifier.h"
 #include "platform/host/UserDefaults.h"
 

@@ -32,8 +32,7 @@ struct Listing {
 Listing processListing()
 {
     child_process::ReadEnd end = child_process::ReadEnd::EndOfFile;
-    const std::optional<QString> listing
-        = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("-ax")}, QStringLiteral("/bin/ps"), &end);
+    const std::optional<QString> listing = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("-ax")}, QStringLiteral("/bin/ps"), &end);
     return {listing ? listing->split(QLatin1Char('\n')) : QStringList(), end == child_process::ReadEnd::TimeLimit};
 }
 

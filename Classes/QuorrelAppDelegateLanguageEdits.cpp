@@ -2,11 +2,11 @@
 // notification and refresh as a drop in the table.
 #include "QuorrelAppDelegate.h"
 
-#include "platform/Bundle.h"
 #include "LanguageChoices.h"
+#include "LocaleRow.h"
+#include "platform/Bundle.h"
 #include "platform/Locale.h"
 #include "platform/LocaleIdentifier.h"
-#include "LocaleRow.h"
 #include "platform/SearchableListDialog.h"
 
 #include <QMessageBox>

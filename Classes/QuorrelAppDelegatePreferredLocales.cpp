@@ -7,7 +7,10 @@
 #include "platform/host/UserDefaults.h"
 
 // The "tag" of each of the four step buttons beside the saved combinations (MainWindow.ui).
-enum LocaleStepTag { kFirstLocaleTag = 0, kPreviousLocaleTag = 1, kNextLocaleTag = 2, kLastLocaleTag = 3 };
+enum LocaleStepTag { kFirstLocaleTag = 0,
+                     kPreviousLocaleTag = 1,
+                     kNextLocaleTag = 2,
+                     kLastLocaleTag = 3 };
 
 #include <QCoreApplication>
 
@@ -147,11 +150,20 @@ void QuorrelAppDelegate::selectLocale(QObject* sender)
     const int selected = menu->indexOfSelectedItem();
     int target = 0;
     switch (tagOf(sender)) {
-    case kFirstLocaleTag: target = 0; break;
-    case kPreviousLocaleTag: target = qMax(selected - 1, 0); break;
-    case kNextLocaleTag: target = qMin(selected + 1, n - 1); break;
-    case kLastLocaleTag: target = qMax(n - 1, 0); break;
-    default: return;
+    case kFirstLocaleTag:
+        target = 0;
+        break;
+    case kPreviousLocaleTag:
+        target = qMax(selected - 1, 0);
+        break;
+    case kNextLocaleTag:
+        target = qMin(selected + 1, n - 1);
+        break;
+    case kLastLocaleTag:
+        target = qMax(n - 1, 0);
+        break;
+    default:
+        return;
     }
     // An empty menu has no entry to step to.
     if (n == 0 || target == selected)

@@ -1,9 +1,9 @@
 // Reading and writing the system's language order ("AppleLanguages") and region ("AppleLocale").
 #include "QuorrelAppDelegate.h"
 
-#include "platform/LocaleIdentifier.h"
 #include "LocaleRow.h"
 #include "MyRunUsrCommands.h"
+#include "platform/LocaleIdentifier.h"
 #include "platform/host/SystemVersion.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 // The rows of the language table and the region table, with names from the platform's locales.
 #include "QuorrelAppDelegate.h"
 
+#include "LocaleRow.h"
 #include "platform/Locale.h"
 #include "platform/LocaleIdentifier.h"
-#include "LocaleRow.h"
 
 #include <QHash>
 

@@ -23,8 +23,7 @@ static QString readKey(const QString& domain, const QString& key)
 std::optional<QString> QuorrelAppDelegate::readDefaults(const QString& domain, const QString& key)
 {
     int exitStatus = -1;
-    const std::optional<QString> output
-        = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("read"), domain, key}, kDefaults, nullptr, &exitStatus);
+    const std::optional<QString> output = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("read"), domain, key}, kDefaults, nullptr, &exitStatus);
     lastReads_.insert(readKey(domain, key), {SystemValue::fromRead(output, exitStatus), ++readSerial_});
     return output;
 }
@@ -62,8 +61,8 @@ void QuorrelAppDelegate::noteWrite(const QString& domain, const QString& key, co
 {
     // The primary language is what applications show; they take it when they are reopened.
     const bool primaryChanged = domain == kGlobalDomain && key == kAppleLanguages
-                                && value.kind() == SystemValue::Kind::Array && previous.kind() == SystemValue::Kind::Array
-                                && value.items().value(0) != previous.items().value(0);
+        && value.kind() == SystemValue::Kind::Array && previous.kind() == SystemValue::Kind::Array
+        && value.items().value(0) != previous.items().value(0);
     writtenValues_.append({domain, key, value, readSerial_, primaryChanged});
 }
 

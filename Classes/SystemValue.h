@@ -9,7 +9,10 @@
 // something this program does not take apart, is unknown: it is never written back.
 class SystemValue {
 public:
-    enum class Kind { Unknown, Absent, Text, Array };
+    enum class Kind { Unknown,
+                      Absent,
+                      Text,
+                      Array };
 
     SystemValue() = default;
     static SystemValue absent();

@@ -4,9 +4,9 @@
 // `ps -ax` listing; not part of the test suite. Figures meant as goals are ratios of two costs
 // measured in turns in one run, so that a busy machine slows both alike.
 #include "Classes/MainInterface.h"
-#include "tests/support/ProcessStats.h"
 #include "Classes/MyRunUsrCommands.h"
 #include "Classes/QuorrelAppDelegate.h"
+#include "tests/support/ProcessStats.h"
 
 #include "platform/Locale.h"
 #include "plist/PlistStore.h"

@@ -5,8 +5,8 @@
 //   bench_runner --benchmark_filter='Echo'        one read of a trivial tool, ours against a bare
 //                                                 posix_spawn + pipe + read, also in turns (a ratio)
 //   bench_runner --benchmark_filter=Soak          20,000 reads with resources before and after
-#include "platform/process/ChildProcess.h"
 #include "Classes/MyRunUsrCommands.h"
+#include "platform/process/ChildProcess.h"
 #include "tests/support/Pipes.h"
 #include "tests/support/ProcessStats.h"
 

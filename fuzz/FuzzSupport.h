@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition, what)                                                                          \
-    do {                                                                                                     \
-        if (!(condition)) {                                                                                  \
-            std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", what, __FILE__, __LINE__);               \
-            std::abort();                                                                                    \
-        }                                                                                                    \
+#define FUZZ_CHECK(condition, what)                                                            \
+    do {                                                                                       \
+        if (!(condition)) {                                                                    \
+            std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", what, __FILE__, __LINE__); \
+            std::abort();                                                                      \
+        }                                                                                      \
     } while (0)

@@ -1,7 +1,7 @@
 // The printer of `defaults read`: load, then print. What prints must print the same after the
 // store has written the file back, or a write would have changed a value.
-#include "tools/defaults/Describe.h"
 #include "FuzzSupport.h"
+#include "tools/defaults/Describe.h"
 
 #include "plist/PlistStore.h"
 

@@ -3,8 +3,8 @@
 // as the store writes it, loads again holding exactly the values it held.
 #include "FuzzSupport.h"
 
-#include "plist/PlistStore.h"
 #include "platform/host/PlistVariant.h"
+#include "plist/PlistStore.h"
 
 #include <QVariant>
 

@@ -4,9 +4,9 @@
 
 #include <unicode/calendar.h>
 #include <unicode/datefmt.h>
+#include <unicode/numfmt.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
-#include <unicode/numfmt.h>
 #include <unicode/ulocdata.h>
 
 #include <memory>
@@ -80,9 +80,15 @@ std::optional<RegionFormats> RegionFormats::of(const QString& identifier, const 
 
     status = U_ZERO_ERROR;
     switch (ulocdata_getMeasurementSystem(id.constData(), &status)) {
-    case UMS_US: formats.measurement = Measurement::US; break;
-    case UMS_UK: formats.measurement = Measurement::UK; break;
-    default: formats.measurement = Measurement::Metric; break;
+    case UMS_US:
+        formats.measurement = Measurement::US;
+        break;
+    case UMS_UK:
+        formats.measurement = Measurement::UK;
+        break;
+    default:
+        formats.measurement = Measurement::Metric;
+        break;
     }
     return formats;
 }

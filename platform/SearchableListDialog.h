@@ -14,10 +14,10 @@ class QListWidget;
 class QListWidgetItem;
 
 struct SearchableEntry {
-    QString identifier;       // what choosing it gives back, exactly as given
-    QString title;            // the text shown
-    QStringList searchTexts;  // further texts the filter matches (other names, codes)
-    bool enabled = true;      // shown, but not choosable (already present)
+    QString identifier;      // what choosing it gives back, exactly as given
+    QString title;           // the text shown
+    QStringList searchTexts; // further texts the filter matches (other names, codes)
+    bool enabled = true;     // shown, but not choosable (already present)
 };
 
 class SearchableListDialog : public QDialog {

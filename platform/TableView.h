@@ -13,8 +13,10 @@
 class QMimeData;
 class TableView;
 
-enum class DragOperation { None = 0, Move = 16 };
-enum class DropOperation { On = 0, Above = 1 };
+enum class DragOperation { None = 0,
+                           Move = 16 };
+enum class DropOperation { On = 0,
+                           Above = 1 };
 
 struct TableColumn {
     QString identifier; // empty: the column has none

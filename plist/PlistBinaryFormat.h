@@ -62,7 +62,9 @@ inline void appendMarker(std::string& out, unsigned type, uint64_t length)
     }
     out += static_cast<char>(type << 4 | kCountFollows);
     const int size = bytesFor(length);
-    out += static_cast<char>(kInt << 4 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
+    out += static_cast<char>(kInt << 4 | (size == 1 ? 0 : size == 2 ? 1
+                                              : size == 4           ? 2
+                                                                    : 3));
     appendBigEndian(out, length, size);
 }
 
@@ -90,8 +92,12 @@ inline bool appendText(std::string& out, std::string_view utf8)
 // Integers are signed: only 0 to 2^31 - 1 take fewer than eight bytes, as a Mac writes them.
 inline void appendInteger(std::string& out, uint64_t value)
 {
-    const int size = value <= 0xFF ? 1 : value <= 0xFFFF ? 2 : value <= 0x7FFFFFFF ? 4 : 8;
-    out += static_cast<char>(kInt << 4 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3));
+    const int size = value <= 0xFF ? 1 : value <= 0xFFFF ? 2
+        : value <= 0x7FFFFFFF                            ? 4
+                                                         : 8;
+    out += static_cast<char>(kInt << 4 | (size == 1 ? 0 : size == 2 ? 1
+                                              : size == 4           ? 2
+                                                                    : 3));
     appendBigEndian(out, value, size);
 }
 

@@ -66,7 +66,9 @@ public:
     }
 
 private:
-    enum class State : uint8_t { New, OnPath, Done };
+    enum class State : uint8_t { New,
+                                 OnPath,
+                                 Done };
 
     unsigned byte(size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
 

@@ -222,14 +222,32 @@ std::string decodeBase64(std::string_view text)
 }
 
 // What an open element is.
-enum class Element { Plist, Dict, Array, Text, Key, Integer, Real, Date, Data, True, False };
+enum class Element { Plist,
+                     Dict,
+                     Array,
+                     Text,
+                     Key,
+                     Integer,
+                     Real,
+                     Date,
+                     Data,
+                     True,
+                     False };
 
 std::optional<Element> elementNamed(std::string_view name)
 {
     static const std::pair<std::string_view, Element> kNames[] = {
-        {"plist", Element::Plist}, {"dict", Element::Dict},       {"array", Element::Array}, {"string", Element::Text},
-        {"key", Element::Key},     {"integer", Element::Integer}, {"real", Element::Real},   {"date", Element::Date},
-        {"data", Element::Data},   {"true", Element::True},       {"false", Element::False},
+        {"plist", Element::Plist},
+        {"dict", Element::Dict},
+        {"array", Element::Array},
+        {"string", Element::Text},
+        {"key", Element::Key},
+        {"integer", Element::Integer},
+        {"real", Element::Real},
+        {"date", Element::Date},
+        {"data", Element::Data},
+        {"true", Element::True},
+        {"false", Element::False},
     };
     for (const auto& [known, element] : kNames) {
         if (known == name)
@@ -350,7 +368,10 @@ private:
         if (!holdsText(open_.back().element))
             leafText_ += '&'; // no number, date or data is written with entities: refused below
         if (name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos") {
-            leafText_ += name == "amp" ? '&' : name == "lt" ? '<' : name == "gt" ? '>' : name == "quot" ? '"' : '\'';
+            leafText_ += name == "amp" ? '&' : name == "lt" ? '<'
+                : name == "gt"                              ? '>'
+                : name == "quot"                            ? '"'
+                                                            : '\'';
             return {};
         }
         return characterReference(name);
@@ -454,7 +475,7 @@ private:
         at_ = end + 1;
         if (closing)
             return (open_.empty() || open_.back().name != tag || !isBlank(text_.substr(nameEnd, end - nameEnd))) ? kMalformed
-                                                                                                               : close();
+                                                                                                                 : close();
         return start(tag, empty);
     }
 

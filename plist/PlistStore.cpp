@@ -72,7 +72,11 @@ bool writeAll(int fd, const char* data, size_t size)
     return true;
 }
 
-enum class ReadStatus { Ok, Missing, Error, NotARegularFile, Link };
+enum class ReadStatus { Ok,
+                        Missing,
+                        Error,
+                        NotARegularFile,
+                        Link };
 
 // Reads a domain's file whole. Only a regular file is read: opening a FIFO would wait for a
 // writer for ever (holding the domain's lock, when writing), and a device is no settings file.

@@ -89,7 +89,9 @@ bool isValidDomainName(const std::string& domain);
 // Full path of a domain's file; empty when there is no home folder or the name is not valid.
 std::string domainPath(const std::string& domain);
 
-enum class LoadStatus { Ok, Missing, Unparsable };
+enum class LoadStatus { Ok,
+                        Missing,
+                        Unparsable };
 struct Loaded {
     LoadStatus status = LoadStatus::Missing;
     PlistPtr dict;      // a dictionary when status is Ok
@@ -127,7 +129,10 @@ WriteStatus appendToArray(const std::string& path, const std::string& key, plist
 
 // What an edit did to a domain's dictionary: Changed writes it back, the others leave the file as
 // it was (NotAnArray: the key to append to holds something else).
-enum class Edit { Changed, Unchanged, Refused, NotAnArray };
+enum class Edit { Changed,
+                  Unchanged,
+                  Refused,
+                  NotAnArray };
 
 // Read-modify-write of a whole domain under its lock: `edit` changes the dictionary in place (a
 // new, empty one when the file is missing and `createIfMissing`); Changed writes it back, the
@@ -148,7 +153,9 @@ WriteStatus replaceDomain(const std::string& path, plist_t dict, std::string* re
 // value): nested within the limit, texts without NUL. `reason` receives why not.
 bool storableValue(plist_t value, int depth, std::string* reason = nullptr);
 
-enum class RemoveStatus { Ok, Missing, IoError };
+enum class RemoveStatus { Ok,
+                          Missing,
+                          IoError };
 
 // Deletes a whole domain file, under the same lock as writeKey(). On IoError, errno tells why.
 RemoveStatus removeDomain(const std::string& path);

@@ -55,7 +55,9 @@ public:
 
 private:
     static constexpr uint32_t kFailed = UINT32_MAX;
-    enum class Pass { Done, RefsTooSmall, Failed };
+    enum class Pass { Done,
+                      RefsTooSmall,
+                      Failed };
 
     static int nextRefSize(int size) { return size >= 4 ? 8 : size * 2; }
 

@@ -44,7 +44,7 @@ private:
     // with the values not yet stored over it.
     QVariantMap& values();
     void reload();
-    QByteArray loadedFrom_; // the file's path, HOME's bytes as they are
+    QByteArray loadedFrom_;  // the file's path, HOME's bytes as they are
     QByteArray loadedStamp_; // identity and times of the file last read
     QVariantMap values_;
 };

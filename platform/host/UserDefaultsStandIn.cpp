@@ -3,9 +3,8 @@
 // and in the tests everywhere (on a Mac they must never reach the user's real settings).
 #include "UserDefaults.h"
 
-#include "plist/PlistStore.h"
 #include "PlistVariant.h"
-
+#include "plist/PlistStore.h"
 
 #include <sys/stat.h>
 

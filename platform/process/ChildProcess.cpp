@@ -186,7 +186,8 @@ bool spawn(const std::string& path, const std::vector<std::string>& arguments, i
     argv.push_back(nullptr);
 
     if (::posix_spawn(&pid, path.c_str(), settings.actions(), settings.attributes(), argv.data(),
-                      currentEnvironment()) != 0)
+                      currentEnvironment())
+        != 0)
         return false;
     if (const LaunchObserver observer = launchObserver())
         observer(pid);
@@ -217,7 +218,7 @@ bool tryReap(pid_t pid, int* status = nullptr)
 bool hasEnded(pid_t pid)
 {
     for (;;) {
-        siginfo_t info {};
+        siginfo_t info{};
         if (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0)
             return info.si_pid == pid;
         if (errno != EINTR)

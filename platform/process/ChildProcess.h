@@ -28,7 +28,7 @@ enum class ReadEnd {
 };
 
 struct ReadResult {
-    bool started = false;      // false when the program could not be started at all
+    bool started = false; // false when the program could not be started at all
     ReadEnd end = ReadEnd::EndOfFile;
     bool diedBySignal = false; // seen when the tool's end was seen, which a lingering tool's is not
     int exitStatus = -1;       // the tool's exit status when it was seen to exit, else -1

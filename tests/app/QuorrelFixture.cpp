@@ -1,8 +1,8 @@
 #include "QuorrelFixture.h"
 
-#include "platform/process/ChildProcess.h"
 #include "Classes/MainInterface.h"
 #include "platform/host/UserDefaults.h"
+#include "platform/process/ChildProcess.h"
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>

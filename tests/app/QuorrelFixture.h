@@ -21,7 +21,7 @@ constexpr Qt::KeyboardModifiers kMoveModifiers = Qt::AltModifier;
 // One launch of a system tool, as the recording tool root saw it.
 struct ToolCall {
     qint64 pid = 0;
-    QString tool;          // defaults, ps, kill, rm, killall
+    QString tool; // defaults, ps, kill, rm, killall
     QStringList arguments;
     bool operator==(const ToolCall& other) const { return tool == other.tool && arguments == other.arguments; }
 };

@@ -37,16 +37,16 @@ TEST(ApplicationLanguagesRead, ClassicAndTodaysArraysAreReadAsPrinted)
 TEST(ApplicationLanguagesRead, AnythingButTheToolsOwnArrayIsOdd)
 {
     const char* odd[] = {
-        "en\n",                                   // a single text
-        "(\n    en,\n    de\n",                   // cut short
-        "(\n    en,\n    de\n)",                  // no final line break
-        "(\n    en\n    de\n)\n",                 // a comma missing
-        "(\n  en\n)\n",                           // not the tool's indent
-        "(\n    \"d\\351\"\n)\n",                 // the tool's octal escape
-        "(\n    \"en GB\"\n)\n",                  // not an identifier
-        "(\n    \"en\\\"\"\n)\n",                 // a quote inside
-        "(\n    \"-en\"\n)\n",                    // would read as an option
-        "(\n)\n",                                 // nothing to order
+        "en\n",                                      // a single text
+        "(\n    en,\n    de\n",                      // cut short
+        "(\n    en,\n    de\n)",                     // no final line break
+        "(\n    en\n    de\n)\n",                    // a comma missing
+        "(\n  en\n)\n",                              // not the tool's indent
+        "(\n    \"d\\351\"\n)\n",                    // the tool's octal escape
+        "(\n    \"en GB\"\n)\n",                     // not an identifier
+        "(\n    \"en\\\"\"\n)\n",                    // a quote inside
+        "(\n    \"-en\"\n)\n",                       // would read as an option
+        "(\n)\n",                                    // nothing to order
         "(\n    en,\n    (\n        de\n    )\n)\n", // nested
     };
     for (const char* text : odd) {
@@ -238,8 +238,7 @@ TEST_F(Applications, AnApplicationFromTheApplicationsFolderStartsWithTheSystemsO
     chooser->list()->setFocus();
     QTest::keyClick(chooser->list(), Qt::Key_Home);
     QTest::mouseClick(chooser->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    EXPECT_EQ(settledCalls(), (QList<ToolCall>{readOf("com.apple.Safari"), writeOf("com.apple.Safari", "(en-GB,de-DE,zh-Hans-CN)"),
-                                               readOf("com.apple.Safari")}));
+    EXPECT_EQ(settledCalls(), (QList<ToolCall>{readOf("com.apple.Safari"), writeOf("com.apple.Safari", "(en-GB,de-DE,zh-Hans-CN)"), readOf("com.apple.Safari")}));
     EXPECT_EQ(cells(d.outlets.applications.applicationsTable), (QStringList{"Safari | com.apple.Safari"}));
     EXPECT_EQ(selectedRow(d.outlets.applications.applicationsTable), 0);
     EXPECT_EQ(shownOrder(), (QStringList{"en-GB", "de-DE", "zh-Hans-CN"}));
@@ -270,8 +269,7 @@ TEST_F(Applications, RemovingDeletesTheSelectedApplicationsLanguagesAndNothingEl
     ASSERT_TRUE(remove.widget()->isEnabled());
     clearCalls();
     QTest::mouseClick(remove.widget(), Qt::LeftButton);
-    EXPECT_EQ(settledCalls(), (QList<ToolCall>{call("defaults", {"delete", "org.mozilla.firefox", "AppleLanguages"}),
-                                               readOf("org.mozilla.firefox")}));
+    EXPECT_EQ(settledCalls(), (QList<ToolCall>{call("defaults", {"delete", "org.mozilla.firefox", "AppleLanguages"}), readOf("org.mozilla.firefox")}));
     EXPECT_EQ(cells(d.outlets.applications.applicationsTable), (QStringList{"TextEdit | com.apple.TextEdit"}));
     EXPECT_TRUE(shownOrder().isEmpty());
     EXPECT_TRUE(readDefault("org.mozilla.firefox", "AppleLanguages").isEmpty());
@@ -347,7 +345,8 @@ TEST_F(Applications, HostileDomainListsStartNoReadOfAnOddName)
         file.write(output);
     };
     domainsPrint("-g, /Users/x/Library/Preferences/com.apple.TextEdit, com.apple.TextEdit; rm, "
-                 ".GlobalPreferences, NSGlobalDomain, " + QByteArray(100000, 'x') + ", com.apple.TextEdit\n");
+                 ".GlobalPreferences, NSGlobalDomain, "
+                 + QByteArray(100000, 'x') + ", com.apple.TextEdit\n");
     EXPECT_EQ(refresh(), (QList<ToolCall>{call("defaults", {"domains"}), readOf("com.apple.TextEdit")}));
     EXPECT_EQ(cells(d.outlets.applications.applicationsTable), (QStringList{"TextEdit | com.apple.TextEdit"}));
 

@@ -1,8 +1,8 @@
 // The fallback language of the selected saved combination.
 #include "QuorrelFixture.h"
 
-#include "platform/Bundle.h"
 #include "Classes/DefaultKeys.h"
+#include "platform/Bundle.h"
 #include "platform/Locale.h"
 #include "platform/host/UserDefaults.h"
 

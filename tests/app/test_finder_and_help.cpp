@@ -4,8 +4,8 @@
 #include "Classes/DefaultKeys.h"
 #include "Classes/MyOSVersion.h"
 #include "Classes/PreferencesWindowController.h"
-#include "tests/support/ScopedReadLimits.h"
 #include "platform/host/UserDefaults.h"
+#include "tests/support/ScopedReadLimits.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -90,12 +90,12 @@ TEST_F(HelpCaches, ClearingKillsEachDaemonInLineOrderThenRemovesTheCaches)
         ASSERT_TRUE(QFile(home.path(QStringLiteral("Library/Preferences/") + name)).open(QIODevice::WriteOnly));
     setListing("  PID TT  STAT      TIME COMMAND\n"
                "  412 ??  S   0:00.4 /usr/sbin/helpd\n"
-               "\t \u3000 77 ??  S   0:00.1 /System/Library/helpd --x\n"   // blanks of every kind
+               "\t \u3000 77 ??  S   0:00.1 /System/Library/helpd --x\n" // blanks of every kind
                "  300 ??  S   0:00.1 /usr/sbin/notthedaemon\n"
-               "    0 ??  S   0:00.1 helpd\n"                           // 0 addresses a group
+               "    0 ??  S   0:00.1 helpd\n" // 0 addresses a group
                "   -1 ??  S   0:00.1 helpd\n"
-               + QByteArray::number(getpid()) + " ?? S 0:01.00 helpd\n"  // never ourselves
-               "garbage helpd\n");
+               + QByteArray::number(getpid()) + " ?? S 0:01.00 helpd\n" // never ourselves
+                                                "garbage helpd\n");
     QuorrelAppDelegate& d = start();
     const QString h = home.home();
     d.clearAHVCaches(nullptr);
@@ -139,8 +139,7 @@ TEST_F(HelpCaches, OnlyTheHelpDaemonItselfIsEndedOrEnablesTheButton)
     clearCalls();
     d.clearAHVCaches(nullptr);
     const QString h = home.home();
-    EXPECT_EQ(waitForCalls(3), (QList<ToolCall>{listProcesses(), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}),
-                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
+    EXPECT_EQ(waitForCalls(3), (QList<ToolCall>{listProcesses(), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return calls().size() == 4; }, 5000)) << "the refresh a second later";
 
     // The daemon among them, in the Mac's own listing format and in the long one.
@@ -149,10 +148,7 @@ TEST_F(HelpCaches, OnlyTheHelpDaemonItselfIsEndedOrEnablesTheButton)
     EXPECT_TRUE(d.checkAHVCaches());
     clearCalls();
     d.clearAHVCaches(nullptr);
-    EXPECT_EQ(waitForCalls(5), (QList<ToolCall>{listProcesses(), call("kill", {"-s", "KILL", "611"}),
-                                                call("kill", {"-s", "KILL", "612"}),
-                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}),
-                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
+    EXPECT_EQ(waitForCalls(5), (QList<ToolCall>{listProcesses(), call("kill", {"-s", "KILL", "611"}), call("kill", {"-s", "KILL", "612"}), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
 }
 
 // Only ids a process can have reach kill: anything else would address every process (-1 after
@@ -173,9 +169,7 @@ TEST_F(HelpCaches, ProcessIdsOutsideThePlatformsRangeAreNeverPassedOn)
     QuorrelAppDelegate& d = start();
     d.clearAHVCaches(nullptr);
     const QString h = home.home();
-    EXPECT_EQ(waitForCalls(4), (QList<ToolCall>{listProcesses(), call("kill", {"-s", "KILL", "2147483647"}),
-                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}),
-                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
+    EXPECT_EQ(waitForCalls(4), (QList<ToolCall>{listProcesses(), call("kill", {"-s", "KILL", "2147483647"}), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
     setListing("  PID TTY           TIME CMD\n4294967295 ??         0:00.00 /usr/sbin/helpd\n");
     EXPECT_FALSE(d.checkAHVCaches()) << "a line no kill can reach does not enable the button";
 }
@@ -186,8 +180,7 @@ TEST_F(HelpCaches, WithoutADaemonOrMatchingFilesOnlyTheFolderRemovalsRemain)
     QuorrelAppDelegate& d = start();
     d.clearAHVCaches(nullptr);
     const QString h = home.home();
-    EXPECT_EQ(waitForCalls(3), (QList<ToolCall>{listProcesses(), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}),
-                                                call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
+    EXPECT_EQ(waitForCalls(3), (QList<ToolCall>{listProcesses(), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpui"}), call("rm", {"-Rf", h + "/Library/Caches/com.apple.helpd"})}));
 }
 
 TEST_F(HelpCaches, NothingIsRemovedOutsideTheUsersLibrary)
@@ -238,10 +231,7 @@ TEST_F(HelpCaches, TheHomeFolderIsTheOneHomesBytesName)
     clearCalls();
     d.clearAHVCaches(nullptr);
     const QString resolved = QFileInfo(real).canonicalFilePath();
-    EXPECT_EQ(waitForCalls(4), (QList<ToolCall>{listProcesses(),
-                                                call("rm", {"-Rf", resolved + "/Library/Caches/com.apple.helpui"}),
-                                                call("rm", {"-Rf", resolved + "/Library/Caches/com.apple.helpd"}),
-                                                call("rm", {"-Rf", resolved + "/Library/Preferences/com.apple.help.plist"})}));
+    EXPECT_EQ(waitForCalls(4), (QList<ToolCall>{listProcesses(), call("rm", {"-Rf", resolved + "/Library/Caches/com.apple.helpui"}), call("rm", {"-Rf", resolved + "/Library/Caches/com.apple.helpd"}), call("rm", {"-Rf", resolved + "/Library/Preferences/com.apple.help.plist"})}));
 }
 
 // A listing that ends by the time limit took the whole limit; the next tick must not start

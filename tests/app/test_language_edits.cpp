@@ -7,9 +7,9 @@
 #include "Classes/LocaleRow.h"
 #include "platform/SearchableListDialog.h"
 
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -95,7 +95,9 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] {
             dialog = delegate->window().widget()->findChild<SearchableListDialog*>(QLatin1String(name));
             return dialog && dialog->isVisible();
-        }, 10000)) << name << " never opened";
+        },
+                                    10000))
+            << name << " never opened";
         return dialog;
     }
 
@@ -105,7 +107,9 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] {
             box = delegate->window().widget()->findChild<QMessageBox*>(QStringLiteral("primaryLanguageQuestion"));
             return box && box->isVisible();
-        }, 10000)) << "the question never came";
+        },
+                                    10000))
+            << "the question never came";
         return box;
     }
 
@@ -243,8 +247,7 @@ TEST_F(LanguageEdits, TheChooserFindsLanguagesByEitherNameOrCodeAndOffersNoneTwi
     const struct {
         const char* typed;
         const char* found;
-    } cases[] = {{"japanese", "ja"}, {"日本語", "ja"}, {"francais", "fr"}, {"ES-419", "es-419"},
-                 {"zh-hant", "zh-Hant"}, {"sr_latn", "sr-Latn"}, {"ÖSTERREICH", "de-AT"}};
+    } cases[] = {{"japanese", "ja"}, {"日本語", "ja"}, {"francais", "fr"}, {"ES-419", "es-419"}, {"zh-hant", "zh-Hant"}, {"sr_latn", "sr-Latn"}, {"ÖSTERREICH", "de-AT"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         filter->clear();
@@ -442,10 +445,7 @@ TEST(LanguageChoices, RegionsAndTheValueWritten)
         const char* language;
         const char* region;
         const char* written;
-    } cases[] = {{"en", "DE", "en_DE"}, {"en-GB", "DE", "en_DE"}, {"en_US", "JP", "en_JP"},
-                 {"zh-Hans-CN", "DE", "zh-Hans_DE"}, {"zh-Hant", "HK", "zh-Hant_HK"}, {"sr-Latn-RS", "AT", "sr-Latn_AT"},
-                 {"es-419", "MX", "es_MX"}, {"en-US@rg=dezzzz", "FR", "en_FR"}, {"", "DE", ""}, {"e n", "DE", ""},
-                 {"en", "", ""}};
+    } cases[] = {{"en", "DE", "en_DE"}, {"en-GB", "DE", "en_DE"}, {"en_US", "JP", "en_JP"}, {"zh-Hans-CN", "DE", "zh-Hans_DE"}, {"zh-Hant", "HK", "zh-Hant_HK"}, {"sr-Latn-RS", "AT", "sr-Latn_AT"}, {"es-419", "MX", "es_MX"}, {"en-US@rg=dezzzz", "FR", "en_FR"}, {"", "DE", ""}, {"e n", "DE", ""}, {"en", "", ""}};
     for (const auto& c : cases)
         EXPECT_EQ(language_choices::localeForRegion(c.language, c.region), QString::fromUtf8(c.written)) << c.language;
 }

@@ -172,8 +172,7 @@ TEST_F(LiveWindow, AKeyPressedDuringAPauseActsOnlyAfterTheRefresh)
         // The key, then a change of the window's size: the X server sends the two events in that
         // order, so once the new size is seen here the key has reached the program too.
         QProcess xdotool;
-        xdotool.start(QStringLiteral("xdotool"), {"key", "alt+Up", "windowsize", QString::number(window->winId()),
-                                                  QString::number(sizeBefore.width() + 10), QString::number(sizeBefore.height())});
+        xdotool.start(QStringLiteral("xdotool"), {"key", "alt+Up", "windowsize", QString::number(window->winId()), QString::number(sizeBefore.width() + 10), QString::number(sizeBefore.height())});
         xdotool.waitForFinished(15000);
         QDeadlineTimer limit(15000);
         while (window->size() == sizeBefore && !limit.hasExpired())

@@ -1,7 +1,7 @@
 // How identifiers are compared and named: by ICU, on checked input, whatever the system stores.
+#include "Classes/QuorrelAppDelegate.h"
 #include "platform/Locale.h"
 #include "platform/LocaleIdentifier.h"
-#include "Classes/QuorrelAppDelegate.h"
 #include "platform/RegionFormats.h"
 
 #include <QTimeZone>
@@ -30,12 +30,25 @@ TEST(LocaleIdentifiers, LanguagesAreComparedByTheirBase)
         const char* identifier;
         const char* base;
     } cases[] = {
-        {"en", "en-Latn"},        {"en-US", "en-Latn"},       {"en_GB", "en-Latn"},   {"en-GB@rg=dezzzz", "en-Latn"},
-        {"zh-Hans-CN", "zh-Hans"}, {"zh_CN", "zh-Hans"},       {"zh-Hant-HK", "zh-Hant"}, {"zh_HK", "zh-Hant"},
-        {"pt-PT", "pt-Latn"},     {"es-419", "es-Latn"},      {"sr-Latn-RS", "sr-Latn"}, {"sr_RS", "sr-Cyrl"},
-        {"fil", "fil-Latn"},      {"yue-Hant-HK", "yue-Hant"}, {"haw_US", "haw-Latn"},
+        {"en", "en-Latn"},
+        {"en-US", "en-Latn"},
+        {"en_GB", "en-Latn"},
+        {"en-GB@rg=dezzzz", "en-Latn"},
+        {"zh-Hans-CN", "zh-Hans"},
+        {"zh_CN", "zh-Hans"},
+        {"zh-Hant-HK", "zh-Hant"},
+        {"zh_HK", "zh-Hant"},
+        {"pt-PT", "pt-Latn"},
+        {"es-419", "es-Latn"},
+        {"sr-Latn-RS", "sr-Latn"},
+        {"sr_RS", "sr-Cyrl"},
+        {"fil", "fil-Latn"},
+        {"yue-Hant-HK", "yue-Hant"},
+        {"haw_US", "haw-Latn"},
         // What ICU cannot take is its own base, and matches only itself.
-        {"", ""},                 {"abcdefghijkl", "abcdefghijkl"}, {"en_US@currency=", "en_US@currency="},
+        {"", ""},
+        {"abcdefghijkl", "abcdefghijkl"},
+        {"en_US@currency=", "en_US@currency="},
     };
     for (const auto& c : cases)
         EXPECT_EQ(locale_id::base(QString::fromLatin1(c.identifier)), QString::fromLatin1(c.base)) << c.identifier;

@@ -118,8 +118,7 @@ TEST_F(ModernValues, ASavedRegionBringsItsLanguageFirstWhateverItsRegionOrLength
         writeOwnDefault(kPreferredLocalesKey, QStringLiteral("(%1)").arg(c.entry));
         QuorrelAppDelegate& d = start();
         chooseEntry(d, c.entry);
-        EXPECT_EQ(writes(settledCalls()), (QStringList{QStringLiteral("AppleLanguages=%1").arg(c.written),
-                                                       QStringLiteral("AppleLocale=%1").arg(c.entry)}));
+        EXPECT_EQ(writes(settledCalls()), (QStringList{QStringLiteral("AppleLanguages=%1").arg(c.written), QStringLiteral("AppleLocale=%1").arg(c.entry)}));
     }
 }
 
@@ -306,20 +305,21 @@ TEST_F(ModernValues, RealValuesFromRealMacsSurviveEveryAction)
         const char* source;
         const char* languages; // as `defaults write` takes it
         const char* locale;
-        QStringList read;      // the identifiers Quorrel must show, exactly
-        bool saveable;         // whether the region's language is the first language
+        QStringList read; // the identifiers Quorrel must show, exactly
+        bool saveable;    // whether the region's language is the first language
     } cases[] = {
         {"https://github.com/sindresorhus/os-locale/issues/53 (AppleLanguages; the region from its LANG)",
-         R"(("zh-Hans-HK", "zh-Hant-HK"))", "zh_HK", {"zh-Hans-HK", "zh-Hant-HK"}, false},
+         R"(("zh-Hans-HK", "zh-Hant-HK"))",
+         "zh_HK",
+         {"zh-Hans-HK", "zh-Hant-HK"},
+         false},
         {"https://github.com/sindresorhus/os-locale/issues/54", R"(("en-US"))", "en_GB", {"en-US"}, true},
         {"https://github.com/jeandeaual/go-locale/pull/11", "(en, fr, ja)", "en_US@currency=USD", {"en", "fr", "ja"}, true},
         {"https://github.com/Installomator/Installomator/pull/1624", R"(("en-GB"))", "en_GB@rg=auzzzz", {"en-GB"}, true},
-        {"https://github.com/Homebrew/homebrew-cask/issues/50724 (written with defaults -array)", R"(("en_GB", "en_US"))",
-         "en_GB", {"en_GB", "en_US"}, true},
+        {"https://github.com/Homebrew/homebrew-cask/issues/50724 (written with defaults -array)", R"(("en_GB", "en_US"))", "en_GB", {"en_GB", "en_US"}, true},
         {"https://github.com/carterlasalle/mac_messages_mcp/pull/64", R"(("en-US"))", "en_US@rg=gbzzzz", {"en-US"}, true},
         {"https://github.com/cklukas/todo/pull/15", R"(("en-US", "de-DE"))", "en_US@rg=dezzzz", {"en-US", "de-DE"}, true},
-        {"https://leopard-adc.pepas.com/qa/qa2006/qa1391.html", R"((en, fr, de, es, it, nl, sv, nb, ja, "zh-Hans", da, fi, pt, "zh-Hant", ko, hu))",
-         "en_US", {"en", "fr", "de", "es", "it", "nl", "sv", "nb", "ja", "zh-Hans", "da", "fi", "pt", "zh-Hant", "ko", "hu"}, true},
+        {"https://leopard-adc.pepas.com/qa/qa2006/qa1391.html", R"((en, fr, de, es, it, nl, sv, nb, ja, "zh-Hans", da, fi, pt, "zh-Hant", ko, hu))", "en_US", {"en", "fr", "de", "es", "it", "nl", "sv", "nb", "ja", "zh-Hans", "da", "fi", "pt", "zh-Hant", "ko", "hu"}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.source);

@@ -86,9 +86,14 @@ TEST_F(PopUps, KeysOnAFocusedClosedPopUpOpenItsMenuOrDoNothing)
         const char* name;
         bool opens;
     } keys[] = {
-        {Qt::Key_Down, "Down", true},   {Qt::Key_Up, "Up", true},       {Qt::Key_Space, "Space", true},
-        {Qt::Key_PageDown, "PageDown", true}, {Qt::Key_End, "End", true}, {Qt::Key_Home, "Home", true},
-        {Qt::Key_F, "F", false},         {Qt::Key_E, "E", false},
+        {Qt::Key_Down, "Down", true},
+        {Qt::Key_Up, "Up", true},
+        {Qt::Key_Space, "Space", true},
+        {Qt::Key_PageDown, "PageDown", true},
+        {Qt::Key_End, "End", true},
+        {Qt::Key_Home, "Home", true},
+        {Qt::Key_F, "F", false},
+        {Qt::Key_E, "E", false},
     };
     for (PopUpButton* popUp : popUps()) {
         popUp->selectItemAtIndex(1);

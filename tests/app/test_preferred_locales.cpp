@@ -54,9 +54,9 @@ TEST_F(SavedCombinations, SwitchOutcomesForLanguagesAlreadyFirstOrMissing)
         const char* languagesAfter;
         const char* localeAfter;
     } cases[] = {
-        {"en_GB", "(en, fr)", "(\n    en,\n    fr\n)\n", "en_GB\n"},      // order unchanged, region switched
-        {"ja_JP,fr", "(en, fr)", "(\n    fr,\n    en\n)\n", "en_US\n"},   // only the fallback moves
-        {"ja_JP", "(en, fr)", "(\n    en,\n    fr\n)\n", "en_US\n"},      // nothing to move, nothing found
+        {"en_GB", "(en, fr)", "(\n    en,\n    fr\n)\n", "en_GB\n"},    // order unchanged, region switched
+        {"ja_JP,fr", "(en, fr)", "(\n    fr,\n    en\n)\n", "en_US\n"}, // only the fallback moves
+        {"ja_JP", "(en, fr)", "(\n    en,\n    fr\n)\n", "en_US\n"},    // nothing to move, nothing found
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.entry);

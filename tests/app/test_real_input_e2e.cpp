@@ -51,11 +51,24 @@ TEST_F(RealInput, DraggingALanguageToTheTopWithTheMouseReordersTheSystemLanguage
         return table->viewport()->mapToGlobal(QPoint(rect.center().x(), rect.top() + dy));
     };
     const QPoint from = globalCenterOf(2, table->rowHeight(2) / 2); // fr
-    const QPoint to = globalCenterOf(0, 2);                          // upper part of the first row
+    const QPoint to = globalCenterOf(0, 2);                         // upper part of the first row
     QStringList script{"mousemove"};
-    script << xy(from) << "sleep" << "0.3" << "mousedown" << "1" << "sleep" << "0.3" << "mousemove" << xy(from + QPoint(0, -8))
-           << "sleep" << "0.3" << "mousemove" << xy(to + QPoint(0, 4)) << "sleep" << "0.3" << "mousemove" << xy(to)
-           << "sleep" << "0.5" << "mouseup" << "1";
+    script << xy(from) << "sleep"
+           << "0.3"
+           << "mousedown"
+           << "1"
+           << "sleep"
+           << "0.3"
+           << "mousemove" << xy(from + QPoint(0, -8))
+           << "sleep"
+           << "0.3"
+           << "mousemove" << xy(to + QPoint(0, 4)) << "sleep"
+           << "0.3"
+           << "mousemove" << xy(to)
+           << "sleep"
+           << "0.5"
+           << "mouseup"
+           << "1";
     clearCalls();
     QProcess mouse;
     mouse.start(QStringLiteral("xdotool"), script);
@@ -91,8 +104,19 @@ TEST_F(RealInput, AShortDragThatEndsOnTheLowerHalfOfItsOwnRowChangesNothing)
     } counter;
     table->viewport()->installEventFilter(&counter);
     QStringList script{"mousemove"};
-    script << xy(from) << "sleep" << "0.3" << "mousedown" << "1" << "sleep" << "0.3" << "mousemove" << xy(from + QPoint(14, 4))
-           << "sleep" << "0.3" << "mousemove" << xy(to) << "sleep" << "0.5" << "mouseup" << "1";
+    script << xy(from) << "sleep"
+           << "0.3"
+           << "mousedown"
+           << "1"
+           << "sleep"
+           << "0.3"
+           << "mousemove" << xy(from + QPoint(14, 4))
+           << "sleep"
+           << "0.3"
+           << "mousemove" << xy(to) << "sleep"
+           << "0.5"
+           << "mouseup"
+           << "1";
     clearCalls();
     QProcess mouse;
     mouse.start(QStringLiteral("xdotool"), script);
@@ -121,8 +145,20 @@ TEST_F(RealInput, TheMouseWheelOverAClosedPopUpChangesNothing)
         const QPoint centre = popUp->mapToGlobal(popUp->rect().center());
         // Buttons 5 and 4 are the wheel turned down and up, one notch a click.
         QStringList script{"mousemove"};
-        script << xy(centre) << "sleep" << "0.2" << "click" << "--repeat" << "3" << "--delay" << "100" << "5"
-               << "click" << "--repeat" << "4" << "--delay" << "100" << "4";
+        script << xy(centre) << "sleep"
+               << "0.2"
+               << "click"
+               << "--repeat"
+               << "3"
+               << "--delay"
+               << "100"
+               << "5"
+               << "click"
+               << "--repeat"
+               << "4"
+               << "--delay"
+               << "100"
+               << "4";
         xdotool(script, 400);
         EXPECT_TRUE(calls().isEmpty()) << ::testing::PrintToString(calls());
         EXPECT_EQ(popUp->indexOfSelectedItem(), 1);

@@ -38,8 +38,8 @@ TEST(RegionFormats, AreWhatIcuMakesOfTheRegionsLocale)
     const QDateTime moment(QDate(2026, 12, 9), QTime(14, 5));
     const struct {
         const char* locale;
-        const char* number;     // 1234567.89 as the region writes it
-        const char* firstDay;   // in the region's language
+        const char* number;   // 1234567.89 as the region writes it
+        const char* firstDay; // in the region's language
         RegionFormats::Measurement measurement;
     } cases[] = {
         {"de_DE", "1.234.567,89", "Montag", RegionFormats::Measurement::Metric},

@@ -25,8 +25,8 @@ TEST_F(Settings, LanguagesReadOnEitherSideOfTheVersionThreshold)
         {"1300.0", "(\"de-AT\", \"zh-Hans-DE\")", "de_DE", {"de-AT", "zh-Hans-DE"}, 2},
         {"2106.5", "(\"en-US\", \"en_GB\", \"pt-BR-US\")", "en_US", {"en-US", "en_GB", "pt-BR-US"}, 2},
         {"2106.5", "(\"en-US\", \"US\", \"en-USA\")", "en_US", {"en-US", "US", "en-USA"}, 2},
-        {"2106.5", "(\"en-US\", de)", "enUS", {"en-US", "de"}, 2},     // a region without "_"
-        {"2106.5", "(\"en-US\", de)", "", {"en-US", "de"}, 2},         // no region at all
+        {"2106.5", "(\"en-US\", de)", "enUS", {"en-US", "de"}, 2}, // a region without "_"
+        {"2106.5", "(\"en-US\", de)", "", {"en-US", "de"}, 2},     // no region at all
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.version) + " " + c.languages + " " + c.locale);
@@ -78,8 +78,7 @@ TEST_F(Settings, ALanguageOrderWrittenByTheHandlerIsWhatTheNextRefreshShows)
     d.languageTableData->setStoredData(std::make_shared<QVariantList>(rows));
     NotificationCenter::defaultCenter().postNotificationName(kMyNotificationLanguagesHaveBeenUpdated, nullptr);
 
-    EXPECT_EQ(calls(), (QList<ToolCall>{writeLanguages("(fr,en,de)"), readLanguages(), readLocale(), readLanguages(),
-                                        listProcesses()}));
+    EXPECT_EQ(calls(), (QList<ToolCall>{writeLanguages("(fr,en,de)"), readLanguages(), readLocale(), readLanguages(), listProcesses()}));
     EXPECT_EQ(d.languages, (QStringList{"fr", "en", "de"}));
     EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    fr,\n    en,\n    de\n)\n");
     // Names follow the new first language; the region list follows it too.
@@ -96,7 +95,9 @@ TEST_F(Settings, TheRegionWrittenIsTheIdentifierCutFromTheFirstRow)
         const char* written;
         bool storable; // the tool refuses values it cannot parse
     } cases[] = {
-        {"de_AT (Österreich)", "de_AT", true}, {"xx_YY(odd)", "xx_YY", true}, {"haw", "haw", true},
+        {"de_AT (Österreich)", "de_AT", true},
+        {"xx_YY(odd)", "xx_YY", true},
+        {"haw", "haw", true},
         {"a b \"c\" ~ * $HOME, (x)", "a b \"c\" ~ * $HOME,", false},
     };
     for (const auto& c : cases) {

@@ -61,9 +61,9 @@ TEST_F(Startup, HandEditedSavedEntriesLoadWithoutLossOrCrash)
         const char* stored;
         QStringList loaded;
     } cases[] = {
-        {"hello", {}},                                      // not a list
-        {"(de_DE, (nested))", {}},                          // a list holding a non-text
-        {"{ a = b; }", {}},                                 // a dictionary
+        {"hello", {}},             // not a list
+        {"(de_DE, (nested))", {}}, // a list holding a non-text
+        {"{ a = b; }", {}},        // a dictionary
         {"(\"\", d, \"de_DE,,,x\", \"fr_FR,en,ja,zh\")", {"", "d", "de_DE,,,x", "fr_FR,en,ja,zh"}},
     };
     for (const auto& c : cases) {
@@ -84,8 +84,11 @@ TEST_F(Startup, TheAddButtonNeedsTheRegionsLanguageFirst)
         const char* locale;
         bool enabled;
     } cases[] = {
-        {"(de, en)", "de_DE", true},  {"(en-GB, de)", "en_GB", true}, {"(pt, en)", "pt_BR", true},
-        {"(en, de)", "de_DE", false}, {"(e, de)", "e", false},
+        {"(de, en)", "de_DE", true},
+        {"(en-GB, de)", "en_GB", true},
+        {"(pt, en)", "pt_BR", true},
+        {"(en, de)", "de_DE", false},
+        {"(e, de)", "e", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);
@@ -225,7 +228,8 @@ TEST_F(Startup, WithoutItsToolsQuorrelSaysSoAndPointsAtScriptsRun)
     const bool told = QTest::qWaitFor([&] {
         said += quorrel.readAllStandardError();
         return said.contains("scripts/run") || quorrel.state() == QProcess::NotRunning;
-    }, 60000);
+    },
+                                      60000);
     quorrel.kill();
     quorrel.waitForFinished();
     EXPECT_TRUE(told && said.contains("scripts/run")) << said.toStdString();

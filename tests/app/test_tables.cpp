@@ -1,9 +1,9 @@
 // The two tables: rows, names, region selection, and reordering by drag and drop.
 #include "QuorrelFixture.h"
 
-#include "platform/AssertionHandler.h"
 #include "Classes/LocaleRow.h"
 #include "Classes/MoveArray.h"
+#include "platform/AssertionHandler.h"
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
@@ -70,10 +70,14 @@ TEST(TableData, EveryReorderOfFourRows)
         QStringList order;
         bool accepted;
     } cases[] = {
-        {1, 1, {"de", "en", "fr", "ja"}, false}, {0, 1, {"en", "de", "fr", "ja"}, true},
-        {0, 2, {"en", "fr", "de", "ja"}, true},  {0, 3, {"en", "fr", "ja", "de"}, true},
-        {0, 4, {"en", "fr", "ja", "de"}, true},  {3, 0, {"ja", "de", "en", "fr"}, true},
-        {3, 1, {"de", "ja", "en", "fr"}, true},  {3, 4, {"de", "en", "fr", "ja"}, true},
+        {1, 1, {"de", "en", "fr", "ja"}, false},
+        {0, 1, {"en", "de", "fr", "ja"}, true},
+        {0, 2, {"en", "fr", "de", "ja"}, true},
+        {0, 3, {"en", "fr", "ja", "de"}, true},
+        {0, 4, {"en", "fr", "ja", "de"}, true},
+        {3, 0, {"ja", "de", "en", "fr"}, true},
+        {3, 1, {"de", "ja", "en", "fr"}, true},
+        {3, 4, {"de", "en", "fr", "ja"}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);

@@ -3,8 +3,8 @@
 // itself left there; the status line says what became of a change.
 #include "QuorrelFixture.h"
 
-#include "Classes/MyRunUsrCommands.h"
 #include "Classes/DefaultKeys.h"
+#include "Classes/MyRunUsrCommands.h"
 #include "Classes/PreferencesWindowController.h"
 #include "platform/host/UserDefaults.h"
 

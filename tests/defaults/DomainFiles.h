@@ -3,8 +3,8 @@
 #include "DefaultsTool.h"
 #include "tests/support/TestHome.h"
 
-#include "plist/PlistStore.h"
 #include "platform/host/PlistVariant.h"
+#include "plist/PlistStore.h"
 
 #include <gtest/gtest.h>
 

@@ -121,36 +121,39 @@ TEST_F(Commands, MessagesAreTheMacsAfterNSLogsPrefix)
         // ... fails with "Rep argument is not a dictionary"", quoted in the README of a tool that
         // emits defaults commands (see docs/defaults.md); the lines around it are the likeliest form.
         {{"write", "com.example.msg", "flag"},
-         "\nRep argument is not a dictionary\nDefaults have not been changed.\n", "README quote, likeliest form"},
+         "\nRep argument is not a dictionary\nDefaults have not been changed.\n",
+         "README quote, likeliest form"},
         {{"write", "com.example.msg", "(a, b)"},
-         "\nRep argument is not a dictionary\nDefaults have not been changed.\n", "likeliest form"},
-        {{"write", "com.example.msg", "{ a = b"}, "Could not parse: { a = b.  Try single-quoting it.\n",
-         "https://github.com/microsoft/macos-cookbook/issues/239"},
+         "\nRep argument is not a dictionary\nDefaults have not been changed.\n",
+         "likeliest form"},
+        {{"write", "com.example.msg", "{ a = b"}, "Could not parse: { a = b.  Try single-quoting it.\n", "https://github.com/microsoft/macos-cookbook/issues/239"},
         // "Unexpected argument /System/Library/CoreServices/Menu Extras/Volume.menu; leaving defaults
         // unchanged." after a plain value: https://github.com/mathiasbynens/dotfiles/pull/778
         {{"write", "com.example.msg", "k", "v", "extra", "more"},
-         "Unexpected argument extra; leaving defaults unchanged.\n", "dotfiles#778"},
+         "Unexpected argument extra; leaving defaults unchanged.\n",
+         "dotfiles#778"},
         // "Unexpected argument -array; leaving defaults unchanged.": https://github.com/mathiasbynens/dotfiles/issues/320
         {{"write", "com.example.msg", "k", "v", "-array", "x"},
-         "Unexpected argument -array; leaving defaults unchanged.\n", "dotfiles#320"},
-        {{"write", "com.example.msg", "k", "-int", "5", "6"}, "Unexpected argument 6; leaving defaults unchanged.\n",
-         "likeliest form: as after a plain value"},
+         "Unexpected argument -array; leaving defaults unchanged.\n",
+         "dotfiles#320"},
+        {{"write", "com.example.msg", "k", "-int", "5", "6"}, "Unexpected argument 6; leaving defaults unchanged.\n", "likeliest form: as after a plain value"},
         // `-dict "Enabled 0"`: "Key Enabled 0 lacks a corresponding value", status 1:
         // https://github.com/boxen/puppet-boxen/issues/96
-        {{"write", "com.example.msg", "NAT", "-dict", "Enabled 0"}, "Key Enabled 0 lacks a corresponding value\n",
-         "puppet-boxen#96"},
+        {{"write", "com.example.msg", "NAT", "-dict", "Enabled 0"}, "Key Enabled 0 lacks a corresponding value\n", "puppet-boxen#96"},
         {{"write", "com.example.msg", "text", "-dict-add", "a", "b"},
-         "Value for key text is not a dictionary; cannot append.  Leaving defaults unchanged.\n", "likeliest form"},
-        {{"read-type", "com.example.msg", "absent"},
-         "\nThe domain/default pair of (com.example.msg, absent) does not exist\n", "likeliest form: read's message"},
-        {{"rename", "com.example.msg", "absent", "other"},
-         "\nThe domain/default pair of (com.example.msg, absent) does not exist\n", "likeliest form: read's message"},
-        {{"rename", "com.example.none", "a", "b"},
-         "\nThe domain/default pair of (com.example.none, a) does not exist\n", "likeliest form: read's message"},
-        {{"export", "com.example.none", "-"}, "\nDomain com.example.none does not exist\n",
-         "likeliest form: read's message"},
-        {{"read", "-app", "NoSuchApp"}, "Couldn't find an application named \"NoSuchApp\"; defaults unchanged\n",
+         "Value for key text is not a dictionary; cannot append.  Leaving defaults unchanged.\n",
          "likeliest form"},
+        {{"read-type", "com.example.msg", "absent"},
+         "\nThe domain/default pair of (com.example.msg, absent) does not exist\n",
+         "likeliest form: read's message"},
+        {{"rename", "com.example.msg", "absent", "other"},
+         "\nThe domain/default pair of (com.example.msg, absent) does not exist\n",
+         "likeliest form: read's message"},
+        {{"rename", "com.example.none", "a", "b"},
+         "\nThe domain/default pair of (com.example.none, a) does not exist\n",
+         "likeliest form: read's message"},
+        {{"export", "com.example.none", "-"}, "\nDomain com.example.none does not exist\n", "likeliest form: read's message"},
+        {{"read", "-app", "NoSuchApp"}, "Couldn't find an application named \"NoSuchApp\"; defaults unchanged\n", "likeliest form"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString() + " (" + c.source + ")");
@@ -208,8 +211,7 @@ TEST_F(Commands, TypeOptionsStoreTheirTypes)
         {{"-float", "2.5e3x"}, "2500\n", "float", "likeliest form: NSString's doubleValue"},
         {{"-bool", "YES"}, "1\n", "boolean", "https://github.com/sfsam/Itsycal/issues/231"},
         {{"-boolean", "no"}, "0\n", "boolean", "platform notes"},
-        {{"-date", "2023-10-11 01:47:04 +0000"}, "2023-10-11 01:47:04 +0000\n", "date",
-         "printed form: https://github.com/sfsam/Itsycal/issues/231"},
+        {{"-date", "2023-10-11 01:47:04 +0000"}, "2023-10-11 01:47:04 +0000\n", "date", "printed form: https://github.com/sfsam/Itsycal/issues/231"},
         // `date +"%Y-%m-%d %l:%M:%S +0000"` (a space-padded hour) is taken:
         // https://github.com/homebysix/auto-update-magic/issues/27
         {{"-date", "2016-06-20  9:37:36 +0000"}, "2016-06-20 09:37:36 +0000\n", "date", "auto-update-magic#27"},
@@ -220,7 +222,9 @@ TEST_F(Commands, TypeOptionsStoreTheirTypes)
         // -dict with typed values: `-dict key -int 49 mod -int 1048576 string Space`:
         // https://github.com/mattly/bork/issues/36 (read back as key = 49; ... string = Space;)
         {{"-dict", "key", "-int", "49", "mod", "-int", "524288", "string", "Space"},
-         "{\n    key = 49;\n    mod = 524288;\n    string = Space;\n}\n", "dictionary", "bork#36"},
+         "{\n    key = 49;\n    mod = 524288;\n    string = Space;\n}\n",
+         "dictionary",
+         "bork#36"},
         {{"-dict"}, "{\n}\n", "dictionary", "likeliest form"},
     };
     for (const Case& c : cases) {
@@ -347,11 +351,10 @@ TEST_F(Commands, FindPrintsTheMatchingEntriesOfEachDomain)
     EXPECT_EQ(r.status, 0);
     std::vector<std::string> blocks = findBlocks(r.out);
     std::sort(blocks.begin(), blocks.end());
-    EXPECT_EQ(blocks, (std::vector<std::string>{
-                          "Found 1 keys in domain 'Apple Global Domain': {\n    AppleLanguages =     (\n        en,\n"
-                          "        ja\n    );\n}\n",
-                          "Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n    AppleLanguages =     (\n"
-                          "        ja\n    );\n}\n"}));
+    EXPECT_EQ(blocks, (std::vector<std::string>{"Found 1 keys in domain 'Apple Global Domain': {\n    AppleLanguages =     (\n        en,\n"
+                                                "        ja\n    );\n}\n",
+                                                "Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n    AppleLanguages =     (\n"
+                                                "        ja\n    );\n}\n"}));
     // Texts inside values count too; nothing found is the likeliest form.
     EXPECT_NE(defaults({"find", "JA"}).out.find("Found 1 keys in domain 'com.amazon.clouddrive.mac': {\n"),
               std::string::npos);
@@ -373,9 +376,7 @@ TEST_F(Commands, FindListsEachMatchingDomainOnce)
     EXPECT_EQ(r.status, 0) << r.err;
     std::vector<std::string> blocks = findBlocks(r.out);
     std::sort(blocks.begin(), blocks.end());
-    EXPECT_EQ(blocks, (std::vector<std::string>{
-                          "Found 1 keys in domain 'Apple Global Domain': {\n    AppleLocale = \"en_US\";\n}\n",
-                          "Found 1 keys in domain 'com.example.locale': {\n    AppleLocale = \"de_DE\";\n}\n"}));
+    EXPECT_EQ(blocks, (std::vector<std::string>{"Found 1 keys in domain 'Apple Global Domain': {\n    AppleLocale = \"en_US\";\n}\n", "Found 1 keys in domain 'com.example.locale': {\n    AppleLocale = \"de_DE\";\n}\n"}));
     EXPECT_EQ(defaults({"domains"}).out, "com.example.locale\n");
 }
 

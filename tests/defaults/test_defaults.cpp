@@ -3,8 +3,8 @@
 #include "DefaultsTool.h"
 #include "tests/support/TestHome.h"
 
-#include "plist/PlistStore.h"
 #include "platform/host/PlistVariant.h"
+#include "plist/PlistStore.h"
 
 #include <gtest/gtest.h>
 
@@ -222,9 +222,9 @@ TEST_F(Defaults, NestedValuesAndWholeDomainsUseTheMacLayout)
 // the characters that make a value an old-style list were captured on a Mac (docs/defaults.md).
 TEST_F(Defaults, ValuesWithoutListCharactersAreStoredAsPlainText)
 {
-    const QStringList values{"a, b",          "~/x * $HOME",  "line1\nline2", "k = v;",
-                             "  spaced  ",    "",             "-5",           "it's",
-                             "TRUE",          "100%",         "a\\b",         QString::fromUtf8("Mise à jour")};
+    const QStringList values{"a, b", "~/x * $HOME", "line1\nline2", "k = v;",
+                             "  spaced  ", "", "-5", "it's",
+                             "TRUE", "100%", "a\\b", QString::fromUtf8("Mise à jour")};
     for (const QString& value : values) {
         const Result r = defaults({"write", "com.example.text", "key", value});
         EXPECT_EQ(r.status, 0) << value.toStdString() << r.err;

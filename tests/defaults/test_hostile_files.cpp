@@ -7,9 +7,9 @@
 #include "tests/support/HostileFiles.h"
 #include "tests/support/TestHome.h"
 
+#include "platform/host/PlistVariant.h"
 #include "plist/PlistCompat.h"
 #include "plist/PlistStore.h"
-#include "platform/host/PlistVariant.h"
 
 #include <gtest/gtest.h>
 
@@ -333,8 +333,7 @@ TEST_F(DomainNames, PathsOutsideTheHomeOrThroughLinksAreRefusedAndChangeNothing)
     ASSERT_EQ(plist_store::writeKey(kept.toStdString(), "k", plist_new_string("outside")), plist_store::WriteStatus::Ok);
     const QByteArray keptBytes = fileBytes(kept);
     const auto outsideEntries = [&] {
-        return QDir(home_.path("outside")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
-                                                     QDir::Name);
+        return QDir(home_.path("outside")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
     };
     const QStringList outsideBefore = outsideEntries();
     ASSERT_TRUE(QFile::link(home_.path("outside"), inner + "/link"));
@@ -591,7 +590,8 @@ TEST(BinaryWriter, ReferencesTakeTheFewestBytesWhateverTheFileItReplacesHeld)
         for (uint64_t i = 0; i + 3 < count; ++i)
             plist_array_append_item(list, plist_new_string(("t" + std::to_string(i)).c_str()));
         plist_dict_set_item(root.get(), "a", list);
-        const int fewest = count <= 255 ? 1 : count <= 65535 ? 2 : 4;
+        const int fewest = count <= 255 ? 1 : count <= 65535 ? 2
+                                                             : 4;
         for (const size_t hint : {size_t(0), size_t(3), size_t(count), size_t(70000)}) {
             SCOPED_TRACE(std::to_string(count) + " objects, hint " + std::to_string(hint));
             std::string ours;
@@ -619,8 +619,7 @@ TEST(BinaryWriter, AKeyWrittenTwiceIsFoundAmongManyWhereverItIs)
     std::string file;
     ASSERT_TRUE(plist_store::toBinary(root.get(), file));
     ASSERT_EQ(plist_store::parse(file).status, plist_store::LoadStatus::Ok);
-    for (const auto& [from, to] : {std::pair<std::string, std::string>{"Uk2999", "Uk0000"}, {"Ui2998", "Ui0001"},
-                                   {"Uk0001", "Uk0000"}}) {
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"Uk2999", "Uk0000"}, {"Ui2998", "Ui0001"}, {"Uk0001", "Uk0000"}}) {
         SCOPED_TRACE(from);
         std::string twice = file;
         const size_t at = twice.find(from);

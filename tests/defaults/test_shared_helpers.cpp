@@ -17,7 +17,7 @@ TEST(SharedHelpers, Utf8IsStrictAndKeepsEveryByteOfTextThatIsNot)
 {
     using namespace std::string_view_literals;
     EXPECT_TRUE(utf8::isValid(""));
-    EXPECT_TRUE(utf8::isValid("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"));  // a é € 😀
+    EXPECT_TRUE(utf8::isValid("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80")); // a é € 😀
     EXPECT_TRUE(utf8::isValid("\xF4\x8F\xBF\xBF"));                      // U+10FFFF
     EXPECT_FALSE(utf8::isValid("\xC0\xAF"));                             // overlong "/"
     EXPECT_FALSE(utf8::isValid("\xE0\x80\xAF"));                         // overlong, three bytes

@@ -101,9 +101,7 @@ TEST_F(UnchangedOnFailure, AFileTheStoreCannotUseIsNeverRewritten)
     const QString good = home_.path("good.plist");
     ASSERT_EQ(plist_store::writeKey(good.toStdString(), "k", plist_new_string("v")), plist_store::WriteStatus::Ok);
     for (const QStringList& args : std::vector<QStringList>{
-             {"write", domain, "k", "v"}, {"write", domain, "k", "-dict-add", "a", "b"}, {"write", domain, "{ a = b; }"},
-             {"delete", domain, "k"}, {"rename", domain, "k", "l"}, {"import", domain, good}, {"read", domain},
-             {"read-type", domain, "k"}, {"export", domain, "-"}}) {
+             {"write", domain, "k", "v"}, {"write", domain, "k", "-dict-add", "a", "b"}, {"write", domain, "{ a = b; }"}, {"delete", domain, "k"}, {"rename", domain, "k", "l"}, {"import", domain, good}, {"read", domain}, {"read-type", domain, "k"}, {"export", domain, "-"}}) {
         SCOPED_TRACE(args.join(' ').toStdString());
         const Result r = defaults(args);
         EXPECT_EQ(r.status, 1);

@@ -2,9 +2,9 @@
 // -AppleLanguages among the arguments on a Mac), seen in the real windows. Each case runs in a
 // process of its own, started by ctest with that list (tests/i18n/CMakeLists.txt), since Qt reads
 // the list once per process.
+#include "Classes/PreferencesWindowController.h"
 #include "platform/Application.h"
 #include "platform/Bundle.h"
-#include "Classes/PreferencesWindowController.h"
 #include "tests/app/QuorrelFixture.h"
 
 #include <QApplication>
@@ -84,7 +84,7 @@ TEST_F(LanguageAtLaunch, GermanForAnAustrianWhoFirstPrefersAnUntranslatedLanguag
     EXPECT_TRUE(seen.helpText.contains("Bevorzugte Sprachen")) << seen.helpText.toStdString();
     EXPECT_TRUE(seen.helpText.contains("Wahl+Befehl")) << "the keyboard moves on a Mac";
     EXPECT_EQ(seen.qtText, "&Kopieren") << "Qt's own German (package qt6-translations-l10n) in "
-                                       << QLibraryInfo::path(QLibraryInfo::TranslationsPath).toStdString();
+                                        << QLibraryInfo::path(QLibraryInfo::TranslationsPath).toStdString();
 }
 
 TEST_F(LanguageAtLaunch, SimplifiedChineseFromLinuxsNameAfterTraditionalChinese)

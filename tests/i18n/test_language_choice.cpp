@@ -78,9 +78,17 @@ TEST(LanguageChoice, ThePlatformsOwnListsFindTheShippedFiles)
         const char* name;
         const char* localization;
     } cases[] = {
-        {"zh-Hans-CN", "zh_Hans"}, {"zh_CN", "zh_Hans"}, {"pt-BR", "pt_BR"}, {"de-CH", "de"},
-        {"fr-BE", "fr"},           {"es-MX", "es"},      {"it-IT", "it"},    {"ja-JP", "ja"},
-        {"ru-UA", "ru"},           {"en-AU", "en"},      {"ko-KR", "en"},
+        {"zh-Hans-CN", "zh_Hans"},
+        {"zh_CN", "zh_Hans"},
+        {"pt-BR", "pt_BR"},
+        {"de-CH", "de"},
+        {"fr-BE", "fr"},
+        {"es-MX", "es"},
+        {"it-IT", "it"},
+        {"ja-JP", "ja"},
+        {"ru-UA", "ru"},
+        {"en-AU", "en"},
+        {"ko-KR", "en"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,7 +1,7 @@
 // The windows in every shipped language: no text cut off, no control laid over another.
+#include "Classes/PreferencesWindowController.h"
 #include "platform/Application.h"
 #include "platform/Bundle.h"
-#include "Classes/PreferencesWindowController.h"
 #include "tests/app/QuorrelFixture.h"
 
 #include <QAbstractButton>

@@ -89,8 +89,7 @@ TEST(TranslationFiles, EveryLanguageIsShipped)
     QStringList names;
     for (const QString& path : shippedFiles())
         names.append(QFileInfo(path).completeBaseName());
-    EXPECT_EQ(names, QStringList({"quorrel_de", "quorrel_en", "quorrel_es", "quorrel_fr", "quorrel_it", "quorrel_ja",
-                                  "quorrel_pt_BR", "quorrel_ru", "quorrel_zh_Hans"}));
+    EXPECT_EQ(names, QStringList({"quorrel_de", "quorrel_en", "quorrel_es", "quorrel_fr", "quorrel_it", "quorrel_ja", "quorrel_pt_BR", "quorrel_ru", "quorrel_zh_Hans"}));
 }
 
 TEST(TranslationFiles, EveryMessageIsTranslatedAndNoneIsLeftOver)
@@ -142,7 +141,7 @@ TEST(TranslationFiles, TranslationsKeepPlaceholdersAcceleratorsAndMarkup)
             if (m.context == u"Localizable")
                 continue; // keys, not texts
             EXPECT_EQ(marks(m.translation), marks(m.source)) << m.where().toStdString() << "\n  "
-                                                           << m.translation.toStdString();
+                                                             << m.translation.toStdString();
         }
     }
 }

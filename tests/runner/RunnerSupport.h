@@ -18,7 +18,6 @@ QString probePath();
 // that counts taken by the next test start from nothing.
 bool settlePendingChildren();
 
-
 // Each runner test starts with no child of an earlier test still pending, in a temporary HOME.
 class RunnerTest : public ::testing::Test {
 protected:

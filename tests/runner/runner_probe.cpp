@@ -77,7 +77,8 @@ std::string describeDescriptors()
     struct stat null {};
     const bool isNull = ::fstat(1, &out) == 0 && ::stat("/dev/null", &null) == 0 && S_ISCHR(out.st_mode)
         && out.st_rdev == null.st_rdev;
-    text += isNull ? "stdout=/dev/null\n" : S_ISFIFO(out.st_mode) ? "stdout=pipe\n" : "stdout=other\n";
+    text += isNull ? "stdout=/dev/null\n" : S_ISFIFO(out.st_mode) ? "stdout=pipe\n"
+                                                                  : "stdout=other\n";
     return text;
 }
 
@@ -86,7 +87,8 @@ std::string describeSignals()
     struct sigaction pipeAction {};
     ::sigaction(SIGPIPE, nullptr, &pipeAction);
     std::string text = "SIGPIPE=";
-    text += pipeAction.sa_handler == SIG_IGN ? "ignored" : pipeAction.sa_handler == SIG_DFL ? "default" : "caught";
+    text += pipeAction.sa_handler == SIG_IGN ? "ignored" : pipeAction.sa_handler == SIG_DFL ? "default"
+                                                                                            : "caught";
     text += "\nblocked=";
     sigset_t blocked;
     sigemptyset(&blocked);

@@ -1,9 +1,9 @@
 // How tools are started: what a child gets, what a failed start leaves behind, how reads end,
 // and how fire-and-forget children are reaped.
-#include "platform/process/ChildProcess.h"
 #include "Classes/MyRunUsrCommands.h"
-#include "tests/support/Pipes.h"
 #include "RunnerSupport.h"
+#include "platform/process/ChildProcess.h"
+#include "tests/support/Pipes.h"
 #include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@
 #include <QLoggingCategory>
 #include <QTest>
 
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 
 #include <fcntl.h>
@@ -42,14 +42,19 @@ using FireAndForget = RunnerTest;
 // ---------------------------------------------------------------------------------------------
 // Programs that cannot be started
 
-enum class Unstartable { Missing, NotExecutable, Directory };
+enum class Unstartable { Missing,
+                         NotExecutable,
+                         Directory };
 
 const char* nameOf(Unstartable kind)
 {
     switch (kind) {
-    case Unstartable::Missing: return "Missing";
-    case Unstartable::NotExecutable: return "NotExecutable";
-    case Unstartable::Directory: return "Directory";
+    case Unstartable::Missing:
+        return "Missing";
+    case Unstartable::NotExecutable:
+        return "NotExecutable";
+    case Unstartable::Directory:
+        return "Directory";
     }
     return "Unknown";
 }

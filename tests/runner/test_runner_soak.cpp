@@ -1,7 +1,7 @@
 // Many reads in a row: whatever one read leaks, two thousand make visible.
-#include "platform/process/ChildProcess.h"
 #include "Classes/MyRunUsrCommands.h"
 #include "RunnerSupport.h"
+#include "platform/process/ChildProcess.h"
 #include "tests/support/TestHome.h"
 
 #include <gtest/gtest.h>

@@ -27,7 +27,9 @@ int bytesFor(uint64_t largest)
 std::string intObject(uint64_t value)
 {
     const int size = bytesFor(value);
-    std::string out(1, static_cast<char>(0x10 | (size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : 3)));
+    std::string out(1, static_cast<char>(0x10 | (size == 1 ? 0 : size == 2 ? 1
+                                                     : size == 4           ? 2
+                                                                           : 3)));
     appendBigEndian(out, value, size);
     return out;
 }
@@ -149,9 +151,9 @@ std::string BinaryPlist::bytes(size_t top) const
 std::string xmlPlist(const std::string& body, const std::string& encoding)
 {
     return "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n"
-           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-           "<plist version=\"1.0\">\n<dict>\n"
+                                                            "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                                                            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                                                            "<plist version=\"1.0\">\n<dict>\n"
         + body + "</dict>\n</plist>\n";
 }
 

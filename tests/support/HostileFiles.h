@@ -13,10 +13,10 @@ namespace hostile {
 // that hold them, as Apple's writer does.
 class BinaryPlist {
 public:
-    size_t ascii(const std::string& bytes);       // marked ASCII, bytes taken as they are
-    size_t utf16(const std::u16string& units);    // big-endian UTF-16, units taken as they are
+    size_t ascii(const std::string& bytes);    // marked ASCII, bytes taken as they are
+    size_t utf16(const std::u16string& units); // big-endian UTF-16, units taken as they are
     size_t integer(int64_t value);
-    size_t raw(const std::string& bytes);         // a hand-made object without references
+    size_t raw(const std::string& bytes); // a hand-made object without references
     size_t array(const std::vector<size_t>& items);
     size_t dict(const std::vector<std::pair<size_t, size_t>>& entries);
     // Replaces the items of an array made before: how a file refers to itself.
@@ -25,8 +25,8 @@ public:
 
 private:
     struct Object {
-        std::string head;          // marker, count and payload
-        std::vector<size_t> refs;  // after the head, in the file's reference size
+        std::string head;         // marker, count and payload
+        std::vector<size_t> refs; // after the head, in the file's reference size
     };
     size_t add(Object object);
     std::vector<Object> objects_;

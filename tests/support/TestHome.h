@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 #include <map>
-#include <ostream>
 #include <optional>
+#include <ostream>
 
 // Sets environment variables for the life of one object and puts the old values back afterwards.
 class ScopedEnv {
@@ -41,4 +41,3 @@ void PrintTo(const QString& text, std::ostream* os);
 
 // Paths of what the build made.
 QString buildPath(const QString& relative);
-

@@ -47,16 +47,35 @@ void appendQuotedIfNeeded(std::string& out, std::string_view text)
     for (size_t pos = 0; pos < text.size();) {
         const char32_t cp = utf8::nextCodePointOrLatin1(text, pos);
         switch (cp) {
-        case '"': out += "\\\\\""; continue;
-        case '\\': out += "\\\\\\\\"; continue;
-        case '\a': out += "\\\\a"; continue;
-        case '\b': out += "\\\\b"; continue;
-        case '\f': out += "\\\\f"; continue;
-        case '\n': out += "\\\\n"; continue;
-        case '\r': out += "\\\\r"; continue;
-        case '\t': out += "\\\\t"; continue;
-        case '\v': out += "\\\\v"; continue;
-        default: break;
+        case '"':
+            out += "\\\\\"";
+            continue;
+        case '\\':
+            out += "\\\\\\\\";
+            continue;
+        case '\a':
+            out += "\\\\a";
+            continue;
+        case '\b':
+            out += "\\\\b";
+            continue;
+        case '\f':
+            out += "\\\\f";
+            continue;
+        case '\n':
+            out += "\\\\n";
+            continue;
+        case '\r':
+            out += "\\\\r";
+            continue;
+        case '\t':
+            out += "\\\\t";
+            continue;
+        case '\v':
+            out += "\\\\v";
+            continue;
+        default:
+            break;
         }
         if (cp >= 0x20 && cp < 0x7F) {
             out += static_cast<char>(cp);

@@ -97,7 +97,7 @@ int help()
 void log(const std::string& message)
 {
     // NSLog: local date and time with milliseconds, then the program, its process and thread.
-    timeval now {};
+    timeval now{};
     ::gettimeofday(&now, nullptr);
     const time_t seconds = now.tv_sec;
     struct tm local {};
@@ -181,8 +181,8 @@ int unusableFile(const std::string& shown, const std::string& path, const std::s
 int invalidDomainName(const std::string& name)
 {
     return fail("\"" + name + "\" is not a valid domain name: a domain names one file in ~/Library/Preferences, so"
-                " its name may not hold \"/\" or \"..\" (a file elsewhere in the home folder is named by its"
-                " absolute path).");
+                              " its name may not hold \"/\" or \"..\" (a file elsewhere in the home folder is named by its"
+                              " absolute path).");
 }
 
 int refusedPath(const std::string& given, const std::string& reason)

@@ -20,16 +20,16 @@ void log(const std::string& message);
 std::string shownDomain(const std::string& canonical);
 
 // The messages themselves; each returns the exit status that goes with it.
-int domainMissing(const std::string& shown);                        // read DOMAIN
-int pairMissing(const std::string& shown, const std::string& key);  // read DOMAIN KEY, delete DOMAIN KEY
-int domainNotFound(const std::string& shown);                       // delete DOMAIN, rename
-int couldNotParse(const std::string& text);                         // a value or a whole domain
-int keyLacksValue(const std::string& key);                          // -dict, -dict-add
-int unexpectedArgument(const std::string& argument);                // anything after a whole value
-int repNotADictionary();                                            // write DOMAIN 'PLIST'
-int notAnArray(const std::string& key);                             // -array-add
-int notADictionary(const std::string& key);                         // -dict-add
-int couldNotWrite(const std::string& shown);                        // the file could not be written
+int domainMissing(const std::string& shown);                         // read DOMAIN
+int pairMissing(const std::string& shown, const std::string& key);   // read DOMAIN KEY, delete DOMAIN KEY
+int domainNotFound(const std::string& shown);                        // delete DOMAIN, rename
+int couldNotParse(const std::string& text);                          // a value or a whole domain
+int keyLacksValue(const std::string& key);                           // -dict, -dict-add
+int unexpectedArgument(const std::string& argument);                 // anything after a whole value
+int repNotADictionary();                                             // write DOMAIN 'PLIST'
+int notAnArray(const std::string& key);                              // -array-add
+int notADictionary(const std::string& key);                          // -dict-add
+int couldNotWrite(const std::string& shown);                         // the file could not be written
 int cannotStore(const std::string& what, const std::string& reason); // a value the store cannot keep
 int unusableFile(const std::string& shown, const std::string& path, const std::string& reason, bool changing);
 int invalidDomainName(const std::string& name);

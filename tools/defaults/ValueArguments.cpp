@@ -164,7 +164,7 @@ long long parseInteger(const std::string& text)
     // Too large a number stays at the largest one of its sign.
     if (negative)
         return overflow || magnitude > static_cast<unsigned long long>(LLONG_MAX) + 1 ? LLONG_MIN
-                                                                                       : static_cast<long long>(0 - magnitude);
+                                                                                      : static_cast<long long>(0 - magnitude);
     return overflow || magnitude > static_cast<unsigned long long>(LLONG_MAX) ? LLONG_MAX
                                                                               : static_cast<long long>(magnitude);
 }

@@ -10,7 +10,9 @@
 
 namespace defaults_tool {
 
-enum class WriteMode { Set, ArrayAdd, DictAdd };
+enum class WriteMode { Set,
+                       ArrayAdd,
+                       DictAdd };
 
 struct WriteValue {
     plist_store::PlistPtr value;

@@ -36,15 +36,24 @@ int readAll(const Host& host)
 const char* typeName(plist_t value)
 {
     switch (plist_get_node_type(value)) {
-    case PLIST_STRING: return "string";
-    case PLIST_DATA: return "data";
-    case PLIST_UINT: return "integer";
-    case PLIST_REAL: return "float";
-    case PLIST_BOOLEAN: return "boolean";
-    case PLIST_DATE: return "date";
-    case PLIST_ARRAY: return "array";
-    case PLIST_DICT: return "dictionary";
-    default: return "unknown";
+    case PLIST_STRING:
+        return "string";
+    case PLIST_DATA:
+        return "data";
+    case PLIST_UINT:
+        return "integer";
+    case PLIST_REAL:
+        return "float";
+    case PLIST_BOOLEAN:
+        return "boolean";
+    case PLIST_DATE:
+        return "date";
+    case PLIST_ARRAY:
+        return "array";
+    case PLIST_DICT:
+        return "dictionary";
+    default:
+        return "unknown";
     }
 }
 

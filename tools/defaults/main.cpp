@@ -30,8 +30,14 @@ int main(int argc, char** argv)
         int (*run)(const Invocation&);
     };
     static const VerbEntry kVerbs[] = {
-        {"read", readVerb},       {"read-type", readTypeVerb}, {"write", writeVerb},   {"delete", deleteVerb},
-        {"rename", renameVerb},   {"domains", domainsVerb},    {"find", findVerb},     {"import", importVerb},
+        {"read", readVerb},
+        {"read-type", readTypeVerb},
+        {"write", writeVerb},
+        {"delete", deleteVerb},
+        {"rename", renameVerb},
+        {"domains", domainsVerb},
+        {"find", findVerb},
+        {"import", importVerb},
         {"export", exportVerb},
     };
     const std::string& verb = call.args[0];

@@ -31,7 +31,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QByteArray code = "// Generated from " + QByteArray(argv[1]) + " by quorrel-help-messages; read by lupdate only.\n"
-                      "#include <QtGlobal>\n\nstatic const char* const helpPageMessages[] = {\n";
+                                                                   "#include <QtGlobal>\n\nstatic const char* const helpPageMessages[] = {\n";
     for (const QString& message : help_page::messages(QString::fromUtf8(page.readAll())))
         code += "    QT_TRANSLATE_NOOP(\"" + QByteArray(help_page::kContext) + "\", " + quoted(message) + "),\n";
     code += "};\n";

@@ -2,11 +2,11 @@
 // looking at the layout without a display. Usage: quorrel-screenshot OUTPUT_FOLDER
 // The windows speak the language the program would choose: on Linux the first translated one in
 // LANGUAGE (scripts/screenshots sets it for each language).
-#include "platform/Application.h"
-#include "platform/Bundle.h"
 #include "Classes/MainInterface.h"
 #include "Classes/PreferencesWindowController.h"
 #include "Classes/QuorrelAppDelegate.h"
+#include "platform/Application.h"
+#include "platform/Bundle.h"
 
 #include <QApplication>
 #include <QDir>

@@ -28,11 +28,21 @@ std::string shown(const std::string& name)
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-        case '\n': quoted += "\\n"; break;
-        case '\t': quoted += "\\t"; break;
-        case '\r': quoted += "\\r"; break;
-        case '\\': quoted += "\\\\"; break;
-        case '\'': quoted += "\\'"; break;
+        case '\n':
+            quoted += "\\n";
+            break;
+        case '\t':
+            quoted += "\\t";
+            break;
+        case '\r':
+            quoted += "\\r";
+            break;
+        case '\\':
+            quoted += "\\\\";
+            break;
+        case '\'':
+            quoted += "\\'";
+            break;
         default:
             if (isControl(byte)) {
                 char hex[5];

@@ -39,11 +39,19 @@ int readOptions(int argc, char** argv, Options& options)
             break;
         for (const char letter : argument.substr(1)) {
             switch (letter) {
-            case 'f': options.force = true; break;
+            case 'f':
+                options.force = true;
+                break;
             case 'R':
-            case 'r': options.recursive = true; break;
-            case 'd': options.emptyFolders = true; break;
-            case 'v': options.verbose = true; break;
+            case 'r':
+                options.recursive = true;
+                break;
+            case 'd':
+                options.emptyFolders = true;
+                break;
+            case 'v':
+                options.verbose = true;
+                break;
             case 'i':
             case 'I':
             case 'P':
