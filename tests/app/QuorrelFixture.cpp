@@ -280,3 +280,9 @@ int QuorrelFixture::selectedRow(TableView* table)
     const IndexSet rows = table->selectedRowIndexes();
     return rows.empty() ? -1 : int(*rows.begin());
 }
+
+void QuorrelFixture::clickRow(TableView* table, int row, Qt::KeyboardModifiers modifiers)
+{
+    const QRect cell = table->visualRect(table->model()->index(row, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers, cell.center());
+}

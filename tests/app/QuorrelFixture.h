@@ -79,6 +79,8 @@ protected:
     // Cell texts of a table, row by row, columns joined by " | ".
     static QStringList cells(TableView* table);
     static int selectedRow(TableView* table);
+    // Clicks a row of a table with the mouse, with the modifiers given.
+    static void clickRow(TableView* table, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     TestHome home;
     QString toolRoot;

@@ -118,7 +118,7 @@ protected:
         const QStringList rows = cells(table);
         const qsizetype row = std::find_if(rows.begin(), rows.end(), [&](const QString& r) { return r.endsWith(" | " + domain); }) - rows.begin();
         ASSERT_LT(row, rows.size()) << domain.toStdString();
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(int(row), 0)).center());
+        clickRow(table, int(row));
         ASSERT_EQ(selectedRow(table), row);
     }
 

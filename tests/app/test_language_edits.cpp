@@ -76,13 +76,6 @@ protected:
         QTest::mouseRelease(widget, Qt::LeftButton, {}, position);
     }
 
-    // Clicks a row of a table with the mouse, with the modifiers given.
-    static void clickRow(TableView* table, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        const QRect cell = table->visualRect(table->model()->index(row, 0));
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers, cell.center());
-    }
-
     static void click(const Button& button)
     {
         ASSERT_TRUE(button.isEnabled());

@@ -263,8 +263,7 @@ TEST_F(ModernValues, TheHintIsNeverAChoice)
         // A row the user picks is a choice.
         const int swiss = int(d.locales.indexOf("de_CH"));
         ASSERT_GT(swiss, 0);
-        const QRect cell = regions->visualRect(regions->model()->index(swiss, 0));
-        QTest::mouseClick(regions->viewport(), Qt::LeftButton, {}, cell.center());
+        clickRow(regions, swiss);
         EXPECT_EQ(d.outlets.regionPreview.region->text(), "de_CH (Schweiz)");
         EXPECT_EQ(d.outlets.regionPreview.regionCaption->text(), "Selected region:");
         QTest::keyClick(regions, Qt::Key_Return);
