@@ -9,6 +9,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QMimeData>
 #include <QProcess>
 #include <QTest>
 #include <QThread>
@@ -285,4 +286,18 @@ void QuorrelFixture::clickRow(TableView* table, int row, Qt::KeyboardModifiers m
 {
     const QRect cell = table->visualRect(table->model()->index(row, 0));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+QList<ToolCall> QuorrelFixture::trafficOfDrop(bool regions, qint64 from, qint64 to)
+{
+    QuorrelAppDelegate& d = start();
+    TableView* table = regions ? d.outlets.regionsTable : d.outlets.languagesTable;
+    MyTableData* data = regions ? d.regionsTableData.get() : d.languageTableData.get();
+    QMimeData mime;
+    Pasteboard pasteboard(&mime);
+    data->writeRowsWithIndexes(table, {from}, pasteboard);
+    DraggingInfo info(table, &mime);
+    EXPECT_EQ(data->validateDrop(table, info, to, DropOperation::On), DragOperation::Move);
+    EXPECT_TRUE(data->acceptDrop(table, info, to, DropOperation::Above));
+    return settledCalls();
 }

@@ -79,6 +79,8 @@ protected:
     // Cell texts of a table, row by row, columns joined by " | ".
     static QStringList cells(TableView* table);
     static int selectedRow(TableView* table);
+    // What a drop of row `from` at `to` of the languages or the regions starts, from a fresh start.
+    QList<ToolCall> trafficOfDrop(bool regions, qint64 from, qint64 to);
     // Clicks a row of a table with the mouse, with the modifiers given.
     static void clickRow(TableView* table, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 

@@ -17,21 +17,6 @@ protected:
         writeGlobal("AppleLocale", "de_AT");
     }
 
-    // What one drop of `from` at `to` starts, from a fresh start.
-    QList<ToolCall> trafficOfDrop(bool regions, qint64 from, qint64 to)
-    {
-        QuorrelAppDelegate& d = start();
-        TableView* table = regions ? d.outlets.regionsTable : d.outlets.languagesTable;
-        MyTableData* data = regions ? d.regionsTableData.get() : d.languageTableData.get();
-        QMimeData mime;
-        Pasteboard pasteboard(&mime);
-        data->writeRowsWithIndexes(table, {from}, pasteboard);
-        DraggingInfo info(table, &mime);
-        EXPECT_EQ(data->validateDrop(table, info, to, DropOperation::On), DragOperation::Move);
-        EXPECT_TRUE(data->acceptDrop(table, info, to, DropOperation::Above));
-        return settledCalls();
-    }
-
     // What one key press on row `row` starts, from a fresh start; also the state after it.
     QList<ToolCall> trafficOfKey(bool regions, qint64 row, Qt::Key key, Qt::KeyboardModifiers modifiers)
     {

@@ -19,21 +19,6 @@ namespace {
 
 class LanguageEdits : public QuorrelFixture {
 protected:
-    // What a drop of row `from` at `to` starts, from a fresh start.
-    QList<ToolCall> trafficOfDrop(bool regions, qint64 from, qint64 to)
-    {
-        QuorrelAppDelegate& d = start();
-        TableView* table = regions ? d.outlets.regionsTable : d.outlets.languagesTable;
-        MyTableData* data = regions ? d.regionsTableData.get() : d.languageTableData.get();
-        QMimeData mime;
-        Pasteboard pasteboard(&mime);
-        data->writeRowsWithIndexes(table, {from}, pasteboard);
-        DraggingInfo info(table, &mime);
-        EXPECT_EQ(data->validateDrop(table, info, to, DropOperation::On), DragOperation::Move);
-        EXPECT_TRUE(data->acceptDrop(table, info, to, DropOperation::Above));
-        return settledCalls();
-    }
-
     // The same launches with the written values left out: what any write of that key starts.
     static QList<ToolCall> withoutWrittenValues(QList<ToolCall> calls)
     {
