@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -165,11 +166,11 @@ private:
     std::string scratch_;
 };
 
-// Room for a collection's references: kept here until its entries have their numbers, then
-// written over the zeros that hold its place in the output.
-struct Room {
+// References of a collection, filled in in order from `at`: they are written a piece at a time
+// over the zeros that hold their place, so a large collection's are never all in memory at once.
+struct RefRun {
     uint64_t at = 0;
-    std::string refs;
+    std::string pending;
 };
 
 class BinaryWriter {
@@ -200,6 +201,7 @@ public:
 
 private:
     static constexpr uint32_t kFailed = UINT32_MAX;
+    static constexpr size_t kRefPiece = 16 * 1024;
     enum class Pass { Done,
                       RefsTooSmall,
                       Failed };
@@ -259,17 +261,17 @@ private:
         return static_cast<uint32_t>(offsets_.size() - 1);
     }
 
-    // A collection's marker and zeros in place of its `refs` references, to be filled in by
-    // setRef() and written by endCollection().
-    Room startCollection(unsigned type, size_t entries, size_t refs)
+    // A collection's marker and zeros in place of its `refs` references, which setRef() fills
+    // in; where they start.
+    uint64_t startCollection(unsigned type, size_t entries, size_t refs)
     {
         appendMarker(out_.tail(), type, entries);
-        Room room{out_.size(), std::string(refs * size_t(refSize_), '\0')};
-        out_.appendZeros(room.refs.size());
-        return room;
+        const uint64_t at = out_.size();
+        out_.appendZeros(refs * size_t(refSize_));
+        return at;
     }
 
-    bool setRef(Room& room, size_t index, uint32_t number)
+    bool setRef(RefRun& run, uint32_t number)
     {
         if (number == kFailed)
             return false;
@@ -277,18 +279,23 @@ private:
             refsTooSmall_ = true;
             return false;
         }
-        char* at = room.refs.data() + index * size_t(refSize_);
-        for (int i = refSize_ - 1; i >= 0; --i, number >>= 8)
-            at[i] = static_cast<char>(number & 0xFF);
-        return true;
+        appendBigEndian(run.pending, number, refSize_);
+        return run.pending.size() < kRefPiece || writeRefs(run);
     }
 
-    uint32_t endCollection(const Room& room, uint32_t self, bool ok)
+    bool writeRefs(RefRun& run)
     {
-        if (!ok)
-            return kFailed;
-        out_.overwrite(room.at, room.refs);
-        return out_.failed() ? kFailed : self;
+        out_.overwrite(run.at, run.pending);
+        run.at += run.pending.size();
+        run.pending.clear();
+        return !out_.failed();
+    }
+
+    uint32_t endCollection(uint32_t self, bool ok, std::initializer_list<RefRun*> runs)
+    {
+        for (RefRun* run : runs)
+            ok = ok && writeRefs(*run);
+        return ok ? self : kFailed;
     }
 
     // Writes `node` and everything below it. The depth was checked when the tree was loaded or
@@ -315,14 +322,14 @@ private:
         const uint32_t self = startObject();
         if (self == kFailed)
             return kFailed;
-        Room room = startCollection(kArray, count, count);
+        RefRun refs{startCollection(kArray, count, count), {}};
         size_t i = 0;
         bool ok = true;
         forEachArrayItem(node, [&](plist_t item) {
-            ok = ok && i < count && setRef(room, i, this->node(item, depth + 1));
+            ok = ok && i < count && setRef(refs, this->node(item, depth + 1));
             ++i;
         });
-        return endCollection(room, self, ok && i == count);
+        return endCollection(self, ok && i == count, {&refs});
     }
 
     uint32_t dict(plist_t node, int depth)
@@ -334,10 +341,12 @@ private:
         const uint32_t self = startObject();
         if (self == kFailed)
             return kFailed;
-        Room room = startCollection(kDict, count, 2 * count);
+        const uint64_t room = startCollection(kDict, count, 2 * count);
+        RefRun keys{room, {}};
+        RefRun values{room + count * size_t(refSize_), {}};
         size_t i = 0;
         const auto entry = [&](std::string_view key, plist_t value) {
-            const bool ok = i < count && setRef(room, i, text(key)) && setRef(room, count + i, this->node(value, depth + 1));
+            const bool ok = i < count && setRef(keys, text(key)) && setRef(values, this->node(value, depth + 1));
             ++i;
             return ok;
         };
@@ -357,7 +366,7 @@ private:
         std::free(iter);
         if (ok && added)
             ok = entry(edit_.key, edit_.value);
-        return endCollection(room, self, ok && i == count);
+        return endCollection(self, ok && i == count, {&keys, &values});
     }
     // Any value that is neither a text nor a collection.
     uint32_t leaf(plist_t node)
