@@ -170,6 +170,9 @@ std::string pythonInterpreter()
 
 // Removes the temporary HOME and what the runs left in it, at exit.
 struct HomeCleanup {
+    // Made here, so that the folder's name outlives this object: statics go in the reverse order
+    // of their making, and one made later would be gone when the destructor looks.
+    HomeCleanup() { home(); }
     ~HomeCleanup()
     {
         std::error_code ignored;
