@@ -114,10 +114,12 @@ constexpr unsigned char kRealMarker = kReal << 4 | 3;
 constexpr unsigned char kDateMarker = kDate << 4 | 3;
 
 // The offset table and the trailer after the last object; `offsets` holds each object's start.
+// `outStart`: where `out` begins in the file, when the bytes before it are already written.
 template <typename Offset>
-void appendTable(std::string& out, const std::vector<Offset>& offsets, int refSize, uint64_t top)
+void appendTable(std::string& out, const std::vector<Offset>& offsets, int refSize, uint64_t top,
+                 uint64_t outStart = 0)
 {
-    const uint64_t tableAt = out.size();
+    const uint64_t tableAt = outStart + out.size();
     const int offsetSize = bytesFor(offsets.empty() ? 0 : offsets.back());
     out.reserve(out.size() + offsets.size() * size_t(offsetSize) + 32);
     for (const Offset offset : offsets)

@@ -57,21 +57,6 @@ bool makeFolders(const std::string& folder)
     return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-bool writeAll(int fd, const char* data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
 enum class ReadStatus { Ok,
                         Missing,
                         Error,
@@ -133,6 +118,47 @@ Loaded unparsable(std::string reason)
     return result;
 }
 
+// `owner`, when given, holds `bytes` and is emptied as soon as they are no longer needed: a large
+// file's bytes are then gone before the tree built from them is checked and written back.
+Loaded parseBytes(std::string_view bytes, std::string* owner)
+{
+    if (bytes.empty())
+        return unparsable("it is empty");
+    std::string fromXml;
+    if (bytes.substr(0, 6) == "bplist" && bytes.substr(0, 8) != "bplist00")
+        return unparsable("it is a binary property list of a version other than bplist00");
+    if (bytes.substr(0, 8) != "bplist00") {
+        const decimal_number::CNumericLocale cNumbers;
+        std::string why = plist_check::xml(bytes, fromXml);
+        if (!why.empty())
+            return unparsable(std::move(why));
+        bytes = fromXml;
+        if (owner)
+            std::string().swap(*owner);
+    }
+    if (bytes.size() > std::numeric_limits<uint32_t>::max())
+        return unparsable("it is larger than 4 GiB");
+    std::string why = plist_check::binary(bytes);
+    if (!why.empty())
+        return unparsable(std::move(why));
+    plist_t root = nullptr;
+    plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
+    PlistPtr owned(root);
+    const bool wasXml = !fromXml.empty();
+    std::string().swap(fromXml);
+    if (owner)
+        std::string().swap(*owner);
+    if (!root)
+        return unparsable("it is not a property list");
+    why = plist_check::tree(root, wasXml);
+    if (!why.empty())
+        return unparsable(std::move(why));
+    Loaded result;
+    result.status = LoadStatus::Ok;
+    result.dict = std::move(owned);
+    return result;
+}
+
 struct LockedFile {
     UniqueFd fd;
     bool lock(const std::string& path)
@@ -177,18 +203,20 @@ std::string tempPath(const std::string& path)
     return hiddenBeside(path, ".tmp");
 }
 
-// Writes `bytes` to the domain's temporary file and renames it over `path`, so readers see either
-// the old or the new file and never a part of one. The caller holds the domain's lock.
-bool replaceFile(const std::string& path, const std::string& bytes, mode_t mode)
+// Has `fill` write the new contents into the domain's temporary file and renames that over
+// `path`, so readers see either the old or the new file and never a part of one. The caller holds
+// the domain's lock. On any failure the temporary file goes and the old file stays as it was.
+bool replaceFile(const std::string& path, const std::function<bool(int fd)>& fill, mode_t mode)
 {
     const std::string temp = tempPath(path);
     if (::unlink(temp.c_str()) != 0 && errno != ENOENT)
         return false;
-    UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    // Read as well as written: the writer reads back texts it has already put in the file.
+    UniqueFd fd(::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (fd.get() < 0)
         return false;
-    const bool written = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), bytes.data(), bytes.size())
-        && ::fsync(fd.get()) == 0 && fd.close() && ::rename(temp.c_str(), path.c_str()) == 0;
+    const bool written = ::fchmod(fd.get(), mode) == 0 && fill(fd.get()) && ::fsync(fd.get()) == 0 && fd.close()
+        && ::rename(temp.c_str(), path.c_str()) == 0;
     if (!written) {
         const int saved = errno;
         ::unlink(temp.c_str());
@@ -266,8 +294,7 @@ WriteStatus readCurrent(const std::string& path, bool createIfMissing, std::stri
         break;
     }
     current.hint = {binaryObjectCount(bytes), bytes.size()};
-    Loaded loaded = parse(bytes);
-    std::string().swap(bytes); // not needed again: freed before the write needs its memory
+    Loaded loaded = parseBytes(bytes, &bytes);
     if (loaded.status != LoadStatus::Ok) {
         if (reason)
             *reason = loaded.reason;
@@ -318,14 +345,9 @@ WriteStatus update(const std::string& path, bool createIfMissing, std::string* r
         return WriteStatus::Refused;
     }
 
-    std::string bytes;
-    const bool encoded = keyValue.value ? toBinaryWithKey(dict.get(), keyValue.key, keyValue.value, bytes, current.hint)
-                                        : toBinary(dict.get(), bytes, current.hint);
-    if (!encoded) {
-        errno = EINVAL;
-        return WriteStatus::IoError;
-    }
-    const bool replaced = replaceFile(path, bytes, current.mode);
+    const bool replaced = replaceFile(
+        path, [&](int fd) { return writeBinaryFile(fd, dict.get(), keyValue.key, keyValue.value, current.hint); },
+        current.mode);
     keepIfExitingSoon(dict);
     return replaced ? WriteStatus::Ok : WriteStatus::IoError;
 }
@@ -379,35 +401,7 @@ std::string domainPath(const std::string& domain)
 
 Loaded parse(std::string_view bytes)
 {
-    if (bytes.empty())
-        return unparsable("it is empty");
-    std::string fromXml;
-    if (bytes.substr(0, 6) == "bplist" && bytes.substr(0, 8) != "bplist00")
-        return unparsable("it is a binary property list of a version other than bplist00");
-    if (bytes.substr(0, 8) != "bplist00") {
-        const decimal_number::CNumericLocale cNumbers;
-        std::string why = plist_check::xml(bytes, fromXml);
-        if (!why.empty())
-            return unparsable(std::move(why));
-        bytes = fromXml;
-    }
-    if (bytes.size() > std::numeric_limits<uint32_t>::max())
-        return unparsable("it is larger than 4 GiB");
-    std::string why = plist_check::binary(bytes);
-    if (!why.empty())
-        return unparsable(std::move(why));
-    plist_t root = nullptr;
-    plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
-    PlistPtr owned(root);
-    if (!root)
-        return unparsable("it is not a property list");
-    why = plist_check::tree(root, !fromXml.empty());
-    if (!why.empty())
-        return unparsable(std::move(why));
-    Loaded result;
-    result.status = LoadStatus::Ok;
-    result.dict = std::move(owned);
-    return result;
+    return parseBytes(bytes, nullptr);
 }
 
 Loaded load(const std::string& path)
@@ -424,7 +418,7 @@ Loaded load(const std::string& path)
     case ReadStatus::Ok:
         break;
     }
-    return parse(bytes);
+    return parseBytes(bytes, &bytes);
 }
 
 bool storableValue(plist_t value, int depth, std::string* reason)

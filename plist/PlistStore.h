@@ -176,6 +176,11 @@ bool toBinary(plist_t root, std::string& out, const BinarySizeHint& hint = {});
 bool toBinaryWithKey(plist_t root, std::string_view key, plist_t value, std::string& out,
                      const BinarySizeHint& hint = {});
 
+// The same bytes written to `fd` (an empty file open for reading and writing) as they are made,
+// in pieces: a large domain's new file is never held whole in memory. A null `value` writes `root`
+// as it is. False with errno set when the tree has no binary form (EINVAL) or writing failed.
+bool writeBinaryFile(int fd, plist_t root, std::string_view key, plist_t value, const BinarySizeHint& hint = {});
+
 // Property-list dates count from 2001-01-01 00:00:00 UTC, this many seconds after the Unix epoch.
 constexpr int64_t kSecondsFrom1970To2001 = 978307200;
 
