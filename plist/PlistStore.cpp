@@ -3,6 +3,7 @@
 #include "DecimalNumber.h"
 #include "PlistCheck.h"
 #include "PlistCompat.h"
+#include "PlistLoadSteps.h"
 #include "UniqueFd.h"
 
 #include <algorithm>
@@ -104,6 +105,7 @@ ReadStatus readAll(const std::string& path, std::string& out, bool followLink)
     if (!S_ISREG(opened.st_mode))
         return ReadStatus::NotARegularFile;
     out.clear();
+    out.reserve(static_cast<size_t>(opened.st_size)); // a hint: a file that grows meanwhile still reads whole
     char buffer[16384];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -377,31 +379,37 @@ std::string domainPath(const std::string& domain)
     return folder + '/' + canonicalDomain(domain) + ".plist";
 }
 
-Loaded parse(std::string_view bytes)
+namespace {
+
+// load()'s checks before libplist parses: `bytes` becomes the checked bplist00 form of the file
+// (an XML file's is made into `fromXml`). Empty when usable, else why not.
+std::string checkBytes(std::string_view& bytes, std::string& fromXml)
 {
     if (bytes.empty())
-        return unparsable("it is empty");
-    std::string fromXml;
+        return "it is empty";
     if (bytes.substr(0, 6) == "bplist" && bytes.substr(0, 8) != "bplist00")
-        return unparsable("it is a binary property list of a version other than bplist00");
+        return "it is a binary property list of a version other than bplist00";
     if (bytes.substr(0, 8) != "bplist00") {
         const decimal_number::CNumericLocale cNumbers;
         std::string why = plist_check::xml(bytes, fromXml);
         if (!why.empty())
-            return unparsable(std::move(why));
+            return why;
         bytes = fromXml;
     }
     if (bytes.size() > std::numeric_limits<uint32_t>::max())
-        return unparsable("it is larger than 4 GiB");
-    std::string why = plist_check::binary(bytes);
-    if (!why.empty())
-        return unparsable(std::move(why));
+        return "it is larger than 4 GiB";
+    return plist_check::binary(bytes);
+}
+
+// The whole tree of checked bplist00 bytes.
+Loaded parseChecked(std::string_view bytes, bool fromXml)
+{
     plist_t root = nullptr;
     plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     PlistPtr owned(root);
     if (!root)
         return unparsable("it is not a property list");
-    why = plist_check::tree(root, !fromXml.empty());
+    std::string why = plist_check::tree(root, fromXml);
     if (!why.empty())
         return unparsable(std::move(why));
     Loaded result;
@@ -410,21 +418,53 @@ Loaded parse(std::string_view bytes)
     return result;
 }
 
-Loaded load(const std::string& path)
+} // namespace
+
+Loaded parse(std::string_view bytes)
 {
-    std::string bytes;
-    switch (const ReadStatus read = readAll(path, bytes, true)) {
+    std::string fromXml;
+    std::string why = checkBytes(bytes, fromXml);
+    if (!why.empty())
+        return unparsable(std::move(why));
+    return parseChecked(bytes, !fromXml.empty());
+}
+
+CheckedFile readChecked(const std::string& path)
+{
+    CheckedFile file;
+    switch (const ReadStatus read = readAll(path, file.bytes, true)) {
     case ReadStatus::Missing:
-        return {};
+        return file;
     case ReadStatus::Error:
-        return unparsable(std::string("it cannot be read: ") + std::strerror(errno));
+        file.status = LoadStatus::Unparsable;
+        file.reason = std::string("it cannot be read: ") + std::strerror(errno);
+        return file;
     case ReadStatus::NotARegularFile:
     case ReadStatus::Link:
-        return unparsable(refusedKind(read));
+        file.status = LoadStatus::Unparsable;
+        file.reason = refusedKind(read);
+        return file;
     case ReadStatus::Ok:
         break;
     }
-    return parse(bytes);
+    std::string fromXml;
+    std::string_view bytes = file.bytes;
+    file.reason = checkBytes(bytes, fromXml);
+    file.status = file.reason.empty() ? LoadStatus::Ok : LoadStatus::Unparsable;
+    file.fromXml = !fromXml.empty();
+    if (file.fromXml)
+        file.bytes = std::move(fromXml);
+    return file;
+}
+
+Loaded load(const std::string& path)
+{
+    CheckedFile file = readChecked(path);
+    if (file.status == LoadStatus::Missing)
+        return {};
+    if (file.status != LoadStatus::Ok)
+        return unparsable(std::move(file.reason));
+    return parseChecked(file.bytes, file.fromXml);
 }
 
 bool storableValue(plist_t value, int depth, std::string* reason)
