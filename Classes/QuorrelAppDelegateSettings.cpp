@@ -22,9 +22,14 @@ QStringList QuorrelAppDelegate::currentLanguages()
 {
     // A write started just before is not awaited; give it time to land.
     sleepForTimeInterval(0.5);
-    QString text = readGlobal(QStringLiteral("AppleLanguages"));
-    for (const QChar character : {u'\n', u'(', u')', u' ', u'"'})
-        text.remove(character);
+    const QString output = readGlobal(QStringLiteral("AppleLanguages"));
+    // The printout without its line breaks, parentheses, spaces and quotes, in one pass.
+    QString text;
+    text.reserve(output.size());
+    for (const QChar character : output) {
+        if (!QStringView(u"\n() \"").contains(character))
+            text.append(character);
+    }
 
     if (std::floor(system_version::coreFoundationVersionNumber()) > 1299) {
         // Newer systems add a region to each language (en-GB, zh-Hans-CN). The identifiers are
