@@ -15,10 +15,6 @@ namespace plist_store {
 
 namespace {
 
-// libplist 2.2 indexes a dictionary of more than this many keys as each one is set, at a cost that
-// grows with the square of its keys; such a value is taken from the whole tree instead.
-constexpr uint64_t kLargestDictBuilt = 500;
-
 // Objects of a file that plist_check::binary() passed: every offset, count and reference in it
 // lies inside the file, texts are valid and collections nest within the limit without cycles.
 class CheckedBinary {
@@ -67,28 +63,61 @@ public:
         return out;
     }
 
-    // A leaf object as libplist builds it; null for a kind left to libplist (dates, UIDs).
-    plist_t leaf(uint64_t object) const
+    // The items of an array made of texts only, as UTF-8; false for anything else.
+    bool textsOfArray(uint64_t object, std::vector<std::string>& texts) const
     {
-        size_t at = offsetOf(object);
-        const unsigned marker = byte(at);
-        switch (marker >> 4) {
-        case plist_binary::kNull:
-            return plist_new_bool(marker == plist_binary::kTrueMarker);
-        case plist_binary::kInt:
-            return plist_new_uint(bigEndian(at + 1, 1u << (marker & 0xF)));
-        case plist_binary::kReal:
-            return plist_new_real(real(at + 1, marker & 0xF));
-        case plist_binary::kAscii:
-        case plist_binary::kUtf16:
-            return plist_new_string(text(object).c_str());
-        case plist_binary::kData: {
-            const uint64_t count = readCount(at);
-            return plist_new_data(bytes_.data() + at, count);
+        if (type(object) != plist_binary::kArray)
+            return false;
+        size_t refs = 0;
+        const uint64_t items = count(object, refs);
+        for (uint64_t i = 0; i < items; ++i) {
+            const unsigned kind = type(ref(refs, i));
+            if (kind != plist_binary::kAscii && kind != plist_binary::kUtf16)
+                return false;
         }
-        default:
-            return nullptr;
+        texts.reserve(items);
+        for (uint64_t i = 0; i < items; ++i)
+            texts.push_back(text(ref(refs, i)));
+        return true;
+    }
+
+    // The bplist00 bytes of `root` and the objects below it alone, each object as it stands in
+    // this file but for the numbers its references carry. libplist reads that into the very nodes
+    // it would make of `root` in the whole file, and builds collections of any size in time that
+    // follows their size, which plist_array_append_item() does not.
+    std::string extract(uint64_t root) const
+    {
+        constexpr uint32_t kNone = UINT32_MAX;
+        std::vector<uint32_t> renumbered(objects_, kNone);
+        std::vector<uint64_t> order{root};
+        renumbered[root] = 0;
+        for (size_t i = 0; i < order.size(); ++i) {
+            forEachRef(order[i], [&](uint64_t child) {
+                if (renumbered[child] == kNone) {
+                    renumbered[child] = static_cast<uint32_t>(order.size());
+                    order.push_back(child);
+                }
+            });
         }
+        const int refSize = plist_binary::bytesFor(order.size());
+        std::string out = "bplist00";
+        out.reserve(bytes_.size());
+        std::vector<uint64_t> offsets;
+        offsets.reserve(order.size());
+        for (const uint64_t object : order) {
+            offsets.push_back(out.size());
+            const size_t at = offsetOf(object);
+            size_t refs = at;
+            if (!isCollection(object)) {
+                out.append(bytes_.substr(at, leafEnd(at) - at));
+                continue;
+            }
+            readCount(refs);
+            out.append(bytes_.substr(at, refs - at));
+            forEachRef(object, [&](uint64_t child) { plist_binary::appendBigEndian(out, renumbered[child], refSize); });
+        }
+        plist_binary::appendTable(out, offsets, refSize, 0);
+        return out;
     }
 
 private:
@@ -100,6 +129,59 @@ private:
         for (unsigned i = 0; i < size; ++i)
             value = (value << 8) | byte(at + i);
         return value;
+    }
+
+    bool isCollection(uint64_t object) const
+    {
+        const unsigned kind = type(object);
+        return kind == plist_binary::kArray || kind == plist_binary::kDict;
+    }
+
+    // Calls visit(child) for every reference of a collection, a dictionary's keys first.
+    template <typename Visit>
+    void forEachRef(uint64_t object, const Visit& visit) const
+    {
+        if (!isCollection(object))
+            return;
+        size_t refs = 0;
+        const uint64_t entries = count(object, refs);
+        const uint64_t total = type(object) == plist_binary::kDict ? 2 * entries : entries;
+        for (uint64_t i = 0; i < total; ++i)
+            visit(ref(refs, i));
+    }
+
+    // Where the leaf object at `at` ends.
+    size_t leafEnd(size_t at) const
+    {
+        const unsigned marker = byte(at);
+        const unsigned info = marker & 0xF;
+        switch (marker >> 4) {
+        case plist_binary::kInt:
+        case plist_binary::kReal:
+            return at + 1 + (size_t(1) << info);
+        case plist_binary::kDate:
+            return at + 9;
+        case plist_binary::kUid:
+            return at + 1 + info + 1;
+        case plist_binary::kData:
+        case plist_binary::kAscii:
+            return at + readCountAt(at);
+        case plist_binary::kUtf16: {
+            size_t end = at;
+            const uint64_t units = readCount(end);
+            return end + 2 * units;
+        }
+        default: // false, true
+            return at + 1;
+        }
+    }
+
+    // The end of a data or ASCII object at `at`: its header and one byte per count.
+    size_t readCountAt(size_t at) const
+    {
+        size_t end = at;
+        const uint64_t bytes = readCount(end);
+        return end - at + bytes;
     }
 
     size_t offsetOf(uint64_t object) const
@@ -118,20 +200,6 @@ private:
         const uint64_t count = bigEndian(at + 1, size);
         at += 1 + size;
         return count;
-    }
-
-    double real(size_t at, unsigned sizeLog2) const
-    {
-        if (sizeLog2 == 2) {
-            const auto bits = static_cast<uint32_t>(bigEndian(at, 4));
-            float value = 0;
-            std::memcpy(&value, &bits, sizeof value);
-            return value;
-        }
-        const uint64_t bits = bigEndian(at, 8);
-        double value = 0;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
     }
 
     std::string_view bytes_;
@@ -183,35 +251,13 @@ private:
     std::vector<bool> seen_;
 };
 
-// Builds the libplist node of `object` and everything below it; null when some part of it is of
-// a kind left to libplist.
+// The libplist node of `object` and everything below it; null should libplist not read it.
 PlistPtr build(const CheckedBinary& file, uint64_t object)
 {
-    const unsigned type = file.type(object);
-    if (type != plist_binary::kArray && type != plist_binary::kDict)
-        return PlistPtr(file.leaf(object));
-    size_t refs = 0;
-    const uint64_t count = file.count(object, refs);
-    if (type == plist_binary::kArray) {
-        PlistPtr array(plist_new_array());
-        for (uint64_t i = 0; i < count; ++i) {
-            PlistPtr item = build(file, file.ref(refs, i));
-            if (!item)
-                return nullptr;
-            plist_array_append_item(array.get(), item.release());
-        }
-        return array;
-    }
-    if (count > kLargestDictBuilt)
-        return nullptr;
-    PlistPtr dict(plist_new_dict());
-    for (uint64_t i = 0; i < count; ++i) {
-        PlistPtr value = build(file, file.ref(refs, count + i));
-        if (!value)
-            return nullptr;
-        plist_dict_set_item(dict.get(), file.text(file.ref(refs, i)).c_str(), value.release());
-    }
-    return dict;
+    const std::string bytes = file.extract(object);
+    plist_t node = nullptr;
+    plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &node);
+    return PlistPtr(node);
 }
 
 LoadedKey refused(std::string reason)
@@ -222,7 +268,7 @@ LoadedKey refused(std::string reason)
     return result;
 }
 
-// The same from the whole tree, for a value holding something build() leaves to libplist.
+// The same from the whole tree, should libplist not read what build() made of the value.
 LoadedKey fromWholeTree(const std::string& path, std::string_view key)
 {
     Loaded loaded = load(path);
@@ -236,7 +282,7 @@ LoadedKey fromWholeTree(const std::string& path, std::string_view key)
 
 } // namespace
 
-LoadedKey loadKey(const std::string& path, std::string_view key)
+LoadedKey loadKey(const std::string& path, std::string_view key, KeyForm form)
 {
     CheckedFile checked = readChecked(path);
     if (checked.status == LoadStatus::Missing)
@@ -256,7 +302,12 @@ LoadedKey loadKey(const std::string& path, std::string_view key)
     for (uint64_t i = 0; i < count; ++i) {
         if (file.text(file.ref(refs, i)) != key)
             continue;
-        result.value = build(file, file.ref(refs, count + i));
+        const uint64_t value = file.ref(refs, count + i);
+        if (form == KeyForm::TextsApart && file.textsOfArray(value, result.texts)) {
+            result.isTextArray = true;
+            return result;
+        }
+        result.value = build(file, value);
         return result.value ? std::move(result) : fromWholeTree(path, key);
     }
     return result;

@@ -105,6 +105,15 @@ std::vector<hostile::Seed> repeatedKeys()
     return files;
 }
 
+bool isTextArray(plist_t node)
+{
+    if (!node || plist_get_node_type(node) != PLIST_ARRAY)
+        return false;
+    bool texts = true;
+    plist_store::forEachArrayItem(node, [&](plist_t item) { texts = texts && plist_get_node_type(item) == PLIST_STRING; });
+    return texts;
+}
+
 class KeyRead : public ::testing::Test {
 protected:
     // loadKey() of each top key of `bytes`, and of a key it does not hold, against load().
@@ -124,6 +133,22 @@ protected:
             EXPECT_EQ(one.reason, whole.reason);
             const plist_t expected = whole.dict ? plist_dict_get_item(whole.dict.get(), key.c_str()) : nullptr;
             EXPECT_EQ(xmlOf(one.value.get()), xmlOf(expected));
+            EXPECT_FALSE(one.isTextArray);
+
+            // An array of texts alone comes as its texts, anything else as with Node.
+            const plist_store::LoadedKey apart = plist_store::loadKey(path, key, plist_store::KeyForm::TextsApart);
+            EXPECT_EQ(apart.status, whole.status);
+            EXPECT_EQ(apart.reason, whole.reason);
+            EXPECT_EQ(apart.isTextArray, isTextArray(expected));
+            if (apart.isTextArray) {
+                EXPECT_EQ(apart.value, nullptr);
+                plist_store::PlistPtr rebuilt(plist_new_array());
+                for (const std::string& text : apart.texts)
+                    plist_array_append_item(rebuilt.get(), plist_new_string(text.c_str()));
+                EXPECT_EQ(xmlOf(rebuilt.get()), xmlOf(expected));
+            } else {
+                EXPECT_EQ(xmlOf(apart.value.get()), xmlOf(expected));
+            }
         }
         ++compared_;
     }
@@ -157,6 +182,38 @@ TEST_F(KeyRead, RefusesAKeyRepeatedAnywhereInTheFileAsTheWholeTreeDoes)
         const plist_store::LoadedKey one = plist_store::loadKey((dir_ + "/" + QString::fromStdString(seed.name)).toStdString(), "other");
         EXPECT_EQ(one.status, plist_store::LoadStatus::Unparsable) << seed.name;
         EXPECT_EQ(one.value, nullptr);
+    }
+}
+
+TEST_F(KeyRead, TheToolPrintsAListOfTextsAsItPrintsItInsideTheWholeDomain)
+{
+    // The whole domain's printout comes from libplist's nodes; the key's, for a list of texts,
+    // straight from the file. Inside the domain the list stands one level deeper.
+    home_.env().set("HOME", home_.home().toUtf8());
+    BinaryPlist file;
+    const std::vector<size_t> odd{file.ascii("en"), file.ascii(""), file.ascii("zh-Hans-CN"), file.ascii("a \"b\" \\ c;"),
+                                  file.ascii("tab\there\nline"), file.utf16(u"caf\u00e9 \u65e5\U0001F600")};
+    const std::string bytes = file.bytes(file.dict(
+        {{file.ascii("odd"), file.array(odd)}, {file.ascii("none"), file.array({})}, {file.ascii("one"), file.array({odd[0]})}}));
+    writeFile(home_.path(QStringLiteral("Library/Preferences/com.example.texts.plist")),
+              QByteArray(bytes.data(), qsizetype(bytes.size())));
+    const Result whole = defaults({"read", "com.example.texts"});
+    ASSERT_EQ(whole.status, 0) << whole.err;
+    for (const char* key : {"odd", "none", "one"}) {
+        const Result one = defaults({"read", "com.example.texts", key});
+        ASSERT_EQ(one.status, 0) << one.err;
+        ASSERT_FALSE(one.out.empty());
+        std::string deeper;
+        for (size_t at = 0; at < one.out.size() - 1;) {
+            const size_t end = one.out.find('\n', at);
+            deeper += "    " + one.out.substr(at, end - at) + "\n";
+            at = end + 1;
+        }
+        deeper.pop_back();
+        EXPECT_NE(whole.out.find(std::string("    ") + key + " = " + deeper + ";\n"), std::string::npos)
+            << key << ":\n"
+            << one.out << "in:\n"
+            << whole.out;
     }
 }
 

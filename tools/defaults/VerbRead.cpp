@@ -58,14 +58,14 @@ const char* typeName(plist_t value)
     }
 }
 
-// The value under `key` of a domain, read without the rest of the domain; null, with `status`
-// set, when the file cannot be used (reported here), and null when there is no such key.
-plist_store::PlistPtr valueOfKey(const Domain& domain, const std::string& key, int& status)
+// The value under `key` of a domain, read without the rest of the domain (an array of texts as its
+// texts, with `form` TextsApart). `status` is set when the file cannot be used (reported here).
+plist_store::LoadedKey valueOfKey(const Domain& domain, const std::string& key, plist_store::KeyForm form, int& status)
 {
-    plist_store::LoadedKey loaded = plist_store::loadKey(domain.path, utf8::withLatin1Fallback(key));
+    plist_store::LoadedKey loaded = plist_store::loadKey(domain.path, utf8::withLatin1Fallback(key), form);
     if (loaded.status == plist_store::LoadStatus::Unparsable)
         status = unusableFile(domain.shown, domain.path, loaded.reason, false);
-    return std::move(loaded.value);
+    return loaded;
 }
 
 } // namespace
@@ -89,12 +89,14 @@ int readVerb(const Invocation& call)
         return print(describe(loaded.dict.get()));
     }
     const std::string& key = args[keyAt];
-    const plist_store::PlistPtr value = valueOfKey(domain, key, status);
+    const plist_store::LoadedKey value = valueOfKey(domain, key, plist_store::KeyForm::TextsApart, status);
     if (status)
         return status;
-    if (!value)
+    if (value.isTextArray)
+        return print(describeTextArray(value.texts));
+    if (!value.value)
         return pairMissing(domain.shown, key);
-    return print(describe(value.get()));
+    return print(describe(value.value.get()));
 }
 
 int readTypeVerb(const Invocation& call)
@@ -106,12 +108,12 @@ int readTypeVerb(const Invocation& call)
     if (args.size() != keyAt + 1)
         return usage();
     const std::string& key = args[keyAt];
-    const plist_store::PlistPtr value = valueOfKey(domain, key, status);
+    const plist_store::LoadedKey value = valueOfKey(domain, key, plist_store::KeyForm::Node, status);
     if (status)
         return status;
-    if (!value)
+    if (!value.value)
         return pairMissing(domain.shown, key);
-    return print(std::string("Type is ") + typeName(value.get()));
+    return print(std::string("Type is ") + typeName(value.value.get()));
 }
 
 } // namespace defaults_tool
