@@ -27,8 +27,16 @@ QStringList QuorrelAppDelegate::currentLanguages()
     QString text;
     text.reserve(output.size());
     for (const QChar character : output) {
-        if (!QStringView(u"\n() \"").contains(character))
+        switch (character.unicode()) {
+        case u'\n':
+        case u'(':
+        case u')':
+        case u' ':
+        case u'"':
+            break;
+        default:
             text.append(character);
+        }
     }
 
     if (std::floor(system_version::coreFoundationVersionNumber()) > 1299) {
