@@ -1,5 +1,6 @@
 #include "MyTableViewDataSource.h"
 
+#include "LocaleRow.h"
 #include "MoveArray.h"
 #include "platform/AssertionHandler.h"
 #include "platform/NotificationCenter.h"
@@ -34,6 +35,8 @@ QVariant MyTableData::objectValueForTableColumn(TableView*, const TableColumn& c
     const QVariant& object = rows->at(row);
     if (column.identifier.isEmpty())
         return object;
+    if (LocaleRow::isRow(object))
+        return LocaleRow::column(object, column.identifier);
     return object.toMap().value(column.identifier);
 }
 

@@ -18,13 +18,56 @@ QString QuorrelAppDelegate::readGlobal(const QString& key)
     return readDefaults(kGlobalDomain, key).value_or(QString());
 }
 
+// A character the printout of the language order is stripped of before it is cut at its commas.
+static bool isDropped(QChar character)
+{
+    switch (character.unicode()) {
+    case u'\n':
+    case u'(':
+    case u')':
+    case u' ':
+    case u'"':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The printout without its line breaks, parentheses, spaces and quotes, cut at its commas.
+static QStringList cutPrintout(const QString& output)
+{
+    QString text;
+    text.reserve(output.size());
+    for (const QChar character : output) {
+        if (!isDropped(character))
+            text.append(character);
+    }
+    return text.split(QLatin1Char(','));
+}
+
+// Whether the items of a list as read are exactly what cutPrintout() gives of its printout: none
+// holds a dropped character or a comma, and the list is not empty (cut, "(\n)" is one empty item).
+static bool itemsAreTheCutPrintout(const SystemValue& read)
+{
+    if (read.kind() != SystemValue::Kind::Array || read.items().isEmpty())
+        return false;
+    for (const QString& item : read.items()) {
+        for (const QChar character : item) {
+            if (isDropped(character) || character == u',')
+                return false;
+        }
+    }
+    return true;
+}
+
 QStringList QuorrelAppDelegate::currentLanguages()
 {
     // A write started just before is not awaited; give it time to land.
     sleepForTimeInterval(0.5);
-    QString text = readGlobal(QStringLiteral("AppleLanguages"));
-    for (const QChar character : {u'\n', u'(', u')', u' ', u'"'})
-        text.remove(character);
+    const QString output = readGlobal(QStringLiteral("AppleLanguages"));
+    const SystemValue read = lastReadValue(kGlobalDomain, QStringLiteral("AppleLanguages"));
+    // A long list is taken apart once, by the read.
+    QStringList languages = itemsAreTheCutPrintout(read) ? read.items() : cutPrintout(output);
 
     if (std::floor(system_version::coreFoundationVersionNumber()) > 1299) {
         // Newer systems add a region to each language (en-GB, zh-Hans-CN). The identifiers are
@@ -32,7 +75,7 @@ QStringList QuorrelAppDelegate::currentLanguages()
         // read, so that a refresh starts the same tools on every system.
         (void)readGlobal(QStringLiteral("AppleLocale"));
     }
-    return text.split(QLatin1Char(','));
+    return languages;
 }
 
 // The place a language is at home: the region it names (en-GB: en_GB), else the country of its own

@@ -30,7 +30,7 @@ static QStringList namedIdentifiers(const QStringList& identifiers, const QStrin
     QStringList texts;
     texts.reserve(identifiers.size());
     for (qsizetype i = 0; i < identifiers.size(); ++i)
-        texts.append(QStringLiteral("%1 (%2)").arg(identifiers[i], names[i]));
+        texts.append(identifiers[i] + QLatin1String(" (") + names[i] + QLatin1Char(')'));
     return texts;
 }
 

@@ -25,10 +25,25 @@ SystemValue SystemValue::array(const QStringList& items)
     return value;
 }
 
+// A word the tool prints without quotes: what a language identifier or a region is made of.
+static bool isBareWord(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool plain = (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9');
+        if (!plain && !QStringView(u"_.$/:+-").contains(c))
+            return false;
+    }
+    return true;
+}
+
 // One item line of an array printout, without its indent and its separating comma: a bare word,
 // or a quoted text. Quoted texts with escapes, nested values and anything unusual are refused;
-// the texts this program writes (language identifiers) need none of them.
-static std::optional<QString> arrayItem(QString line, bool last)
+// the texts this program writes (language identifiers) need none of them. Checked character by
+// character: a long list has a line per language.
+static std::optional<QString> arrayItem(QStringView line, bool last)
 {
     if (!line.startsWith(QLatin1String("    ")))
         return std::nullopt;
@@ -39,15 +54,14 @@ static std::optional<QString> arrayItem(QString line, bool last)
         line.chop(1);
     }
     if (line.size() >= 2 && line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"'))) {
-        const QString inner = line.mid(1, line.size() - 2);
+        const QStringView inner = line.mid(1, line.size() - 2);
         if (inner.contains(QLatin1Char('"')) || inner.contains(QLatin1Char('\\')))
             return std::nullopt;
-        return inner;
+        return inner.toString();
     }
-    static const QRegularExpression bare(QStringLiteral("^[A-Za-z0-9_.$/:+-]+$"));
-    if (!bare.match(line).hasMatch())
+    if (!isBareWord(line))
         return std::nullopt;
-    return line;
+    return line.toString();
 }
 
 SystemValue SystemValue::fromRead(const std::optional<QString>& output, int exitStatus)
@@ -59,17 +73,18 @@ SystemValue SystemValue::fromRead(const std::optional<QString>& output, int exit
         return absent();
     if (exitStatus != 0 || !output->endsWith(QLatin1Char('\n')))
         return {};
-    QStringList lines = output->chopped(1).split(QLatin1Char('\n'));
+    const QList<QStringView> lines = QStringView(*output).chopped(1).split(QLatin1Char('\n'));
     if (lines.size() == 1) {
-        const QString& line = lines.first();
+        const QStringView line = lines.first();
         // A one-line "(", "{" or quote is some other type's printout, not a text.
         if (line.startsWith(QLatin1Char('(')) || line.startsWith(QLatin1Char('{')) || line.startsWith(QLatin1Char('<')))
             return {};
-        return text(line);
+        return text(line.toString());
     }
     if (lines.first() != QLatin1String("(") || lines.last() != QLatin1String(")"))
         return {};
     QStringList items;
+    items.reserve(lines.size() - 2);
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
         const std::optional<QString> item = arrayItem(lines[i], i + 2 == lines.size());
         if (!item)

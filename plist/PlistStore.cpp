@@ -3,6 +3,7 @@
 #include "DecimalNumber.h"
 #include "PlistCheck.h"
 #include "PlistCompat.h"
+#include "PlistLoadSteps.h"
 #include "UniqueFd.h"
 
 #include <algorithm>
@@ -89,6 +90,7 @@ ReadStatus readAll(const std::string& path, std::string& out, bool followLink)
     if (!S_ISREG(opened.st_mode))
         return ReadStatus::NotARegularFile;
     out.clear();
+    out.reserve(static_cast<size_t>(opened.st_size)); // a hint: a file that grows meanwhile still reads whole
     char buffer[16384];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -118,45 +120,59 @@ Loaded unparsable(std::string reason)
     return result;
 }
 
-// `owner`, when given, holds `bytes` and is emptied as soon as they are no longer needed: a large
-// file's bytes are then gone before the tree built from them is checked and written back.
-Loaded parseBytes(std::string_view bytes, std::string* owner)
+// load()'s checks before libplist parses: `bytes` becomes the checked bplist00 form of the file
+// (an XML file's is made into `fromXml`). Empty when usable, else why not.
+std::string checkBytes(std::string_view& bytes, std::string& fromXml)
 {
     if (bytes.empty())
-        return unparsable("it is empty");
-    std::string fromXml;
+        return "it is empty";
     if (bytes.substr(0, 6) == "bplist" && bytes.substr(0, 8) != "bplist00")
-        return unparsable("it is a binary property list of a version other than bplist00");
+        return "it is a binary property list of a version other than bplist00";
     if (bytes.substr(0, 8) != "bplist00") {
         const decimal_number::CNumericLocale cNumbers;
         std::string why = plist_check::xml(bytes, fromXml);
         if (!why.empty())
-            return unparsable(std::move(why));
+            return why;
         bytes = fromXml;
-        if (owner)
-            std::string().swap(*owner);
     }
     if (bytes.size() > std::numeric_limits<uint32_t>::max())
-        return unparsable("it is larger than 4 GiB");
-    std::string why = plist_check::binary(bytes);
-    if (!why.empty())
-        return unparsable(std::move(why));
+        return "it is larger than 4 GiB";
+    return plist_check::binary(bytes);
+}
+
+// The whole tree of checked bplist00 bytes. `owner`, when given, holds those bytes and is emptied
+// as soon as libplist's tree is built, so that a large file is not held twice through the checks.
+Loaded parseChecked(std::string_view bytes, bool fromXml, std::string* owner)
+{
     plist_t root = nullptr;
     plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     PlistPtr owned(root);
-    const bool wasXml = !fromXml.empty();
-    std::string().swap(fromXml);
     if (owner)
         std::string().swap(*owner);
     if (!root)
         return unparsable("it is not a property list");
-    why = plist_check::tree(root, wasXml);
+    std::string why = plist_check::tree(root, fromXml);
     if (!why.empty())
         return unparsable(std::move(why));
     Loaded result;
     result.status = LoadStatus::Ok;
     result.dict = std::move(owned);
     return result;
+}
+
+// The tree of a file's bytes held in `owner` (when given), which is emptied as soon as it is no
+// longer needed.
+Loaded parseBytes(std::string_view bytes, std::string* owner)
+{
+    std::string fromXml;
+    std::string why = checkBytes(bytes, fromXml);
+    if (!why.empty())
+        return unparsable(std::move(why));
+    if (fromXml.empty())
+        return parseChecked(bytes, false, owner);
+    if (owner)
+        std::string().swap(*owner); // the XML text; its bplist00 form is in fromXml
+    return parseChecked(bytes, true, &fromXml);
 }
 
 struct LockedFile {
@@ -404,21 +420,42 @@ Loaded parse(std::string_view bytes)
     return parseBytes(bytes, nullptr);
 }
 
-Loaded load(const std::string& path)
+CheckedFile readChecked(const std::string& path)
 {
-    std::string bytes;
-    switch (const ReadStatus read = readAll(path, bytes, true)) {
+    CheckedFile file;
+    switch (const ReadStatus read = readAll(path, file.bytes, true)) {
     case ReadStatus::Missing:
-        return {};
+        return file;
     case ReadStatus::Error:
-        return unparsable(std::string("it cannot be read: ") + std::strerror(errno));
+        file.status = LoadStatus::Unparsable;
+        file.reason = std::string("it cannot be read: ") + std::strerror(errno);
+        return file;
     case ReadStatus::NotARegularFile:
     case ReadStatus::Link:
-        return unparsable(refusedKind(read));
+        file.status = LoadStatus::Unparsable;
+        file.reason = refusedKind(read);
+        return file;
     case ReadStatus::Ok:
         break;
     }
-    return parseBytes(bytes, &bytes);
+    std::string fromXml;
+    std::string_view bytes = file.bytes;
+    file.reason = checkBytes(bytes, fromXml);
+    file.status = file.reason.empty() ? LoadStatus::Ok : LoadStatus::Unparsable;
+    file.fromXml = !fromXml.empty();
+    if (file.fromXml)
+        file.bytes = std::move(fromXml);
+    return file;
+}
+
+Loaded load(const std::string& path)
+{
+    CheckedFile file = readChecked(path);
+    if (file.status == LoadStatus::Missing)
+        return {};
+    if (file.status != LoadStatus::Ok)
+        return unparsable(std::move(file.reason));
+    return parseChecked(file.bytes, file.fromXml, &file.bytes);
 }
 
 bool storableValue(plist_t value, int depth, std::string* reason)

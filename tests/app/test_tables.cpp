@@ -295,6 +295,20 @@ TEST_F(Tables, IdentifiersThePlatformCannotNameStillGetRows)
     EXPECT_EQ(cells(d.outlets.languagesTable), (QStringList{"日本語 | ja", "英語 | en"}));
 }
 
+TEST_F(Tables, TheLanguageOrderIsTakenApartTheSameWayWhateverItsItems)
+{
+    // Items holding spaces, commas, parentheses, none at all: each is cut as it always was.
+    writeGlobal("AppleLanguages", "(\"a b\", \"c,d\", \"(x)\", en)");
+    QuorrelAppDelegate& d = start();
+    EXPECT_EQ(d.languages, (QStringList{"ab", "c", "d", "x", "en"}));
+    writeGlobal("AppleLanguages", "(en, \"zh-Hans-CN\", \"\", \"a.b$c\")");
+    d.updateUI();
+    EXPECT_EQ(d.languages, (QStringList{"en", "zh-Hans-CN", "", "a.b$c"}));
+    writeGlobal("AppleLanguages", "()");
+    d.updateUI();
+    EXPECT_EQ(d.languages, QStringList{""});
+}
+
 TEST_F(Tables, RefreshesKeepTheLanguageTableSelectionAndADropClearsIt)
 {
     QuorrelAppDelegate& d = start();

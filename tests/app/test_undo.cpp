@@ -338,6 +338,12 @@ TEST_F(Undo, NothingIsRecordedThatCouldNotBePutBackWhole)
     EXPECT_EQ(SystemValue::fromRead(QString("(\n    en,\n    \"zh-Hans-CN\"\n)\n"), 0),
               SystemValue::array({"en", "zh-Hans-CN"}));
     EXPECT_EQ(SystemValue::fromRead(QString("en_GB@rg=dezzzz\n"), 0), SystemValue::text("en_GB@rg=dezzzz"));
+    // Unquoted items are words of identifier characters only; anything else is not taken apart.
+    EXPECT_EQ(SystemValue::fromRead(QString("(\n    a_b.c$d/e:f+g-h,\n    Zz09\n)\n"), 0),
+              SystemValue::array({"a_b.c$d/e:f+g-h", "Zz09"}));
+    for (const char* item : {"a;b", "a b", "a=b", "a@b", "caf\u00e9", "a\tb", "    "})
+        EXPECT_FALSE(SystemValue::fromRead(QString("(\n    en,\n    %1\n)\n").arg(QString::fromUtf8(item)), 0).isKnown())
+            << item;
 
     d.recordSystemChange(".GlobalPreferences", "AppleLocale", SystemValue(), SystemValue::text("de_DE"));
     d.recordSystemChange(".GlobalPreferences", "AppleLocale", SystemValue::text("de_DE"), SystemValue::text("de_DE"));

@@ -304,6 +304,26 @@ std::string describe(plist_t node)
     return out;
 }
 
+std::string describeTextArray(const std::vector<std::string>& items)
+{
+    std::string out;
+    size_t size = 4;
+    for (const std::string& item : items)
+        size += item.size() + 8; // the indent, the comma and line break, and quotes for most
+    out.reserve(size);
+    out += "(\n";
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            out += ",\n";
+        appendIndent(out, 1);
+        appendQuotedIfNeeded(out, items[i]);
+    }
+    if (!items.empty())
+        out += '\n';
+    out += ')';
+    return out;
+}
+
 std::string describeEntries(const std::vector<std::pair<std::string, plist_t>>& entries)
 {
     std::string out;

@@ -18,6 +18,10 @@ std::string describe(plist_t node);
 // of a domain without building a dictionary: libplist 2.2's dictionaries slow down as they grow.
 std::string describeEntries(const std::vector<std::pair<std::string, plist_t>>& entries);
 
+// The printout of an array of these texts (UTF-8), the same as describe() gives of an array node
+// holding them, without the nodes.
+std::string describeTextArray(const std::vector<std::string>& items);
+
 // Appends `text` in the 7-bit form a single text prints in: printable ASCII, newline and tab stay;
 // "\" doubles; other characters below 256 become \ooo and the rest \uxxxx per UTF-16 unit. (Texts
 // inside collections are quoted first and take another form; see Describe.cpp.)

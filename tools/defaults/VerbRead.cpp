@@ -4,6 +4,7 @@
 #include "VerbSupport.h"
 #include "Verbs.h"
 
+#include "plist/PlistKeyRead.h"
 #include "plist/Utf8.h"
 
 namespace defaults_tool {
@@ -57,10 +58,14 @@ const char* typeName(plist_t value)
     }
 }
 
-// The value under `key` in a loaded domain; null when there is none.
-plist_t valueOfKey(const plist_store::Loaded& loaded, const std::string& key)
+// The value under `key` of a domain, read without the rest of the domain (an array of texts as its
+// texts, with `form` TextsApart). `status` is set when the file cannot be used (reported here).
+plist_store::LoadedKey valueOfKey(const Domain& domain, const std::string& key, plist_store::KeyForm form, int& status)
 {
-    return loaded.dict ? plist_dict_get_item(loaded.dict.get(), utf8::withLatin1Fallback(key).c_str()) : nullptr;
+    plist_store::LoadedKey loaded = plist_store::loadKey(domain.path, utf8::withLatin1Fallback(key), form);
+    if (loaded.status == plist_store::LoadStatus::Unparsable)
+        status = unusableFile(domain.shown, domain.path, loaded.reason, false);
+    return loaded;
 }
 
 } // namespace
@@ -75,19 +80,23 @@ int readVerb(const Invocation& call)
         return status;
     if (args.size() > keyAt + 1)
         return usage();
-    plist_store::Loaded loaded;
-    if (!loadDomain(domain, false, loaded, status))
-        return status;
     if (args.size() == keyAt) {
+        plist_store::Loaded loaded;
+        if (!loadDomain(domain, false, loaded, status))
+            return status;
         if (loaded.status == plist_store::LoadStatus::Missing)
             return domainMissing(domain.shown);
         return print(describe(loaded.dict.get()));
     }
     const std::string& key = args[keyAt];
-    plist_t value = valueOfKey(loaded, key);
-    if (!value)
+    const plist_store::LoadedKey value = valueOfKey(domain, key, plist_store::KeyForm::TextsApart, status);
+    if (status)
+        return status;
+    if (value.isTextArray)
+        return print(describeTextArray(value.texts));
+    if (!value.value)
         return pairMissing(domain.shown, key);
-    return print(describe(value));
+    return print(describe(value.value.get()));
 }
 
 int readTypeVerb(const Invocation& call)
@@ -98,14 +107,13 @@ int readTypeVerb(const Invocation& call)
         return status;
     if (args.size() != keyAt + 1)
         return usage();
-    plist_store::Loaded loaded;
-    if (!loadDomain(domain, false, loaded, status))
-        return status;
     const std::string& key = args[keyAt];
-    plist_t value = valueOfKey(loaded, key);
-    if (!value)
+    const plist_store::LoadedKey value = valueOfKey(domain, key, plist_store::KeyForm::Node, status);
+    if (status)
+        return status;
+    if (!value.value)
         return pairMissing(domain.shown, key);
-    return print(std::string("Type is ") + typeName(value));
+    return print(std::string("Type is ") + typeName(value.value.get()));
 }
 
 } // namespace defaults_tool
