@@ -1,7 +1,8 @@
 #pragma once
-// Pieces of the bplist00 format shared by the store's two producers of binary files: the writer
+// Pieces of the bplist00 format shared by the store's two producers of binary files, the writer
 // of a libplist tree (PlistWriteBinary.cpp) and the reader of XML files (PlistReadXml.cpp), which
-// turns an XML file into the binary form libplist reads in time that follows the size.
+// turns an XML file into the binary form libplist reads in time that follows the size, and by its
+// two readers of binary files, the checker (PlistCheckBinary.cpp) and the read of one key.
 #include "Utf8.h"
 
 #include <cstdint>
@@ -44,6 +45,41 @@ inline int bytesFor(uint64_t value)
     if (value <= 0xFFFFFFFFull)
         return 4;
     return 8;
+}
+
+// The number of `size` bytes at `at`, most significant first; the caller has checked that they
+// lie inside `bytes`.
+inline uint64_t readBigEndian(std::string_view bytes, size_t at, unsigned size)
+{
+    uint64_t value = 0;
+    for (unsigned i = 0; i < size; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+constexpr size_t kTrailerSize = 32;
+
+// What a file's last 32 bytes say: the widths of its offsets and references, how many objects it
+// has, which is the top one and where the offset table starts. Unchecked: `bytes` only needs to
+// hold the trailer.
+struct Trailer {
+    unsigned offsetSize = 0;
+    unsigned refSize = 0;
+    uint64_t objects = 0;
+    uint64_t top = 0;
+    uint64_t table = 0;
+};
+
+inline Trailer readTrailer(std::string_view bytes)
+{
+    const size_t at = bytes.size() - kTrailerSize;
+    Trailer trailer;
+    trailer.offsetSize = static_cast<unsigned char>(bytes[at + 6]);
+    trailer.refSize = static_cast<unsigned char>(bytes[at + 7]);
+    trailer.objects = readBigEndian(bytes, at + 8, 8);
+    trailer.top = readBigEndian(bytes, at + 16, 8);
+    trailer.table = readBigEndian(bytes, at + 24, 8);
+    return trailer;
 }
 
 inline void appendBigEndian(std::string& out, uint64_t value, int size)

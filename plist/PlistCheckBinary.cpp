@@ -17,7 +17,7 @@ namespace plist_check {
 namespace {
 
 constexpr size_t kHeaderSize = 8;
-constexpr size_t kTrailerSize = 32;
+using plist_binary::kTrailerSize;
 
 const char kDamaged[] = "it is a damaged binary property list";
 const char kUnknownKind[] = "it holds an object of a kind a preference file cannot hold";
@@ -44,25 +44,21 @@ public:
         if (bytes_.size() < kHeaderSize + 1 + 1 + kTrailerSize)
             return kDamaged;
         const size_t trailer = bytes_.size() - kTrailerSize;
-        offsetSize_ = byte(trailer + 6);
-        refSize_ = byte(trailer + 7);
-        objects_ = bigEndian(trailer + 8, 8);
-        top_ = bigEndian(trailer + 16, 8);
-        table_ = bigEndian(trailer + 24, 8);
-        if (!isValidSize(offsetSize_) || !isValidSize(refSize_) || objects_ == 0 || top_ >= objects_
-            || table_ <= kHeaderSize || table_ > trailer || objects_ > (trailer - table_) / offsetSize_)
+        trailer_ = plist_binary::readTrailer(bytes_);
+        if (!isValidSize(trailer_.offsetSize) || !isValidSize(trailer_.refSize) || trailer_.objects == 0 || trailer_.top >= trailer_.objects
+            || trailer_.table <= kHeaderSize || trailer_.table > trailer || trailer_.objects > (trailer - trailer_.table) / trailer_.offsetSize)
             return kDamaged;
 
-        state_.assign(objects_, State::New);
-        height_.assign(objects_, 0);
-        nodes_.assign(objects_, 0);
-        payload_.assign(objects_, 0);
+        state_.assign(trailer_.objects, State::New);
+        height_.assign(trailer_.objects, 0);
+        nodes_.assign(trailer_.objects, 0);
+        payload_.assign(trailer_.objects, 0);
         // Without shared collections a file expands to at most one node per reference, so to fewer
         // nodes than it has bytes; shared texts (Apple's writer stores equal texts once) repeat
         // their bytes, within a generous multiple.
         nodeBudget_ = bytes_.size();
         payloadBudget_ = (uint64_t(16) << 20) + 16 * uint64_t(bytes_.size());
-        return visit(top_, 0);
+        return visit(trailer_.top, 0);
     }
 
 private:
@@ -72,23 +68,17 @@ private:
 
     unsigned byte(size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
 
-    uint64_t bigEndian(size_t at, unsigned size) const
-    {
-        uint64_t value = 0;
-        for (unsigned i = 0; i < size; ++i)
-            value = (value << 8) | byte(at + i);
-        return value;
-    }
+    uint64_t bigEndian(size_t at, unsigned size) const { return plist_binary::readBigEndian(bytes_, at, size); }
 
     // Where an object starts; 0 when its offset is outside the object area.
     size_t offsetOf(uint64_t object) const
     {
-        const uint64_t offset = bigEndian(table_ + object * offsetSize_, offsetSize_);
-        return offset >= kHeaderSize && offset < table_ ? static_cast<size_t>(offset) : 0;
+        const uint64_t offset = bigEndian(trailer_.table + object * trailer_.offsetSize, trailer_.offsetSize);
+        return offset >= kHeaderSize && offset < trailer_.table ? static_cast<size_t>(offset) : 0;
     }
 
     // `count` bytes from `at` lie inside the object area.
-    bool fits(size_t at, uint64_t count) const { return at <= table_ && count <= table_ - at; }
+    bool fits(size_t at, uint64_t count) const { return at <= trailer_.table && count <= trailer_.table - at; }
 
     // The count in a marker's low nibble, or in the int object after it when the nibble is 0xF.
     bool readCount(size_t& at, uint64_t& count) const
@@ -212,7 +202,7 @@ private:
     std::string utf16Text(size_t at, uint64_t& payload) const
     {
         uint64_t count = 0;
-        if (!readCount(at, count) || count > (table_ - std::min<size_t>(at, table_)) / 2)
+        if (!readCount(at, count) || count > (trailer_.table - std::min<size_t>(at, trailer_.table)) / 2)
             return kDamaged;
         bool high = false; // the last unit opened a surrogate pair
         for (uint64_t i = 0; i < count; ++i) {
@@ -277,7 +267,7 @@ private:
         if (!readCount(refs, count))
             return kDamaged;
         const uint64_t refCount = type == plist_binary::kDict ? 2 * count : count;
-        if (count > UINT64_MAX / 2 || refCount > (table_ - std::min<size_t>(refs, table_)) / refSize_)
+        if (count > UINT64_MAX / 2 || refCount > (trailer_.table - std::min<size_t>(refs, trailer_.table)) / trailer_.refSize)
             return kDamaged;
 
         state_[object] = State::OnPath;
@@ -285,8 +275,8 @@ private:
         uint64_t payload = 0;
         int height = 0;
         for (uint64_t i = 0; i < refCount; ++i) {
-            const uint64_t child = bigEndian(refs + i * refSize_, refSize_);
-            if (child >= objects_)
+            const uint64_t child = bigEndian(refs + i * trailer_.refSize, trailer_.refSize);
+            if (child >= trailer_.objects)
                 return kDamaged;
             if (type == plist_binary::kDict && i < count && !isText(child))
                 return "a dictionary key in it is not a text";
@@ -307,11 +297,7 @@ private:
     }
 
     std::string_view bytes_;
-    unsigned offsetSize_ = 0;
-    unsigned refSize_ = 0;
-    uint64_t objects_ = 0;
-    uint64_t top_ = 0;
-    uint64_t table_ = 0;
+    plist_binary::Trailer trailer_;
     uint64_t nodeBudget_ = 0;
     uint64_t payloadBudget_ = 0;
     std::vector<State> state_;

@@ -19,18 +19,10 @@ namespace {
 // lies inside the file, texts are valid and collections nest within the limit without cycles.
 class CheckedBinary {
 public:
-    explicit CheckedBinary(std::string_view bytes) : bytes_(bytes)
-    {
-        const size_t trailer = bytes.size() - 32;
-        offsetSize_ = byte(trailer + 6);
-        refSize_ = byte(trailer + 7);
-        objects_ = bigEndian(trailer + 8, 8);
-        top_ = bigEndian(trailer + 16, 8);
-        table_ = bigEndian(trailer + 24, 8);
-    }
+    explicit CheckedBinary(std::string_view bytes) : bytes_(bytes), trailer_(plist_binary::readTrailer(bytes)) {}
 
-    uint64_t top() const { return top_; }
-    uint64_t objects() const { return objects_; }
+    uint64_t top() const { return trailer_.top; }
+    uint64_t objects() const { return trailer_.objects; }
     unsigned type(uint64_t object) const { return byte(offsetOf(object)) >> 4; }
 
     // A collection's count and where its references start.
@@ -39,7 +31,7 @@ public:
         refs = offsetOf(object);
         return readCount(refs);
     }
-    uint64_t ref(size_t refs, uint64_t i) const { return bigEndian(refs + i * refSize_, refSize_); }
+    uint64_t ref(size_t refs, uint64_t i) const { return bigEndian(refs + i * trailer_.refSize, trailer_.refSize); }
 
     // A text object as UTF-8, as libplist decodes it.
     std::string text(uint64_t object) const
@@ -88,7 +80,7 @@ public:
     std::string extract(uint64_t root) const
     {
         constexpr uint32_t kNone = UINT32_MAX;
-        std::vector<uint32_t> renumbered(objects_, kNone);
+        std::vector<uint32_t> renumbered(trailer_.objects, kNone);
         std::vector<uint64_t> order{root};
         renumbered[root] = 0;
         for (size_t i = 0; i < order.size(); ++i) {
@@ -123,13 +115,7 @@ public:
 private:
     unsigned byte(size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
 
-    uint64_t bigEndian(size_t at, unsigned size) const
-    {
-        uint64_t value = 0;
-        for (unsigned i = 0; i < size; ++i)
-            value = (value << 8) | byte(at + i);
-        return value;
-    }
+    uint64_t bigEndian(size_t at, unsigned size) const { return plist_binary::readBigEndian(bytes_, at, size); }
 
     bool isCollection(uint64_t object) const
     {
@@ -186,7 +172,7 @@ private:
 
     size_t offsetOf(uint64_t object) const
     {
-        return static_cast<size_t>(bigEndian(table_ + object * offsetSize_, offsetSize_));
+        return static_cast<size_t>(bigEndian(trailer_.table + object * trailer_.offsetSize, trailer_.offsetSize));
     }
 
     // The count in a marker's low nibble or in the integer after it; `at` moves past both.
@@ -203,11 +189,7 @@ private:
     }
 
     std::string_view bytes_;
-    unsigned offsetSize_ = 0;
-    unsigned refSize_ = 0;
-    uint64_t objects_ = 0;
-    uint64_t top_ = 0;
-    uint64_t table_ = 0;
+    plist_binary::Trailer trailer_;
 };
 
 // Whether some dictionary reachable from `object` holds a key twice; each shared collection is
