@@ -69,6 +69,16 @@ protected:
         EXPECT_TRUE(plist_store::writeBinaryFile(fd.get(), root, key, value, hint));
         return readAll(fd.get());
     }
+
+    // Lays `root` out as the binary file of `domain`; its bytes, or nothing when it could not.
+    std::string placeAsBinary(const QString& domain, plist_t root)
+    {
+        std::string bytes;
+        if (!plist_store::toBinary(root, bytes) || !QDir().mkpath(preferences()))
+            return {};
+        writeFile(plistPath(domain), QByteArray::fromStdString(bytes));
+        return bytes;
+    }
 };
 
 TEST_F(WriteInPieces, TheFileHoldsTheBytesTheWriterMakesInMemory)
@@ -97,10 +107,8 @@ TEST_F(WriteInPieces, TheToolWritesTheBytesOfTheWriterInMemory)
 {
     const QString domain = QStringLiteral("com.example.pieces");
     const plist_store::PlistPtr root = largeDomain();
-    std::string before;
-    ASSERT_TRUE(plist_store::toBinary(root.get(), before));
-    ASSERT_TRUE(QDir().mkpath(preferences()));
-    writeFile(plistPath(domain), QByteArray::fromStdString(before));
+    const std::string before = placeAsBinary(domain, root.get());
+    ASSERT_FALSE(before.empty());
 
     ASSERT_EQ(defaults({"write", domain, "key 7", "-string", "Ré 3"}).status, 0);
     const plist_store::PlistPtr text(plist_new_string("Ré 3"));
@@ -113,10 +121,8 @@ TEST_F(WriteInPieces, AWriteThatFailsHalfWayLeavesTheFileAsItWas)
 {
     const QString domain = QStringLiteral("com.example.pieces");
     const plist_store::PlistPtr root = largeDomain();
-    std::string before;
-    ASSERT_TRUE(plist_store::toBinary(root.get(), before));
-    ASSERT_TRUE(QDir().mkpath(preferences()));
-    writeFile(plistPath(domain), QByteArray::fromStdString(before));
+    const std::string before = placeAsBinary(domain, root.get());
+    ASSERT_FALSE(before.empty());
 
     // The child may write files of a fifth of the domain: some pieces of the new file reach the
     // disk, then a write fails (EFBIG; the signal that would end the child is ignored).
