@@ -12,11 +12,9 @@ namespace defaults_tool {
 int deleteVerb(const Invocation& call)
 {
     const auto& args = call.args;
-    auto [domain, keyAt, status] = domainAfterVerb(call);
+    auto [domain, keyAt, status] = domainAfterVerb(call, 0, 1);
     if (!keyAt)
         return status;
-    if (args.size() > keyAt + 1)
-        return usage();
     if (args.size() == keyAt) {
         switch (plist_store::removeDomain(domain.path)) {
         case plist_store::RemoveStatus::Ok:
@@ -51,11 +49,9 @@ int deleteVerb(const Invocation& call)
 int renameVerb(const Invocation& call)
 {
     const auto& args = call.args;
-    auto [domain, oldAt, status] = domainAfterVerb(call);
+    auto [domain, oldAt, status] = domainAfterVerb(call, 2, 2);
     if (!oldAt)
         return status;
-    if (args.size() != oldAt + 2)
-        return usage();
     const std::string oldKey = utf8::withLatin1Fallback(args[oldAt]);
     const std::string newKey = utf8::withLatin1Fallback(args[oldAt + 1]);
     bool missingKey = false;

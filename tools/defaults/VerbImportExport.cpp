@@ -50,8 +50,8 @@ bool writeStream(int fd, const std::string& bytes)
 // are not those, with the message given.
 NamedDomain domainAndPath(const Invocation& call)
 {
-    NamedDomain named = domainAfterVerb(call);
-    if (named.next && (call.args.size() != named.next + 1 || call.args[named.next].empty())) {
+    NamedDomain named = domainAfterVerb(call, 1, 1);
+    if (named.next && call.args[named.next].empty()) {
         named.status = usage();
         named.next = 0;
     }

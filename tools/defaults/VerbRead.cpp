@@ -75,11 +75,9 @@ int readVerb(const Invocation& call)
     const auto& args = call.args;
     if (args.size() == 1)
         return readAll(call.host);
-    auto [domain, keyAt, status] = domainAfterVerb(call);
+    auto [domain, keyAt, status] = domainAfterVerb(call, 0, 1);
     if (!keyAt)
         return status;
-    if (args.size() > keyAt + 1)
-        return usage();
     if (args.size() == keyAt) {
         plist_store::Loaded loaded;
         if (!loadDomain(domain, false, loaded, status))
@@ -102,11 +100,9 @@ int readVerb(const Invocation& call)
 int readTypeVerb(const Invocation& call)
 {
     const auto& args = call.args;
-    auto [domain, keyAt, status] = domainAfterVerb(call);
+    auto [domain, keyAt, status] = domainAfterVerb(call, 1, 1);
     if (!keyAt)
         return status;
-    if (args.size() != keyAt + 1)
-        return usage();
     const std::string& key = args[keyAt];
     const plist_store::LoadedKey value = valueOfKey(domain, key, plist_store::KeyForm::Node, status);
     if (status)

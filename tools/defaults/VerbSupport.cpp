@@ -10,11 +10,18 @@
 
 namespace defaults_tool {
 
-NamedDomain domainAfterVerb(const Invocation& call)
+NamedDomain domainAfterVerb(const Invocation& call, size_t fewest, size_t most)
 {
     NamedDomain named;
     const size_t used = readDomain(call.args, 1, call.host, named.domain, named.status);
     named.next = used ? 1 + used : 0;
+    if (named.next) {
+        const size_t after = call.args.size() - named.next;
+        if (after < fewest || after > most) {
+            named.status = usage();
+            named.next = 0;
+        }
+    }
     return named;
 }
 

@@ -6,20 +6,22 @@
 
 #include "plist/PlistStore.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace defaults_tool {
 
 // The domain a verb names right after itself (one argument, or two for -app NAME) and the index
-// of the argument after it. When the verb names none, the message has been given, `next` is 0
-// and `status` is the verb's exit status.
+// of the argument after it. When the verb names none, or fewer than `fewest` or more than `most`
+// arguments follow it, the message (the usage for a wrong count) has been given, `next` is 0 and
+// `status` is the verb's exit status.
 struct NamedDomain {
     Domain domain;
     size_t next = 0;
     int status = 0;
 };
-NamedDomain domainAfterVerb(const Invocation& call);
+NamedDomain domainAfterVerb(const Invocation& call, size_t fewest, size_t most = SIZE_MAX);
 
 // Loads a domain. A file the store cannot use is reported (with "Defaults have not been
 // changed." when `changing`) and gives false with the status set; a missing file is Missing.

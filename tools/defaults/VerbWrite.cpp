@@ -61,11 +61,9 @@ int addToDictionary(const Domain& domain, const std::string& key, plist_store::P
 int writeVerb(const Invocation& call)
 {
     const auto& args = call.args;
-    auto [domain, keyAt, status] = domainAfterVerb(call);
+    auto [domain, keyAt, status] = domainAfterVerb(call, 1);
     if (!keyAt)
         return status;
-    if (args.size() <= keyAt)
-        return usage();
     if (args.size() == keyAt + 1)
         return writeWholeDomain(domain, args[keyAt]);
 
