@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -178,6 +179,20 @@ void connectMenus(Ui::MainWindow& ui, QuorrelAppDelegate* d, QMainWindow* window
     QObject::connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
+// As soon as the event loop first turns, which at start-up is the refresh's first pause, the
+// hidden window is polished, laid out and drawn once off screen: its fonts (the fallback font for
+// Chinese among them), glyphs and the style's pixmaps are then ready, and the first frame costs
+// only itself. What it shows is the same; once the window is on screen there is nothing to do.
+void prepareWhileHidden(QMainWindow* window)
+{
+    QTimer::singleShot(0, window, [window] {
+        if (window->isVisible())
+            return;
+        window->ensurePolished();
+        (void)window->grab();
+    });
+}
+
 } // namespace
 
 std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
@@ -195,6 +210,7 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     connectControls(ui, delegate.get());
     connectMenus(ui, delegate.get(), window.get());
 
+    prepareWhileHidden(window.get());
     delegate->takeOwnershipOfWindow(std::move(window));
     delegate->awakeFromNib();
     // The main window is visible at launch.

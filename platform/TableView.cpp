@@ -80,7 +80,6 @@ TableView::TableView(QWidget* parent) : QTableView(parent), model_(this)
     setAlternatingRowColors(true);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    useOneLineRows();
     horizontalHeader()->setHighlightSections(false);
     // Connected before anyone else, so that whoever follows the selection sees the flag current.
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -115,7 +114,13 @@ bool TableView::event(QEvent* event)
     if (event->type() == QEvent::DynamicPropertyChange)
         columns_.reset();
     const bool handled = QTableView::event(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    // Measured when the view is polished, before it is first laid out or shown, and again when
+    // its font or style changes after that. Not in the constructor: the measure loads the fallback
+    // font for Chinese, the costliest step of building a window, which can then be done while the
+    // window waits hidden (see loadMainInterface).
+    if (event->type() == QEvent::Polish && !rowsMeasured_)
+        useOneLineRows();
+    if ((event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) && testAttribute(Qt::WA_WState_Polished))
         useOneLineRows();
     return handled;
 }
@@ -131,6 +136,7 @@ void TableView::useOneLineRows()
     const int height = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height();
     verticalHeader()->setMinimumSectionSize(qMin(verticalHeader()->minimumSectionSize(), height));
     verticalHeader()->setDefaultSectionSize(height);
+    rowsMeasured_ = true;
 }
 
 void TableView::setDataSource(TableDataSource* dataSource)

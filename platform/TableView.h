@@ -133,4 +133,5 @@ private:
     KeyboardMoves keyboardMoves_ = KeyboardMoves::None;
     bool selectionIsHint_ = false;
     bool selectingHint_ = false;
+    bool rowsMeasured_ = false;
 };

@@ -12,7 +12,30 @@
 #include <QTranslator>
 #include <unicode/locid.h>
 
+#include <functional>
+#include <optional>
+
 using Startup = QuorrelFixture;
+
+namespace {
+
+// Hands every event of the application to `seen`, for as long as it lives.
+class EventWatch : public QObject {
+public:
+    explicit EventWatch(std::function<void(QObject*, QEvent*)> seen) : seen_(std::move(seen)) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        seen_(watched, event);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> seen_;
+};
+
+} // namespace
 
 TEST_F(Startup, WithoutSavedEntriesTheMenuIsEmptyAndStartUpReadsOnlyWhatTheRefreshNeeds)
 {
@@ -29,6 +52,29 @@ TEST_F(Startup, WithoutSavedEntriesTheMenuIsEmptyAndStartUpReadsOnlyWhatTheRefre
     EXPECT_EQ(calls(), (QList<ToolCall>{readLanguages(), readLocale(), readLanguages(), listProcesses()}));
     EXPECT_EQ(d.languages, (QStringList{"en", "de", "fr"}));
     EXPECT_EQ(d.locales.value(0), "en_US");
+}
+
+// While start-up waits out its first pause, before it has read anything, the window is drawn
+// once off screen, still hidden (so that its first frame finds fonts and glyphs ready); it is
+// drawn on screen only once shown, after the refresh, and start-up launches what it always did.
+TEST_F(Startup, TheHiddenWindowIsDrawnOffScreenBeforeTheFirstReadAndOnScreenAfterTheRefresh)
+{
+    std::optional<qsizetype> launchesAtHiddenPaint;
+    std::optional<qsizetype> launchesAtShownPaint;
+    const EventWatch watch([&](QObject* object, QEvent* event) {
+        const auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() != QEvent::Paint || !widget || widget->window()->objectName() != QLatin1String("MainWindow"))
+            return;
+        std::optional<qsizetype>& first = widget->window()->isVisible() ? launchesAtShownPaint : launchesAtHiddenPaint;
+        if (!first)
+            first = calls().size();
+    });
+    start(true, false);
+    ASSERT_TRUE(launchesAtHiddenPaint.has_value()) << "the window was not drawn before it was shown";
+    EXPECT_EQ(*launchesAtHiddenPaint, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return launchesAtShownPaint.has_value(); }));
+    EXPECT_GE(launchesAtShownPaint.value_or(0), 4);
+    EXPECT_EQ(calls().mid(0, 4), (QList<ToolCall>{readLanguages(), readLocale(), readLanguages(), listProcesses()}));
 }
 
 TEST_F(Startup, SelectsTheSavedEntryOfTheCurrentRegionTheLastOneWhenSeveralMatch)

@@ -9,6 +9,10 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -59,6 +63,23 @@ struct DraggableTable {
     // Checks every change the model announces against what it then holds.
     std::unique_ptr<QAbstractItemModelTester> tester{
         std::make_unique<QAbstractItemModelTester>(table.model(), QAbstractItemModelTester::FailureReportingMode::Fatal)};
+};
+
+// Runs `seen` at each paint of one widget.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QWidget* widget, std::function<void()> seen) : seen_(std::move(seen)) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            seen_();
+        return false;
+    }
+
+private:
+    std::function<void()> seen_;
 };
 
 } // namespace
@@ -212,6 +233,37 @@ TEST(TableData, TheViewRefusesDropsFromOutsideAndNeverLosesRows)
     EXPECT_EQ(t.table.proposedDropRow(second.topLeft() + QPoint(2, 1)), 1);
     EXPECT_EQ(t.table.proposedDropRow(second.bottomLeft() - QPoint(-2, 1)), 1);
     EXPECT_EQ(t.table.proposedDropRow(QPoint(5, 190)), 4);
+}
+
+// Every row is one line high, as tall as the tallest name needs, a name in Chinese (from a taller
+// fallback font) among them, and already so at the table's first paint when it is shown straight
+// after it was built, without a turn of the event loop in between.
+TEST(TableRows, OneLineHighForChineseNamesFromTheFirstPaint)
+{
+    TableView table;
+    table.setProperty("columnIdentifiers", QStringList{"languagename", "isodesignator"});
+    MyTableData data;
+    auto rows = std::make_shared<QVariantList>();
+    rows->append(LocaleRow::make(QStringLiteral("English"), QStringLiteral("en")));
+    rows->append(LocaleRow::make(QStringLiteral("中文（简体）"), QStringLiteral("zh-Hans")));
+    rows->append(LocaleRow::make(QStringLiteral("Hong Kong English 香港英文"), QStringLiteral("en-HK")));
+    data.setStoredData(rows);
+    table.setDataSource(&data);
+    table.reloadData();
+    QList<int> heightsAtFirstPaint;
+    PaintWatch watch(table.viewport(), [&] {
+        if (heightsAtFirstPaint.isEmpty())
+            for (int row = 0; row < 3; ++row)
+                heightsAtFirstPaint.append(table.rowHeight(row));
+    });
+    table.resize(300, 200);
+    table.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !heightsAtFirstPaint.isEmpty(); }));
+    // What the view's delegate asks for each row's cells.
+    const auto needs = [view = static_cast<QAbstractItemView*>(&table)](int row) { return view->sizeHintForRow(row); };
+    EXPECT_GT(needs(1), needs(0)) << "this machine has no taller font for Chinese";
+    const int tallest = std::max({needs(0), needs(1), needs(2)});
+    EXPECT_EQ(heightsAtFirstPaint, (QList<int>{tallest, tallest, tallest}));
 }
 
 using Tables = QuorrelFixture;
