@@ -12,6 +12,8 @@
 #include "platform/Locale.h"
 #include "plist/PlistStore.h"
 
+#include "QtBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -374,11 +376,5 @@ BENCHMARK(BM_ExecToFirstFrameOverBareWindow)->Iterations(1)->Unit(benchmark::kSe
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksInQt(argc, argv);
 }

@@ -10,6 +10,8 @@
 
 #include "platform/host/UserDefaults.h"
 
+#include "QtBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -146,11 +148,5 @@ BENCHMARK(BM_LongestRepaintGapDuringASwitch)->Iterations(5)->Unit(benchmark::kMi
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksInQt(argc, argv);
 }

@@ -112,6 +112,17 @@ protected:
         return settledCalls();
     }
 
+    // Refreshes the area and selects the first language of `domain`, with the focus in its table.
+    TableView* focusFirstLanguageOf(const QString& domain)
+    {
+        refresh();
+        selectApplication(domain);
+        TableView* table = delegate->outlets.applications.applicationLanguagesTable;
+        table->setFocus();
+        table->selectRowIndexes({0}, false);
+        return table;
+    }
+
     void selectApplication(const QString& domain)
     {
         TableView* table = delegate->outlets.applications.applicationsTable;
@@ -173,11 +184,7 @@ TEST_F(Applications, NothingIsListedUntilAskedThenTheDomainsAndEachOnesLanguages
 TEST_F(Applications, KeysAndDropsMoveALanguageOfTheSelectedApplicationOnly)
 {
     QuorrelAppDelegate& d = start();
-    refresh();
-    selectApplication("com.apple.TextEdit");
-    TableView* table = d.outlets.applications.applicationLanguagesTable;
-    table->setFocus();
-    table->selectRowIndexes({0}, false);
+    TableView* table = focusFirstLanguageOf("com.apple.TextEdit");
     clearCalls();
     QTest::keyClick(table, Qt::Key_Down, kMoveModifiers);
     EXPECT_EQ(settledCalls(), (QList<ToolCall>{writeOf("com.apple.TextEdit", "(en-GB,fr-FR,zh-Hans-CN)"), readOf("com.apple.TextEdit")}));
@@ -284,11 +291,7 @@ TEST_F(Applications, RemovingDeletesTheSelectedApplicationsLanguagesAndNothingEl
 TEST_F(Applications, UndoPutsAnApplicationsOrderBackAndBringsARemovedOneBack)
 {
     QuorrelAppDelegate& d = start();
-    refresh();
-    selectApplication("com.apple.TextEdit");
-    TableView* table = d.outlets.applications.applicationLanguagesTable;
-    table->setFocus();
-    table->selectRowIndexes({0}, false);
+    TableView* table = focusFirstLanguageOf("com.apple.TextEdit");
     QTest::keyClick(table, Qt::Key_Down, kMoveModifiers);
     (void)settledCalls();
     ASSERT_TRUE(d.outlets.undoAction->isEnabled());
