@@ -159,3 +159,38 @@ TEST(PopUpButtonItems, AListOfAnyLengthKeepsEveryTitleSelectsTheFirstAndShowsThe
         EXPECT_EQ(menu.indexOfSelectedItem(), -1);
     }
 }
+
+TEST(PopUpButtonItems, TitlesStayAsAddedWhateverTheyShowAndWhateverIsRemoved)
+{
+    PopUpButton menu;
+    menu.addItemsWithTitles({"a", "b", "a", "c"});
+    menu.setItemDisplayText(1, "B shown");
+    EXPECT_EQ(menu.itemTitle(1), "b");
+    EXPECT_EQ(menu.itemText(1), "B shown");
+    EXPECT_EQ(menu.view()->model()->index(1, 0).data().toString(), "B shown"); // what the open menu lists
+    menu.selectItemWithTitle("a");
+    EXPECT_EQ(menu.indexOfSelectedItem(), 0); // the first of repeated titles
+    menu.selectItemWithTitle("B shown");
+    EXPECT_EQ(menu.indexOfSelectedItem(), -1); // found by title only
+
+    menu.removeItemAtIndex(0);
+    EXPECT_EQ(menu.itemTitles(), (QStringList{"b", "a", "c"}));
+    EXPECT_EQ(menu.itemText(0), "B shown"); // the shown text moves with its item
+    EXPECT_EQ(menu.itemText(1), "a");
+    menu.selectItemWithTitle("b");
+    EXPECT_EQ(menu.titleOfSelectedItem(), "b");
+    EXPECT_EQ(menu.currentText(), "B shown");
+    menu.removeItemAtIndex(7);
+    menu.selectItemAtIndex(7);
+    EXPECT_EQ(menu.numberOfItems(), 3);
+    EXPECT_EQ(menu.indexOfSelectedItem(), 0);
+
+    menu.removeAllItems();
+    menu.addItemsWithTitles({"x", "y"});
+    EXPECT_EQ(menu.itemText(0), "x"); // nothing shown from before
+    menu.addItemsWithTitles({"z"});
+    menu.setItemDisplayText(2, "Z shown");
+    EXPECT_EQ(menu.itemTitles(), (QStringList{"x", "y", "z"}));
+    EXPECT_EQ(menu.itemText(2), "Z shown");
+    EXPECT_EQ(menu.indexOfSelectedItem(), 0);
+}
