@@ -308,12 +308,19 @@ private:
     int ahvTicksToSkip_ = 0;
     int ahvTicksToSkipNext_ = 1;
     bool ahvListingTimedOut_ = false; // the last process listing ended by the time limit
-    // The languages named last in this refresh and their names, for languageNames().
+    // The languages named last and their names, for languageNames().
     struct NamedLanguages {
         QStringList identifiers;
         QStringList names;
     };
     NamedLanguages lastNamedLanguages;
+    // The languages the fallback menu was made from last and its titles, for fallbackTitlesOf().
+    struct FallbackTitles {
+        QStringList languages;
+        QStringList titles;
+    };
+    FallbackTitles lastFallbackTitles;
+    QStringList fallbackTitlesOf(const QStringList& languages);
     // The first language: the identifier of the language table's first row, none before any.
     std::optional<QString> firstLanguage() const;
     // Rebuilds the region table from `locales` and selects `selectedRow` (none when negative).

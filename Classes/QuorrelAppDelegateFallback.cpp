@@ -15,6 +15,20 @@ static QString noFallbackTitle()
                                          QString(), QStringLiteral("Localizable"));
 }
 
+// The no-fallback item, then every language but the first in order. A long list costs most in its
+// sort, so the titles of the same languages as last time are taken again.
+QStringList QuorrelAppDelegate::fallbackTitlesOf(const QStringList& languages)
+{
+    const QString noFallback = noFallbackTitle(); // in the language the program speaks now
+    if (lastFallbackTitles.titles.value(0) == noFallback && languages == lastFallbackTitles.languages)
+        return lastFallbackTitles.titles;
+    QStringList titles(languages.cbegin(), languages.cend()); // one copy, sorted in place
+    titles.first() = noFallback;
+    std::sort(titles.begin() + 1, titles.end());
+    lastFallbackTitles = {languages, titles};
+    return titles;
+}
+
 void QuorrelAppDelegate::updateFallbackLanguages()
 {
     PopUpButton* menu = outlets.fallbackLanguagesMenu;
@@ -25,9 +39,7 @@ void QuorrelAppDelegate::updateFallbackLanguages()
         return;
     }
     menu->setEnabled(true);
-    myFallbackLanguages.removeFirst();
-    std::sort(myFallbackLanguages.begin(), myFallbackLanguages.end());
-    myFallbackLanguages.prepend(noFallbackTitle());
+    myFallbackLanguages = fallbackTitlesOf(myFallbackLanguages);
     menu->removeAllItems();
     menu->addItemsWithTitles(myFallbackLanguages);
 

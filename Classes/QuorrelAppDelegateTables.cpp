@@ -6,6 +6,7 @@
 #include "platform/LocaleIdentifier.h"
 
 #include <QHash>
+#include <QStringBuilder>
 
 // Each identifier named once, in the display language: an identifier the platform cannot name is
 // shown by its identifier.
@@ -30,7 +31,7 @@ static QStringList namedIdentifiers(const QStringList& identifiers, const QStrin
     QStringList texts;
     texts.reserve(identifiers.size());
     for (qsizetype i = 0; i < identifiers.size(); ++i)
-        texts.append(identifiers[i] + QLatin1String(" (") + names[i] + QLatin1Char(')'));
+        texts.append(identifiers[i] % QLatin1String(" (") % names[i] % QLatin1Char(')')); // one allocation each
     return texts;
 }
 
@@ -43,28 +44,30 @@ static SharedRows rowsOf(const QStringList& identifiers, const QStringList& name
     return rows;
 }
 
-// A refresh names the system's order, then may show the same languages again with a saved
-// fallback second: in the same display language each name is ICU's once, taken here again.
+// ICU's names are the costly part of a long list, and each list is named in its first language:
+// for the same first language the last naming is taken again, whole for the same list (a refresh
+// with nothing changed), else name by name, so that only languages new to it go to ICU.
 QStringList QuorrelAppDelegate::languageNames(const QStringList& identifiers)
 {
     const NamedLanguages& last = lastNamedLanguages;
-    QStringList names;
-    if (!identifiers.isEmpty() && last.identifiers.size() == identifiers.size()
-        && last.identifiers.value(0) == identifiers.value(0)) {
-        QHash<QString, qsizetype> at;
-        at.reserve(last.identifiers.size());
-        for (qsizetype i = 0; i < last.identifiers.size(); ++i)
-            at.insert(last.identifiers[i], i);
-        names.reserve(identifiers.size());
-        for (const QString& identifier : identifiers) {
-            const auto found = at.constFind(identifier);
-            if (found == at.cend())
-                break;
-            names.append(last.names[*found]);
-        }
+    if (identifiers.isEmpty() || last.identifiers.value(0) != identifiers.first()) {
+        lastNamedLanguages = {identifiers, namesOf(identifiers)};
+        return lastNamedLanguages.names;
     }
-    if (names.size() != identifiers.size())
-        names = namesOf(identifiers);
+    if (last.identifiers == identifiers)
+        return last.names;
+    QHash<QString, qsizetype> at;
+    at.reserve(last.identifiers.size());
+    for (qsizetype i = 0; i < last.identifiers.size(); ++i)
+        at.insert(last.identifiers[i], i);
+    const Locale displayLanguage(identifiers.first());
+    QStringList names;
+    names.reserve(identifiers.size());
+    for (const QString& identifier : identifiers) {
+        const auto found = at.constFind(identifier);
+        names.append(found != at.cend() ? last.names[*found]
+                                        : displayLanguage.displayNameForIdentifier(identifier).value_or(identifier));
+    }
     lastNamedLanguages = {identifiers, names};
     return names;
 }
@@ -77,7 +80,6 @@ SharedRows QuorrelAppDelegate::languageRowsNamedIn(const QString& displayLanguag
 void QuorrelAppDelegate::updateLanguages()
 {
     languages = currentLanguages();
-    lastNamedLanguages = {}; // a refresh names its languages afresh
     updateLanguagesFromPreferredLocale();
 }
 

@@ -83,8 +83,8 @@ TEST_F(Fallback, TheSelectedEntrysFallbackIsShownSecondButNotWritten)
 
 TEST_F(Fallback, ARefreshNamesEachLanguageOnceWhenTheFallbackMovesSecond)
 {
-    // The table is named once from the system's order and shown again with the fallback second:
-    // the same languages in the same display language, so ICU names none of them twice.
+    // The table is named from the system's order and shown again with the fallback second: the
+    // same languages in the same display language as the refresh before, so ICU names none again.
     useEnglishStrings();
     writeGlobal("AppleLanguages", "(de, en, fr, ja)");
     writeOwnDefault(kPreferredLocalesKey, QStringLiteral("(\"de_DE,fr\")"));
@@ -92,9 +92,44 @@ TEST_F(Fallback, ARefreshNamesEachLanguageOnceWhenTheFallbackMovesSecond)
     ASSERT_EQ(d.outlets.fallbackLanguagesMenu->titleOfSelectedItem(), "fr");
     const uint64_t before = Locale::identifiersNamed();
     d.updateUI();
-    EXPECT_EQ(Locale::identifiersNamed() - before, 4u);
+    EXPECT_EQ(Locale::identifiersNamed() - before, 0u) << "named in the same display language before";
     EXPECT_EQ(d.languages, (QStringList{"de", "fr", "en", "ja"}));
     EXPECT_EQ(cells(d.outlets.languagesTable).value(1), "Französisch | fr");
+}
+
+TEST_F(Fallback, EachRefreshShowsTheOrderAsItIsNowNamedInItsFirstLanguage)
+{
+    // What one refresh made is taken again only for the same languages: any change to the
+    // system's order between two refreshes shows everywhere.
+    useEnglishStrings();
+    writeGlobal("AppleLanguages", "(de, en, fr, ja)");
+    QuorrelAppDelegate& d = start();
+    const struct {
+        const char* languages;
+        QStringList items;
+        QStringList firstRows;
+        uint64_t named;
+    } refreshes[] = {
+        {"(de, en, fr, ja)", {noFallback, "en", "fr", "ja"}, {"Deutsch | de", "Englisch | en"}, 0},
+        {"(en, de, fr, ja)", {noFallback, "de", "fr", "ja"}, {"English | en", "German | de"}, 4},
+        {"(en, de, fr, ko)", {noFallback, "de", "fr", "ko"}, {"English | en", "German | de"}, 1},
+        {"(en, ko, de, fr)", {noFallback, "de", "fr", "ko"}, {"English | en", "Korean | ko"}, 0},
+        {"(en)", {}, {"English | en"}, 0},
+        {"(en, \"en-GB\")", {noFallback, "en-GB"}, {"English | en", "British English | en-GB"}, 1},
+    };
+    for (const auto& r : refreshes) {
+        SCOPED_TRACE(r.languages);
+        writeGlobal("AppleLanguages", r.languages);
+        const uint64_t before = Locale::identifiersNamed();
+        d.updateUI();
+        EXPECT_EQ(Locale::identifiersNamed() - before, r.named);
+        EXPECT_EQ(d.outlets.fallbackLanguagesMenu->itemTitles(), r.items);
+        if (!r.items.isEmpty()) {
+            EXPECT_EQ(d.myFallbackLanguages, r.items);
+        }
+        EXPECT_EQ(d.outlets.fallbackLanguagesMenu->indexOfSelectedItem(), r.items.isEmpty() ? -1 : 0);
+        EXPECT_EQ(cells(d.outlets.languagesTable).mid(0, 2), r.firstRows);
+    }
 }
 
 TEST_F(Fallback, ChoosingAFallbackRewritesTheEntryInPlaceAndLeavesTheSystemAsItWas)
