@@ -17,11 +17,11 @@ SystemValue SystemValue::text(const QString& text)
     return value;
 }
 
-SystemValue SystemValue::array(const QStringList& items)
+SystemValue SystemValue::array(QStringList items)
 {
     SystemValue value;
     value.kind_ = Kind::Array;
-    value.items_ = items;
+    value.items_ = std::move(items);
     return value;
 }
 
@@ -73,25 +73,29 @@ SystemValue SystemValue::fromRead(const std::optional<QString>& output, int exit
         return absent();
     if (exitStatus != 0 || !output->endsWith(QLatin1Char('\n')))
         return {};
-    const QList<QStringView> lines = QStringView(*output).chopped(1).split(QLatin1Char('\n'));
-    if (lines.size() == 1) {
-        const QStringView line = lines.first();
+    const QStringView body = QStringView(*output).chopped(1);
+    const qsizetype firstBreak = body.indexOf(QLatin1Char('\n'));
+    if (firstBreak < 0) {
         // A one-line "(", "{" or quote is some other type's printout, not a text.
-        if (line.startsWith(QLatin1Char('(')) || line.startsWith(QLatin1Char('{')) || line.startsWith(QLatin1Char('<')))
+        if (body.startsWith(QLatin1Char('(')) || body.startsWith(QLatin1Char('{')) || body.startsWith(QLatin1Char('<')))
             return {};
-        return text(line.toString());
+        return text(body.toString());
     }
-    if (lines.first() != QLatin1String("(") || lines.last() != QLatin1String(")"))
+    const qsizetype lastBreak = body.lastIndexOf(QLatin1Char('\n'));
+    if (body.first(firstBreak) != QLatin1String("(") || body.sliced(lastBreak + 1) != QLatin1String(")"))
         return {};
+    // Line by line in place: a long list has a line per language.
     QStringList items;
-    items.reserve(lines.size() - 2);
-    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-        const std::optional<QString> item = arrayItem(lines[i], i + 2 == lines.size());
+    items.reserve(body.count(QLatin1Char('\n')) - 1);
+    for (qsizetype start = firstBreak + 1; start <= lastBreak;) {
+        const qsizetype end = body.indexOf(QLatin1Char('\n'), start);
+        std::optional<QString> item = arrayItem(body.sliced(start, end - start), end == lastBreak);
         if (!item)
             return {};
-        items.append(*item);
+        items.append(std::move(*item));
+        start = end + 1;
     }
-    return array(items);
+    return array(std::move(items));
 }
 
 QStringList SystemValue::writeArguments(const QString& domain, const QString& key) const

@@ -17,7 +17,7 @@ public:
     SystemValue() = default;
     static SystemValue absent();
     static SystemValue text(const QString& text);
-    static SystemValue array(const QStringList& items);
+    static SystemValue array(QStringList items);
     // What a read of one key gave: `output` as MyRunUsrCommands::runUsrBinAndRead returned it (none
     // for a failed or partial read) and the tool's exit status (-1 when not seen).
     static SystemValue fromRead(const std::optional<QString>& output, int exitStatus);

@@ -341,6 +341,10 @@ TEST_F(Undo, NothingIsRecordedThatCouldNotBePutBackWhole)
     // Unquoted items are words of identifier characters only; anything else is not taken apart.
     EXPECT_EQ(SystemValue::fromRead(QString("(\n    a_b.c$d/e:f+g-h,\n    Zz09\n)\n"), 0),
               SystemValue::array({"a_b.c$d/e:f+g-h", "Zz09"}));
+    EXPECT_EQ(SystemValue::fromRead(QString("(\n)\n"), 0), SystemValue::array({}));
+    for (const char* printout : {"(\n    en,\n\n    de\n)\n", "(\n    en,\n)\n", "(\n    en\n    de\n)\n",
+                                 "(\n    en\n)x\n", "(x\n    en\n)\n", "(\n    en\n)\n)\n", "(\n"})
+        EXPECT_FALSE(SystemValue::fromRead(QString(printout), 0).isKnown()) << printout;
     for (const char* item : {"a;b", "a b", "a=b", "a@b", "caf\u00e9", "a\tb", "    "})
         EXPECT_FALSE(SystemValue::fromRead(QString("(\n    en,\n    %1\n)\n").arg(QString::fromUtf8(item)), 0).isKnown())
             << item;
