@@ -281,6 +281,8 @@ private:
     struct ReadRecord {
         SystemValue value;
         quint64 serial = 0;
+        std::optional<QString> output; // what the read printed, and how it ended
+        int exitStatus = -1;
     };
     struct WrittenValue {
         QString domain;
@@ -298,6 +300,7 @@ private:
     void updateUndoActions();
     QUndoStack* undoStack_ = nullptr;
     QHash<QString, ReadRecord> lastReads_;
+    QStringList languagesTakenWhole_; // the last language order whose read items were its cut printout
     quint64 readSerial_ = 0;
     QList<WrittenValue> writtenValues_;
     int scopeDepth_ = 0;

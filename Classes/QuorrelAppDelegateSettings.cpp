@@ -66,8 +66,14 @@ QStringList QuorrelAppDelegate::currentLanguages()
     sleepForTimeInterval(0.5);
     const QString output = readGlobal(QStringLiteral("AppleLanguages"));
     const SystemValue read = lastReadValue(kGlobalDomain, QStringLiteral("AppleLanguages"));
-    // A long list is taken apart once, by the read.
-    QStringList languages = itemsAreTheCutPrintout(read) ? read.items() : cutPrintout(output);
+    // A long list is taken apart once, by the read, and checked once for the same list.
+    QStringList languages;
+    if (!read.items().isEmpty() && read.items().isSharedWith(languagesTakenWhole_))
+        languages = read.items();
+    else if (itemsAreTheCutPrintout(read))
+        languages = languagesTakenWhole_ = read.items();
+    else
+        languages = cutPrintout(output);
 
     if (std::floor(system_version::coreFoundationVersionNumber()) > 1299) {
         // Newer systems add a region to each language (en-GB, zh-Hans-CN). The identifiers are

@@ -24,7 +24,13 @@ std::optional<QString> QuorrelAppDelegate::readDefaults(const QString& domain, c
 {
     int exitStatus = -1;
     const std::optional<QString> output = MyRunUsrCommands::runUsrBinAndRead({QStringLiteral("read"), domain, key}, kDefaults, nullptr, &exitStatus);
-    lastReads_.insert(readKey(domain, key), {SystemValue::fromRead(output, exitStatus), ++readSerial_});
+    ReadRecord& record = lastReads_[readKey(domain, key)];
+    // The same answer as last time is taken apart once: a long list is read three times a refresh.
+    if (!(record.serial > 0 && record.output == output && record.exitStatus == exitStatus))
+        record.value = SystemValue::fromRead(output, exitStatus);
+    record.serial = ++readSerial_;
+    record.output = output;
+    record.exitStatus = exitStatus;
     return output;
 }
 

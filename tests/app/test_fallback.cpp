@@ -116,13 +116,20 @@ TEST_F(Fallback, EachRefreshShowsTheOrderAsItIsNowNamedInItsFirstLanguage)
         {"(en, ko, de, fr)", {noFallback, "de", "fr", "ko"}, {"English | en", "Korean | ko"}, 0},
         {"(en)", {}, {"English | en"}, 0},
         {"(en, \"en-GB\")", {noFallback, "en-GB"}, {"English | en", "British English | en-GB"}, 1},
+        {"(en, \"en-GB\")", {noFallback, "en-GB"}, {"English | en", "British English | en-GB"}, 0},
     };
+    QString previous = QStringLiteral("(de, en, fr, ja)");
     for (const auto& r : refreshes) {
         SCOPED_TRACE(r.languages);
+        const QStringList shown = d.languages;
+        const bool unchanged = previous == r.languages;
         writeGlobal("AppleLanguages", r.languages);
+        previous = r.languages;
         const uint64_t before = Locale::identifiersNamed();
         d.updateUI();
         EXPECT_EQ(Locale::identifiersNamed() - before, r.named);
+        // The same printout is taken apart once: the list it gave is kept, not made again.
+        EXPECT_EQ(d.languages.isSharedWith(shown), unchanged);
         EXPECT_EQ(d.outlets.fallbackLanguagesMenu->itemTitles(), r.items);
         if (!r.items.isEmpty()) {
             EXPECT_EQ(d.myFallbackLanguages, r.items);
