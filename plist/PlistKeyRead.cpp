@@ -80,9 +80,12 @@ public:
     std::string extract(uint64_t root) const
     {
         constexpr uint32_t kNone = UINT32_MAX;
-        std::vector<uint32_t> renumbered(trailer_.objects, kNone);
+        std::vector<uint32_t> renumbered; // needed for a collection's references alone
+        if (isCollection(root)) {
+            renumbered.assign(trailer_.objects, kNone);
+            renumbered[root] = 0;
+        }
         std::vector<uint64_t> order{root};
-        renumbered[root] = 0;
         for (size_t i = 0; i < order.size(); ++i) {
             forEachRef(order[i], [&](uint64_t child) {
                 if (renumbered[child] == kNone) {
@@ -271,7 +274,7 @@ LoadedKey loadKey(const std::string& path, std::string_view key, KeyForm form)
         return {};
     if (checked.status != LoadStatus::Ok)
         return refused(std::move(checked.reason));
-    const CheckedBinary file(checked.bytes);
+    const CheckedBinary file(checked.view());
     const uint64_t top = file.top();
     if (file.type(top) != plist_binary::kDict)
         return refused("its top level is not a dictionary");
