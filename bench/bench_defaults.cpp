@@ -183,6 +183,60 @@ BENCHMARK(BM_DefaultsFindInLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmar
 BENCHMARK(BM_DefaultsExportLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DefaultsReadLargeDomain)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The refresh's one-key reads of the global domain, of a domain holding AppleLanguages with
+// 100,000 texts against a domain holding two, in turns, 40 rounds: the medians, their ratio and
+// the time beyond. Reading one key should cost little more than the file: no node, copy or page
+// per item.
+void BM_OneKeyReadLargeOverSmallDomain(benchmark::State& state, const char* key)
+{
+    home();
+    const auto store = [](const char* domain, int64_t count) {
+        plist_t dict = plist_new_dict();
+        plist_t languages = plist_new_array();
+        for (const std::string& item : items(count))
+            plist_array_append_item(languages, plist_new_string(item.c_str()));
+        plist_dict_set_item(dict, "AppleLanguages", languages);
+        plist_dict_set_item(dict, "AppleLocale", plist_new_string("en_US"));
+        return plist_store::replaceDomain(plist_store::domainPath(domain), dict) == plist_store::WriteStatus::Ok;
+    };
+    if (!store("com.example.large", 100000) || !store("com.example.small", 2)) {
+        state.SkipWithError("could not store the domains");
+        return;
+    }
+    const auto timedRead = [key](const char* domain, size_t& lines) {
+        const auto start = std::chrono::steady_clock::now();
+        const child_process::ReadResult result = child_process::runAndRead(toolPath(), {"read", domain, key}, kLimits);
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        lines = result.complete() ? static_cast<size_t>(std::count(result.output.begin(), result.output.end(), '\n')) : 0;
+        return ms;
+    };
+    const bool list = std::string(key) == "AppleLanguages";
+    std::vector<double> large;
+    std::vector<double> small;
+    for (auto _ : state) {
+        for (int round = 0; round < 40; ++round) {
+            size_t largeLines = 0;
+            size_t smallLines = 0;
+            large.push_back(timedRead("com.example.large", largeLines));
+            small.push_back(timedRead("com.example.small", smallLines));
+            if (largeLines != (list ? 100002u : 1u) || smallLines != (list ? 4u : 1u)) {
+                state.SkipWithError("defaults read did not print the whole value");
+                return;
+            }
+        }
+    }
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    state.counters["large_ms"] = median(large);
+    state.counters["small_ms"] = median(small);
+    state.counters["ratio"] = median(large) / median(small);
+    state.counters["beyond_ms"] = median(large) - median(small);
+}
+BENCHMARK_CAPTURE(BM_OneKeyReadLargeOverSmallDomain, AppleLocale, "AppleLocale")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OneKeyReadLargeOverSmallDomain, AppleLanguages, "AppleLanguages")->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // Linux caps the arguments of a new program at a quarter of the stack limit (8 MiB gives 2 MiB);
 // 200,000 items with their pointers need about 3.2 MiB.
 void allowLargeArgumentLists()

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 namespace plist_check {
@@ -49,22 +50,45 @@ public:
             || trailer_.table <= kHeaderSize || trailer_.table > trailer || trailer_.objects > (trailer - trailer_.table) / trailer_.offsetSize)
             return kDamaged;
 
-        state_.assign(trailer_.objects, State::New);
-        height_.assign(trailer_.objects, 0);
-        nodes_.assign(trailer_.objects, 0);
-        payload_.assign(trailer_.objects, 0);
+        states_.assign((trailer_.objects + kStatesPerByte - 1) / kStatesPerByte, 0);
         // Without shared collections a file expands to at most one node per reference, so to fewer
         // nodes than it has bytes; shared texts (Apple's writer stores equal texts once) repeat
         // their bytes, within a generous multiple.
         nodeBudget_ = bytes_.size();
         payloadBudget_ = (uint64_t(16) << 20) + 16 * uint64_t(bytes_.size());
-        return visit(trailer_.top, 0);
+        Expansion top;
+        return visit(trailer_.top, 0, top);
     }
 
 private:
+    // Two bits per object are all the checker keeps for every object (a large file's checks
+    // then touch few new pages); what a collection expands to is kept apart (`collections_`), as
+    // only collections can be expensive to count again.
     enum class State : uint8_t { New,
                                  OnPath,
-                                 Done };
+                                 LeafDone,
+                                 CollectionDone };
+    static constexpr uint64_t kStatesPerByte = 4;
+
+    State state(uint64_t object) const
+    {
+        return static_cast<State>((states_[object / kStatesPerByte] >> (2 * (object % kStatesPerByte))) & 3);
+    }
+
+    void setState(uint64_t object, State state)
+    {
+        uint8_t& byte = states_[object / kStatesPerByte];
+        const unsigned shift = 2 * (object % kStatesPerByte);
+        byte = static_cast<uint8_t>((byte & ~(3u << shift)) | (static_cast<unsigned>(state) << shift));
+    }
+
+    // What an object expands to in libplist's tree: its nodes, the bytes its leaves hold, and the
+    // levels of collections it holds (0 for a leaf).
+    struct Expansion {
+        uint64_t nodes = 1;
+        uint64_t payload = 0;
+        int height = 0;
+    };
 
     unsigned byte(size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
 
@@ -104,12 +128,11 @@ private:
         return "it nests collections deeper than " + std::to_string(plist_store::kMaxNesting) + " levels";
     }
 
-    // Checks a leaf object; `payload` receives the bytes libplist will hold for it.
-    std::string leaf(size_t at, uint64_t& payload) const
+    // Checks a leaf object.
+    std::string leaf(size_t at) const
     {
         const unsigned marker = byte(at);
         const unsigned info = marker & 0xF;
-        payload = 0;
         switch (marker >> 4) {
         case plist_binary::kNull:
             return singleton(marker);
@@ -124,11 +147,11 @@ private:
                 return date(at);
             break;
         case plist_binary::kData:
-            return data(at, payload);
+            return data(at);
         case plist_binary::kAscii:
-            return asciiText(at, payload);
+            return asciiText(at);
         case plist_binary::kUtf16:
-            return utf16Text(at, payload);
+            return utf16Text(at);
         case plist_binary::kUid:
             if (info <= 7)
                 return fits(at + 1, info + 1) ? std::string() : kDamaged;
@@ -174,16 +197,15 @@ private:
         return {};
     }
 
-    std::string data(size_t at, uint64_t& payload) const
+    std::string data(size_t at) const
     {
         uint64_t count = 0;
         if (!readCount(at, count) || !fits(at, count))
             return kDamaged;
-        payload = count;
         return {};
     }
 
-    std::string asciiText(size_t at, uint64_t& payload) const
+    std::string asciiText(size_t at) const
     {
         uint64_t count = 0;
         if (!readCount(at, count) || !fits(at, count))
@@ -195,11 +217,10 @@ private:
             if (c >= 0x80)
                 return "a text in it is marked as ASCII but holds a byte above 127";
         }
-        payload = count;
         return {};
     }
 
-    std::string utf16Text(size_t at, uint64_t& payload) const
+    std::string utf16Text(size_t at) const
     {
         uint64_t count = 0;
         if (!readCount(at, count) || count > (trailer_.table - std::min<size_t>(at, trailer_.table)) / 2)
@@ -217,8 +238,19 @@ private:
         }
         if (high)
             return kHalfPair;
-        payload = 3 * count; // at most three UTF-8 bytes per unit
         return {};
+    }
+
+    // The bytes libplist holds for a leaf that passed leaf(): read from its header alone, so that
+    // a leaf used many times costs the same little at every use.
+    uint64_t leafPayload(size_t at) const
+    {
+        const unsigned type = byte(at) >> 4;
+        if (type != plist_binary::kData && type != plist_binary::kAscii && type != plist_binary::kUtf16)
+            return 0;
+        uint64_t count = 0;
+        readCount(at, count);
+        return type == plist_binary::kUtf16 ? 3 * count : count; // at most three UTF-8 bytes per unit
     }
 
     bool isText(uint64_t object) const
@@ -227,38 +259,44 @@ private:
         return at != 0 && ((byte(at) >> 4) == plist_binary::kAscii || (byte(at) >> 4) == plist_binary::kUtf16);
     }
 
-    // Checks `object` and everything below it; `above` collections enclose it. Recursion stops
-    // at the nesting limit, so it is bounded whatever the file holds.
-    std::string visit(uint64_t object, int above)
+    // Checks `object` and everything below it, and gives what it expands to; `above` collections
+    // enclose it. Recursion stops at the nesting limit, so it is bounded whatever the file holds.
+    std::string visit(uint64_t object, int above, Expansion& expansion)
     {
-        if (state_[object] == State::Done)
-            return above + height_[object] <= plist_store::kMaxNesting ? std::string() : tooDeep();
-        if (state_[object] == State::OnPath)
+        switch (state(object)) {
+        case State::New:
+            break;
+        case State::OnPath:
             return "a collection in it contains itself";
+        case State::LeafDone:
+            expansion = {1, leafPayload(offsetOf(object)), 0};
+            return {};
+        case State::CollectionDone:
+            expansion = collections_.at(object);
+            return above + expansion.height <= plist_store::kMaxNesting ? std::string() : tooDeep();
+        }
         const size_t at = offsetOf(object);
         if (at == 0)
             return kDamaged;
 
         const unsigned type = byte(at) >> 4;
         if (type != plist_binary::kArray && type != plist_binary::kDict)
-            return visitLeaf(object, at);
-        return visitCollection(object, at, type, above);
+            return visitLeaf(object, at, expansion);
+        return visitCollection(object, at, type, above, expansion);
     }
 
-    std::string visitLeaf(uint64_t object, size_t at)
+    std::string visitLeaf(uint64_t object, size_t at, Expansion& expansion)
     {
-        uint64_t payload = 0;
-        std::string why = leaf(at, payload);
+        std::string why = leaf(at);
         if (!why.empty())
             return why;
-        state_[object] = State::Done;
-        nodes_[object] = 1;
-        payload_[object] = payload;
+        setState(object, State::LeafDone);
+        expansion = {1, leafPayload(at), 0};
         return {};
     }
 
     // An array or a dictionary (`type`) at `at`, and everything below it.
-    std::string visitCollection(uint64_t object, size_t at, unsigned type, int above)
+    std::string visitCollection(uint64_t object, size_t at, unsigned type, int above, Expansion& expansion)
     {
         if (above + 1 > plist_store::kMaxNesting)
             return tooDeep();
@@ -270,29 +308,28 @@ private:
         if (count > UINT64_MAX / 2 || refCount > (trailer_.table - std::min<size_t>(refs, trailer_.table)) / trailer_.refSize)
             return kDamaged;
 
-        state_[object] = State::OnPath;
-        uint64_t nodes = 1;
-        uint64_t payload = 0;
-        int height = 0;
+        setState(object, State::OnPath);
+        Expansion total;
         for (uint64_t i = 0; i < refCount; ++i) {
             const uint64_t child = bigEndian(refs + i * trailer_.refSize, trailer_.refSize);
             if (child >= trailer_.objects)
                 return kDamaged;
             if (type == plist_binary::kDict && i < count && !isText(child))
                 return "a dictionary key in it is not a text";
-            std::string why = visit(child, above + 1);
+            Expansion below;
+            std::string why = visit(child, above + 1, below);
             if (!why.empty())
                 return why;
-            nodes = saturatingAdd(nodes, nodes_[child]);
-            payload = saturatingAdd(payload, payload_[child]);
-            if (nodes > nodeBudget_ || payload > payloadBudget_)
+            total.nodes = saturatingAdd(total.nodes, below.nodes);
+            total.payload = saturatingAdd(total.payload, below.payload);
+            if (total.nodes > nodeBudget_ || total.payload > payloadBudget_)
                 return "its shared objects expand to far more than a file of its size holds";
-            height = std::max(height, height_[child]);
+            total.height = std::max(total.height, below.height);
         }
-        state_[object] = State::Done;
-        nodes_[object] = nodes;
-        payload_[object] = payload;
-        height_[object] = height + 1;
+        ++total.height;
+        setState(object, State::CollectionDone);
+        collections_.emplace(object, total);
+        expansion = total;
         return {};
     }
 
@@ -300,10 +337,8 @@ private:
     plist_binary::Trailer trailer_;
     uint64_t nodeBudget_ = 0;
     uint64_t payloadBudget_ = 0;
-    std::vector<State> state_;
-    std::vector<int> height_;
-    std::vector<uint64_t> nodes_;
-    std::vector<uint64_t> payload_;
+    std::vector<uint8_t> states_;
+    std::unordered_map<uint64_t, Expansion> collections_; // of those checked
 };
 
 } // namespace

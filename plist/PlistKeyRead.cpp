@@ -33,16 +33,16 @@ public:
     }
     uint64_t ref(size_t refs, uint64_t i) const { return bigEndian(refs + i * trailer_.refSize, trailer_.refSize); }
 
-    // A text object as UTF-8, as libplist decodes it.
-    std::string text(uint64_t object) const
+    // A text object as UTF-8, as libplist decodes it: a view into the file for ASCII, else into
+    // `scratch`.
+    std::string_view text(uint64_t object, std::string& scratch) const
     {
         size_t at = offsetOf(object);
         const bool ascii = byte(at) >> 4 == plist_binary::kAscii;
         const uint64_t count = readCount(at);
         if (ascii)
-            return std::string(bytes_.substr(at, count));
-        std::string out;
-        out.reserve(count);
+            return bytes_.substr(at, count);
+        scratch.clear();
         for (uint64_t i = 0; i < count; ++i) {
             char32_t unit = static_cast<char32_t>(bigEndian(at + 2 * i, 2));
             if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < count) {
@@ -50,13 +50,13 @@ public:
                 unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
                 ++i;
             }
-            utf8::append(out, unit);
+            utf8::append(scratch, unit);
         }
-        return out;
+        return scratch;
     }
 
-    // The items of an array made of texts only, as UTF-8; false for anything else.
-    bool textsOfArray(uint64_t object, std::vector<std::string>& texts) const
+    // Whether `object` is an array made of texts only.
+    bool isTextArray(uint64_t object) const
     {
         if (type(object) != plist_binary::kArray)
             return false;
@@ -67,9 +67,6 @@ public:
             if (kind != plist_binary::kAscii && kind != plist_binary::kUtf16)
                 return false;
         }
-        texts.reserve(items);
-        for (uint64_t i = 0; i < items; ++i)
-            texts.push_back(text(ref(refs, i)));
         return true;
     }
 
@@ -80,9 +77,12 @@ public:
     std::string extract(uint64_t root) const
     {
         constexpr uint32_t kNone = UINT32_MAX;
-        std::vector<uint32_t> renumbered(trailer_.objects, kNone);
+        std::vector<uint32_t> renumbered; // needed for a collection's references alone
+        if (isCollection(root)) {
+            renumbered.assign(trailer_.objects, kNone);
+            renumbered[root] = 0;
+        }
         std::vector<uint64_t> order{root};
-        renumbered[root] = 0;
         for (size_t i = 0; i < order.size(); ++i) {
             forEachRef(order[i], [&](uint64_t child) {
                 if (renumbered[child] == kNone) {
@@ -223,8 +223,9 @@ private:
             return false;
         std::vector<std::string> keys;
         keys.reserve(count);
+        std::string scratch;
         for (uint64_t i = 0; i < count; ++i)
-            keys.push_back(file_.text(file_.ref(refs, i)));
+            keys.emplace_back(file_.text(file_.ref(refs, i), scratch));
         std::sort(keys.begin(), keys.end());
         return std::adjacent_find(keys.begin(), keys.end()) != keys.end();
     }
@@ -264,6 +265,41 @@ LoadedKey fromWholeTree(const std::string& path, std::string_view key)
 
 } // namespace
 
+struct TextList::Data {
+    Data(CheckedFile file, uint64_t array) : file(std::move(file)), binary(this->file.view())
+    {
+        items = binary.count(array, refs);
+    }
+    CheckedFile file;
+    CheckedBinary binary; // over `file`, which stays where it is with this
+    size_t refs = 0;
+    uint64_t items = 0;
+};
+
+TextList::TextList() = default;
+TextList::~TextList() = default;
+TextList::TextList(TextList&&) noexcept = default;
+TextList& TextList::operator=(TextList&&) noexcept = default;
+
+size_t TextList::size() const
+{
+    return data_ ? static_cast<size_t>(data_->items) : 0;
+}
+
+std::string_view TextList::at(size_t i, std::string& scratch) const
+{
+    return data_->binary.text(data_->binary.ref(data_->refs, i), scratch);
+}
+
+struct TextListMaker {
+    static TextList make(CheckedFile file, uint64_t array)
+    {
+        TextList list;
+        list.data_ = std::make_unique<TextList::Data>(std::move(file), array);
+        return list;
+    }
+};
+
 LoadedKey loadKey(const std::string& path, std::string_view key, KeyForm form)
 {
     CheckedFile checked = readChecked(path);
@@ -271,7 +307,7 @@ LoadedKey loadKey(const std::string& path, std::string_view key, KeyForm form)
         return {};
     if (checked.status != LoadStatus::Ok)
         return refused(std::move(checked.reason));
-    const CheckedBinary file(checked.bytes);
+    const CheckedBinary file(checked.view());
     const uint64_t top = file.top();
     if (file.type(top) != plist_binary::kDict)
         return refused("its top level is not a dictionary");
@@ -281,12 +317,14 @@ LoadedKey loadKey(const std::string& path, std::string_view key, KeyForm form)
     result.status = LoadStatus::Ok;
     size_t refs = 0;
     const uint64_t count = file.count(top, refs);
+    std::string scratch;
     for (uint64_t i = 0; i < count; ++i) {
-        if (file.text(file.ref(refs, i)) != key)
+        if (file.text(file.ref(refs, i), scratch) != key)
             continue;
         const uint64_t value = file.ref(refs, count + i);
-        if (form == KeyForm::TextsApart && file.textsOfArray(value, result.texts)) {
+        if (form == KeyForm::TextsApart && file.isTextArray(value)) {
             result.isTextArray = true;
+            result.texts = TextListMaker::make(std::move(checked), value);
             return result;
         }
         result.value = build(file, value);

@@ -5,19 +5,39 @@
 // refuses it.
 #include "PlistStore.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace plist_store {
+
+// An array of texts read straight from its file, which it holds: no copy of each item is made,
+// so that a list of 100,000 texts costs little more than the file itself.
+class TextList {
+public:
+    TextList();
+    ~TextList();
+    TextList(TextList&&) noexcept;
+    TextList& operator=(TextList&&) noexcept;
+
+    size_t size() const;
+    // Item `i` (below size()) as UTF-8: a view into the file, or into `scratch` for a text the file
+    // holds as UTF-16. Valid until the next call with the same `scratch`.
+    std::string_view at(size_t i, std::string& scratch) const;
+
+private:
+    friend struct TextListMaker;
+    struct Data;
+    std::unique_ptr<Data> data_;
+};
 
 struct LoadedKey {
     LoadStatus status = LoadStatus::Missing; // of the file, as load() gives it
     PlistPtr value;                          // when Ok: the key's value, null when the file has no such key
     std::string reason;                      // why a file is Unparsable
-    // With TextsApart: an array made of texts only comes as its texts (UTF-8), `value` null.
+    // With TextsApart: an array made of texts only comes as its texts, `value` null.
     bool isTextArray = false;
-    std::vector<std::string> texts;
+    TextList texts;
 };
 
 // How a key's value comes back: always as a node, or an array of texts as its texts, which skips

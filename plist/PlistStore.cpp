@@ -1,5 +1,6 @@
 #include "PlistStore.h"
 
+#include "ByteBuffer.h"
 #include "DecimalNumber.h"
 #include "PlistCheck.h"
 #include "PlistCompat.h"
@@ -28,6 +29,7 @@ namespace {
 
 const char kGlobalDomain[] = ".GlobalPreferences";
 
+using byte_buffer::ByteBuffer;
 using posix::UniqueFd;
 
 std::string parentFolder(const std::string& path)
@@ -64,10 +66,35 @@ enum class ReadStatus { Ok,
                         NotARegularFile,
                         Link };
 
+// Reads `fd` to its end into `out`, in as few reads as its `expected` size allows (plus one byte,
+// so that the read that finds the end needs no more room). A file that grows meanwhile still reads
+// whole.
+bool readToEnd(int fd, size_t expected, ByteBuffer& out)
+{
+    out.clear();
+    out.resize(expected + 1);
+    size_t used = 0;
+    for (;;) {
+        if (used == out.size())
+            out.resize(2 * out.size());
+        const ssize_t n = ::read(fd, out.data() + used, out.size() - used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0) {
+            out.resize(used);
+            return true;
+        }
+        used += static_cast<size_t>(n);
+    }
+}
+
 // Reads a domain's file whole. Only a regular file is read: opening a FIFO would wait for a
 // writer for ever (holding the domain's lock, when writing), and a device is no settings file.
 // `followLink` false: a link is reported as such, not read.
-ReadStatus readAll(const std::string& path, std::string& out, bool followLink)
+ReadStatus readAll(const std::string& path, ByteBuffer& out, bool followLink)
 {
     struct stat before {};
     if ((followLink ? ::stat(path.c_str(), &before) : ::lstat(path.c_str(), &before)) != 0)
@@ -89,20 +116,7 @@ ReadStatus readAll(const std::string& path, std::string& out, bool followLink)
         return ReadStatus::Error;
     if (!S_ISREG(opened.st_mode))
         return ReadStatus::NotARegularFile;
-    out.clear();
-    out.reserve(static_cast<size_t>(opened.st_size)); // a hint: a file that grows meanwhile still reads whole
-    char buffer[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return ReadStatus::Error;
-        }
-        if (n == 0)
-            return ReadStatus::Ok;
-        out.append(buffer, static_cast<size_t>(n));
-    }
+    return readToEnd(fd.get(), static_cast<size_t>(opened.st_size), out) ? ReadStatus::Ok : ReadStatus::Error;
 }
 
 // Why a file that is not a regular one is not used, worded like the other reasons.
@@ -140,15 +154,18 @@ std::string checkBytes(std::string_view& bytes, std::string& fromXml)
     return plist_check::binary(bytes);
 }
 
-// The whole tree of checked bplist00 bytes. `owner`, when given, holds those bytes and is emptied
-// as soon as libplist's tree is built, so that a large file is not held twice through the checks.
-Loaded parseChecked(std::string_view bytes, bool fromXml, std::string* owner)
+// Frees the bytes a tree is parsed from, once it is built.
+using FreeBytes = std::function<void()>;
+
+// The whole tree of checked bplist00 bytes. `freeBytes`, when given, frees those bytes as soon as
+// libplist's tree is built, so that a large file is not held twice through the checks.
+Loaded parseChecked(std::string_view bytes, bool fromXml, const FreeBytes& freeBytes)
 {
     plist_t root = nullptr;
     plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     PlistPtr owned(root);
-    if (owner)
-        std::string().swap(*owner);
+    if (freeBytes)
+        freeBytes();
     if (!root)
         return unparsable("it is not a property list");
     std::string why = plist_check::tree(root, fromXml);
@@ -160,19 +177,19 @@ Loaded parseChecked(std::string_view bytes, bool fromXml, std::string* owner)
     return result;
 }
 
-// The tree of a file's bytes held in `owner` (when given), which is emptied as soon as it is no
-// longer needed.
-Loaded parseBytes(std::string_view bytes, std::string* owner)
+// The tree of a file's bytes, which `freeBytes` (when given) frees as soon as they are no longer
+// needed.
+Loaded parseBytes(std::string_view bytes, const FreeBytes& freeBytes)
 {
     std::string fromXml;
     std::string why = checkBytes(bytes, fromXml);
     if (!why.empty())
         return unparsable(std::move(why));
     if (fromXml.empty())
-        return parseChecked(bytes, false, owner);
-    if (owner)
-        std::string().swap(*owner); // the XML text; its bplist00 form is in fromXml
-    return parseChecked(bytes, true, &fromXml);
+        return parseChecked(bytes, false, freeBytes);
+    if (freeBytes)
+        freeBytes(); // the XML text; its bplist00 form is in fromXml
+    return parseChecked(bytes, true, [&fromXml] { std::string().swap(fromXml); });
 }
 
 struct LockedFile {
@@ -289,7 +306,7 @@ struct CurrentDomain {
 // `createIfMissing`). Ok when there is a dictionary to change, else why not.
 WriteStatus readCurrent(const std::string& path, bool createIfMissing, std::string* reason, CurrentDomain& current)
 {
-    std::string bytes;
+    ByteBuffer bytes;
     // A link is not followed: the replace below would put a file of its own in the link's place
     // and leave the file the link names with the old contents.
     const ReadStatus read = readAll(path, bytes, false);
@@ -309,8 +326,8 @@ WriteStatus readCurrent(const std::string& path, bool createIfMissing, std::stri
     case ReadStatus::Ok:
         break;
     }
-    current.hint = {binaryObjectCount(bytes), bytes.size()};
-    Loaded loaded = parseBytes(bytes, &bytes);
+    current.hint = {binaryObjectCount(bytes.view()), bytes.size()};
+    Loaded loaded = parseBytes(bytes.view(), [&bytes] { bytes.clear(); });
     if (loaded.status != LoadStatus::Ok) {
         if (reason)
             *reason = loaded.reason;
@@ -417,7 +434,7 @@ std::string domainPath(const std::string& domain)
 
 Loaded parse(std::string_view bytes)
 {
-    return parseBytes(bytes, nullptr);
+    return parseBytes(bytes, {});
 }
 
 CheckedFile readChecked(const std::string& path)
@@ -438,13 +455,12 @@ CheckedFile readChecked(const std::string& path)
     case ReadStatus::Ok:
         break;
     }
-    std::string fromXml;
-    std::string_view bytes = file.bytes;
-    file.reason = checkBytes(bytes, fromXml);
+    std::string_view bytes = file.bytes.view();
+    file.reason = checkBytes(bytes, file.converted);
     file.status = file.reason.empty() ? LoadStatus::Ok : LoadStatus::Unparsable;
-    file.fromXml = !fromXml.empty();
+    file.fromXml = !file.converted.empty();
     if (file.fromXml)
-        file.bytes = std::move(fromXml);
+        file.bytes.clear();
     return file;
 }
 
@@ -455,7 +471,10 @@ Loaded load(const std::string& path)
         return {};
     if (file.status != LoadStatus::Ok)
         return unparsable(std::move(file.reason));
-    return parseChecked(file.bytes, file.fromXml, &file.bytes);
+    return parseChecked(file.view(), file.fromXml, [&file] {
+        file.bytes.clear();
+        std::string().swap(file.converted);
+    });
 }
 
 bool storableValue(plist_t value, int depth, std::string* reason)

@@ -162,6 +162,54 @@ TEST_F(HostileFiles, SharedCollectionsThatExpandBeyondTheFileAndCyclesAreRefused
     expectRefusedEverywhere(hostile::selfReference(), "contains itself");
 }
 
+TEST_F(HostileFiles, ALongTextSharedFarMoreOftenThanTheFileHoldsIsRefused)
+{
+    // Few nodes, but many MiB of text once libplist copies the one text at every use: `uses` of a
+    // 64 KiB text, as it is, inside a shared one-item list, or as UTF-16 (up to three UTF-8 bytes
+    // a unit). Fewer uses stay within what a file of its size may hold.
+    const auto sharing = [](size_t uses, bool inList, bool utf16) {
+        hostile::BinaryPlist file;
+        size_t item = utf16 ? file.utf16(std::u16string(size_t(32) << 10, u'\u00e9'))
+                            : file.ascii(std::string(size_t(64) << 10, 'x'));
+        if (inList)
+            item = file.array({item});
+        return file.bytes(file.dict({{file.ascii("k"), file.array(std::vector<size_t>(uses, item))}}));
+    };
+    expectRefusedEverywhere(sharing(1000, false, false), "expand");
+    expectRefusedEverywhere(sharing(1000, true, false), "expand");
+    expectRefusedEverywhere(sharing(400, false, true), "expand");
+
+    for (const std::string& file : {sharing(100, false, false), sharing(100, true, false), sharing(100, false, true)}) {
+        writeFile(plistPath("com.example.fewer"), bytes(file));
+        const Result fewer = defaults({"read-type", "com.example.fewer", "k"});
+        EXPECT_EQ(fewer.status, 0) << fewer.err;
+        EXPECT_EQ(fewer.out, "Type is array\n");
+    }
+}
+
+TEST_F(HostileFiles, ACollectionSharedDeeperDownCountsItsLevelsThere)
+{
+    static_assert(plist_store::kMaxNesting == 256, "the tests below count on it");
+    // The domain holds k = (C, chain): C ten lists deep, first met at level 3, and again at the
+    // bottom of `chain` lists, where its last level is 12 + chain.
+    const auto sharedDeeper = [](int chain) {
+        hostile::BinaryPlist file;
+        size_t shared = file.array({});
+        for (int i = 1; i < 10; ++i)
+            shared = file.array({shared});
+        size_t outer = file.array({shared});
+        for (int i = 1; i < chain; ++i)
+            outer = file.array({outer});
+        return file.bytes(file.dict({{file.ascii("k"), file.array({shared, outer})}}));
+    };
+    expectRefusedEverywhere(sharedDeeper(245), "nests collections deeper than 256 levels");
+
+    writeFile(plistPath("com.example.deep"), bytes(sharedDeeper(244)));
+    const Result read = defaults({"read-type", "com.example.deep", "k"});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, "Type is array\n");
+}
+
 TEST_F(HostileFiles, SharedTextsAndSmallSharedCollectionsReadAsUsual)
 {
     // Apple's writer stores equal texts once; a small shared collection stays within the file's size.

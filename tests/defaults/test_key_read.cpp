@@ -143,8 +143,9 @@ protected:
             if (apart.isTextArray) {
                 EXPECT_EQ(apart.value, nullptr);
                 plist_store::PlistPtr rebuilt(plist_new_array());
-                for (const std::string& text : apart.texts)
-                    plist_array_append_item(rebuilt.get(), plist_new_string(text.c_str()));
+                std::string scratch;
+                for (size_t i = 0; i < apart.texts.size(); ++i)
+                    plist_array_append_item(rebuilt.get(), plist_new_string(std::string(apart.texts.at(i, scratch)).c_str()));
                 EXPECT_EQ(xmlOf(rebuilt.get()), xmlOf(expected));
             } else {
                 EXPECT_EQ(xmlOf(apart.value.get()), xmlOf(expected));

@@ -72,4 +72,21 @@ TEST_F(SpecialFiles, ALinkInPlaceOfADomainFileIsNeverSplitFromItsTarget)
     }
 }
 
+TEST_F(SpecialFiles, AFileHoldingMoreThanItsSizeSaysIsReadWhole)
+{
+    // Linux gives /proc/self/cmdline a size of 0; it holds the reader's own arguments, each ended
+    // by a NUL, which only a read past the size finds. (A file that grows while it is read is
+    // the same case.)
+    ASSERT_TRUE(QDir().mkpath(preferences()));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/cmdline"), plistPath("com.example.grows")));
+    for (const QStringList& args : {QStringList{"read", "com.example.grows"}, QStringList{"read", "com.example.grows", "k"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const Result r = defaults(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.log.find("it holds a NUL byte"), std::string::npos) << r.log;
+    }
+    const plist_store::Loaded loaded = plist_store::load(plistPath("com.example.grows").toStdString());
+    EXPECT_NE(loaded.reason.find("it holds a NUL byte"), std::string::npos) << loaded.reason;
+}
+
 } // namespace

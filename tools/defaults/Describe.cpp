@@ -304,24 +304,27 @@ std::string describe(plist_t node)
     return out;
 }
 
-std::string describeTextArray(const std::vector<std::string>& items)
+void describeTextArray(size_t count, const TextAt& item, const std::function<void(std::string_view)>& write)
 {
+    constexpr size_t kPiece = size_t(64) << 10;
     std::string out;
-    size_t size = 4;
-    for (const std::string& item : items)
-        size += item.size() + 8; // the indent, the comma and line break, and quotes for most
-    out.reserve(size);
+    out.reserve(kPiece + 256);
+    std::string scratch;
     out += "(\n";
-    for (size_t i = 0; i < items.size(); ++i) {
+    for (size_t i = 0; i < count; ++i) {
         if (i > 0)
             out += ",\n";
         appendIndent(out, 1);
-        appendQuotedIfNeeded(out, items[i]);
+        appendQuotedIfNeeded(out, item(i, scratch));
+        if (out.size() >= kPiece) {
+            write(out);
+            out.clear();
+        }
     }
-    if (!items.empty())
+    if (count > 0)
         out += '\n';
     out += ')';
-    return out;
+    write(out);
 }
 
 std::string describeEntries(const std::vector<std::pair<std::string, plist_t>>& entries)

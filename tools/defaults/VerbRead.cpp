@@ -7,6 +7,8 @@
 #include "plist/PlistKeyRead.h"
 #include "plist/Utf8.h"
 
+#include <cstdio>
+
 namespace defaults_tool {
 
 namespace {
@@ -68,6 +70,19 @@ plist_store::LoadedKey valueOfKey(const Domain& domain, const std::string& key, 
     return loaded;
 }
 
+// A list of texts printed straight from its file, piece by piece.
+int printTextList(const plist_store::TextList& texts)
+{
+    bool written = true;
+    describeTextArray(
+        texts.size(), [&texts](size_t i, std::string& scratch) { return texts.at(i, scratch); },
+        [&written](std::string_view piece) {
+            written = std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size() && written;
+        });
+    const int printed = print(std::string()); // the line break, and the flush
+    return written ? printed : 1;
+}
+
 } // namespace
 
 int readVerb(const Invocation& call)
@@ -91,7 +106,7 @@ int readVerb(const Invocation& call)
     if (status)
         return status;
     if (value.isTextArray)
-        return print(describeTextArray(value.texts));
+        return printTextList(value.texts);
     if (!value.value)
         return pairMissing(domain.shown, key);
     return print(describe(value.value.get()));
