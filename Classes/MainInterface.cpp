@@ -5,11 +5,14 @@
 #include "QuorrelAppDelegate.h"
 #include "platform/Bundle.h"
 #include "platform/HintLabels.h"
+#include "platform/Locale.h"
+#include "platform/RegionFormats.h"
 #include "platform/WrappedLabels.h"
 #include "ui_MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTime>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -179,10 +182,21 @@ void connectMenus(Ui::MainWindow& ui, QuorrelAppDelegate* d, QMainWindow* window
     QObject::connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
+// Has ICU load the data every refresh needs whatever it reads: the likely subtags, the names of
+// countries, the calendars, time zones, and date, number and currency formats. What is made here
+// is thrown away.
+void warmUpRegionData()
+{
+    const QString sample = QStringLiteral("en_US");
+    (void)QuorrelAppDelegate::regionRowText(Locale(sample), sample);
+    (void)RegionFormats::of(sample, QDateTime::currentDateTime());
+}
+
 // As soon as the event loop first turns, which at start-up is the refresh's first pause, the
 // hidden window is polished, laid out and drawn once off screen: its fonts (the fallback font for
 // Chinese among them), glyphs and the style's pixmaps are then ready, and the first frame costs
-// only itself. What it shows is the same; once the window is on screen there is nothing to do.
+// only itself; ICU's data for the refresh's names and formats is loaded then too. What it shows
+// is the same; once the window is on screen there is nothing to do.
 void prepareWhileHidden(QMainWindow* window)
 {
     QTimer::singleShot(0, window, [window] {
@@ -190,6 +204,7 @@ void prepareWhileHidden(QMainWindow* window)
             return;
         window->ensurePolished();
         (void)window->grab();
+        warmUpRegionData();
     });
 }
 
