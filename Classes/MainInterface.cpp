@@ -18,7 +18,6 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMainWindow>
 
 #include <cstdio>
