@@ -5,19 +5,24 @@
 #include "QuorrelAppDelegate.h"
 #include "platform/Bundle.h"
 #include "platform/HintLabels.h"
+#include "platform/LiveWait.h"
+#include "platform/Locale.h"
+#include "platform/RegionFormats.h"
 #include "platform/WrappedLabels.h"
 #include "ui_MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBackingStore>
+#include <QDateTime>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
-#include <QTimer>
 
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -179,17 +184,49 @@ void connectMenus(Ui::MainWindow& ui, QuorrelAppDelegate* d, QMainWindow* window
     QObject::connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-// As soon as the event loop first turns, which at start-up is the refresh's first pause, the
-// hidden window is polished, laid out and drawn once off screen: its fonts (the fallback font for
-// Chinese among them), glyphs and the style's pixmaps are then ready, and the first frame costs
-// only itself. What it shows is the same; once the window is on screen there is nothing to do.
+// Has ICU load the data every refresh needs whatever it reads: the likely subtags, the names of
+// countries, the calendars, time zones, and date, number and currency formats. What is made here
+// is thrown away.
+void warmUpRegionData()
+{
+    const QString sample = QStringLiteral("en_US");
+    (void)QuorrelAppDelegate::regionRowText(Locale(sample), sample);
+    (void)RegionFormats::of(sample, QDateTime::currentDateTime());
+}
+
+// Draws the hidden window, laid out, into the backing store its first frame will be drawn into:
+// that frame then finds the memory in place, and fonts (the fallback font for Chinese among
+// them), glyphs and the style's pixmaps ready. Its tables measure their one-line rows on the
+// way, as they are polished.
+void drawIntoOwnBackingStore(QWidget* window)
+{
+    window->ensurePolished();
+    // Drawn once off screen first, the window is laid out as showing it would lay it out.
+    (void)window->grab();
+    (void)window->winId(); // the platform window, still hidden, and with it the backing store
+    QBackingStore* store = window->backingStore();
+    if (!store)
+        return;
+    const QRect area = window->rect();
+    store->resize(area.size());
+    store->beginPaint(area);
+    window->render(store->paintDevice(), QPoint(), area);
+    store->endPaint();
+}
+
+// At every pause before the window is first shown (at start-up, the refresh's pauses) the hidden
+// window is drawn once, and the first one also has ICU load its data. The last such drawing has
+// the rows read before it, so the window's size then is the size it is shown with. It starts no
+// tool and shows nothing; once the window is on screen there is nothing more to do.
 void prepareWhileHidden(QMainWindow* window)
 {
-    QTimer::singleShot(0, window, [window] {
+    live_wait::atEveryPause(window, [window, first = true]() mutable {
         if (window->isVisible())
-            return;
-        window->ensurePolished();
-        (void)window->grab();
+            return false;
+        drawIntoOwnBackingStore(window);
+        if (std::exchange(first, false))
+            warmUpRegionData();
+        return true;
     });
 }
 

@@ -30,6 +30,30 @@ std::vector<Held>& held()
     return list;
 }
 
+struct PauseWork {
+    QPointer<QObject> context;
+    std::function<bool()> action;
+};
+
+std::vector<PauseWork>& pauseWork()
+{
+    static std::vector<PauseWork> list;
+    return list;
+}
+
+// Runs the work asked for at every pause, dropping what is done with. Work asked for from in
+// here waits for the next pause.
+void runPauseWork()
+{
+    std::vector<PauseWork> due = std::exchange(pauseWork(), {});
+    std::vector<PauseWork> kept;
+    for (PauseWork& item : due)
+        if (item.context && item.action() && item.context)
+            kept.push_back(std::move(item));
+    std::vector<PauseWork>& list = pauseWork();
+    list.insert(list.begin(), std::make_move_iterator(kept.begin()), std::make_move_iterator(kept.end()));
+}
+
 bool onMainThread()
 {
     const QCoreApplication* app = QCoreApplication::instance();
@@ -78,6 +102,9 @@ void until(Clock::time_point deadline)
         return;
     }
     Scope scope;
+    // The work of the pause finds what was pending (repaints, layouts) done.
+    QCoreApplication::processEvents(kFlags);
+    runPauseWork();
     QEventLoop loop;
     QTimer wake;
     wake.setSingleShot(true);
@@ -97,6 +124,11 @@ void turn()
         return;
     Scope scope;
     QCoreApplication::processEvents(kFlags);
+}
+
+void atEveryPause(QObject* context, std::function<bool()> action)
+{
+    pauseWork().push_back({context, std::move(action)});
 }
 
 void whenNotWaiting(QObject* context, std::function<void()> action)

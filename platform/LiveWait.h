@@ -24,6 +24,11 @@ void until(Clock::time_point deadline);
 // One turn of the window's upkeep without blocking, for a wait that polls something of its own.
 void turn();
 
+// Runs `action` at the start of every pause (`until`) on the main thread from now on, for as long
+// as it returns true and `context` lives: work that depends on nothing the program reads, done
+// in time the program spends waiting anyway. It must start no tool and show nothing.
+void atEveryPause(QObject* context, std::function<bool()> action);
+
 // Runs `action` now unless a wait is under way; else from the event loop once every wait has
 // ended, in the order asked, unless `context` has been destroyed by then.
 void whenNotWaiting(QObject* context, std::function<void()> action);

@@ -52,7 +52,8 @@ constexpr std::chrono::milliseconds kReapAfterKill{2000};
 // A tool normally ends the moment its output closes; one that lingers longer is reaped later.
 constexpr std::chrono::milliseconds kExitAfterEndOfFile{50};
 // How often a read that takes long hands its caller a turn (the window's repaints), so a
-// 60-frames-a-second display misses no more than one.
+// 60-frames-a-second display misses no more than one. The first turn comes as soon as the tool
+// has started: a window shown just before the read is drawn while the tool runs.
 constexpr std::chrono::milliseconds kWaitingTurnInterval{10};
 
 using posix::UniqueFd;
@@ -296,7 +297,7 @@ public:
                  const std::function<void()>& whileWaiting)
         : fd_(fd), pid_(pid), limits_(limits), deadline_(deadline), whileWaiting_(whileWaiting),
           nextExitCheck_(Clock::now() + kExitCheckInterval),
-          nextTurn_(whileWaiting ? Clock::now() + kWaitingTurnInterval : Clock::time_point::max())
+          nextTurn_(whileWaiting ? Clock::now() : Clock::time_point::max())
     {
     }
 

@@ -48,7 +48,8 @@ struct ReadResult {
 // a limit is reached, or the tool has ended and its pipe is still held after the grace, its whole
 // process group is killed and the tool reaped.
 // A path or argument containing a NUL byte cannot be passed on exactly and is not started.
-// `whileWaiting`, when given, is called every few milliseconds while a read takes long.
+// `whileWaiting`, when given, is called once the tool has started and then every few
+// milliseconds while the read lasts.
 ReadResult runAndRead(const std::string& path, const std::vector<std::string>& arguments, const ReadLimits& limits = {},
                       const std::function<void()>& whileWaiting = {});
 

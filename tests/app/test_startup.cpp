@@ -4,6 +4,7 @@
 #include "Classes/DefaultKeys.h"
 #include "platform/host/UserDefaults.h"
 
+#include <QBackingStore>
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
@@ -74,6 +75,29 @@ TEST_F(Startup, TheHiddenWindowIsDrawnOffScreenBeforeTheFirstReadAndOnScreenAfte
     EXPECT_EQ(*launchesAtHiddenPaint, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return launchesAtShownPaint.has_value(); }));
     EXPECT_GE(launchesAtShownPaint.value_or(0), 4);
+    EXPECT_EQ(calls().mid(0, 4), (QList<ToolCall>{readLanguages(), readLocale(), readLanguages(), listProcesses()}));
+}
+
+// By the time the window is shown after the refresh, it has been drawn, still hidden, into the
+// very backing store its first frame goes to, at the size it is shown with: the first frame finds
+// that memory in place. Start-up launches what it always did.
+TEST_F(Startup, TheWindowIsShownWithItsBackingStoreAlreadyDrawnAtItsSize)
+{
+    std::optional<QSize> storeAtShow;
+    std::optional<QSize> windowAtShow;
+    const EventWatch watch([&](QObject* object, QEvent* event) {
+        const auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() != QEvent::Show || !widget || !widget->isWindow() || widget->objectName() != QLatin1String("MainWindow")
+            || storeAtShow)
+            return;
+        const QBackingStore* store = widget->backingStore();
+        storeAtShow = store ? store->size() : QSize();
+        windowAtShow = widget->size();
+    });
+    start(true, false);
+    ASSERT_TRUE(storeAtShow.has_value());
+    EXPECT_FALSE(storeAtShow->isEmpty()) << "the window was not drawn into its backing store before it was shown";
+    EXPECT_EQ(*storeAtShow, *windowAtShow);
     EXPECT_EQ(calls().mid(0, 4), (QList<ToolCall>{readLanguages(), readLocale(), readLanguages(), listProcesses()}));
 }
 

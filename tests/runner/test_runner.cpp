@@ -209,6 +209,16 @@ TEST_F(ChildSetup, LargeOutputIsReadWholeWhileStderrGoesToOurs)
     EXPECT_EQ(QFileInfo(errors).size(), (size >> 20) * 4096);
 }
 
+// The caller's turn (the window's repaints) comes as soon as the tool has started, not only once a
+// read has taken long: a window shown just before a read is drawn while the tool runs.
+TEST_F(ReadEnding, EvenAQuickReadHandsItsCallerATurnWhileTheToolRuns)
+{
+    int turns = 0;
+    const auto result = child_process::runAndRead(local(probePath()), {"args", "quick"}, {}, [&] { ++turns; });
+    EXPECT_TRUE(result.complete());
+    EXPECT_GE(turns, 1);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Reads that would not end on their own
 
