@@ -215,17 +215,20 @@ void drawIntoOwnBackingStore(QWidget* window)
 }
 
 // At every pause before the window is first shown (at start-up, the refresh's pauses) the hidden
-// window is drawn once, and the first one also has ICU load its data. The last such drawing has
-// the rows read before it, so the window's size then is the size it is shown with. It starts no
-// tool and shows nothing; once the window is on screen there is nothing more to do.
-void prepareWhileHidden(QMainWindow* window)
+// window is drawn once, and the first one also has ICU load its data and the controller work out
+// its regions' keys. The last such drawing has the rows read before it, so the window's size then
+// is the size it is shown with. It starts no tool and shows nothing; once the window is on screen
+// there is nothing more to do.
+void prepareWhileHidden(QMainWindow* window, QuorrelAppDelegate* delegate)
 {
-    live_wait::atEveryPause(window, [window, first = true]() mutable {
+    live_wait::atEveryPause(window, [window, delegate, first = true]() mutable {
         if (window->isVisible())
             return false;
         drawIntoOwnBackingStore(window);
-        if (std::exchange(first, false))
+        if (std::exchange(first, false)) {
             warmUpRegionData();
+            delegate->prepareRegionKeys();
+        }
         return true;
     });
 }
@@ -247,7 +250,7 @@ std::unique_ptr<QuorrelAppDelegate> loadMainInterface()
     connectControls(ui, delegate.get());
     connectMenus(ui, delegate.get(), window.get());
 
-    prepareWhileHidden(window.get());
+    prepareWhileHidden(window.get(), delegate.get());
     delegate->takeOwnershipOfWindow(std::move(window));
     delegate->awakeFromNib();
     // The main window is visible at launch.

@@ -152,6 +152,9 @@ public:
     // The system's language order and region.
     QStringList currentLanguages();
     QStringList appleLocale();
+    // Works out what appleLocale() compares each available region by, once for the list held;
+    // at start-up during the first pause, which waits anyway.
+    void prepareRegionKeys();
     void resortAndSetCurrentLanguages(const Notification& notification);
     void resortAndSetAppleLocales(const Notification& notification);
 
@@ -300,6 +303,13 @@ private:
     void updateUndoActions();
     QUndoStack* undoStack_ = nullptr;
     QHash<QString, ReadRecord> lastReads_;
+    // Each of `availableRegions`' language base and place key, for the list they were made from.
+    struct RegionKeys {
+        QString base;
+        QString place;
+    };
+    QStringList regionsKeyed_;
+    QList<RegionKeys> regionKeys_;
     QStringList languagesTakenWhole_; // the last language order whose read items were its cut printout
     quint64 readSerial_ = 0;
     QList<WrittenValue> writtenValues_;

@@ -96,6 +96,17 @@ static QString ownCountryKey(const QString& language)
     return locale_id::regionKey(QStringLiteral("%1_%2").arg(language, language.toUpper()));
 }
 
+void QuorrelAppDelegate::prepareRegionKeys()
+{
+    if (regionsKeyed_.isSharedWith(availableRegions) && regionKeys_.size() == availableRegions.size())
+        return;
+    regionKeys_.clear();
+    regionKeys_.reserve(availableRegions.size());
+    for (const QString& identifier : std::as_const(availableRegions))
+        regionKeys_.append({locale_id::base(identifier), locale_id::regionKey(identifier)});
+    regionsKeyed_ = availableRegions;
+}
+
 QStringList QuorrelAppDelegate::appleLocale()
 {
     QStringList result;
@@ -110,10 +121,12 @@ QStringList QuorrelAppDelegate::appleLocale()
         const QString languageBase = locale_id::base(*language);
         const QString ownCountry = ownCountryKey(*language);
         const QString currentKey = locale_id::regionKey(currentLocale);
-        for (const QString& identifier : std::as_const(availableRegions)) {
-            if (identifier.size() < 3 || locale_id::base(identifier) != languageBase)
+        prepareRegionKeys();
+        for (qsizetype i = 0; i < availableRegions.size(); ++i) {
+            const QString& identifier = availableRegions[i];
+            if (identifier.size() < 3 || regionKeys_[i].base != languageBase)
                 continue;
-            const QString key = locale_id::regionKey(identifier);
+            const QString& key = regionKeys_[i].place;
             if (!ownCountry.isEmpty() && key == ownCountry)
                 setBestRegion(result.size() + 1);
             if (key != currentKey)
