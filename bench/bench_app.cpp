@@ -363,7 +363,7 @@ void BM_ExecToFirstFrameOverBareWindow(benchmark::State& state)
     const QString earlier = qEnvironmentVariable("QUORREL_BENCH_EARLIER");
     std::vector<double> bare, ours, launches, earlierOnes;
     for (auto _ : state) {
-        for (int round = 0; round < 7; ++round) {
+        for (int round = 0; round < 15; ++round) {
             bare.push_back(execToFirstFrame(bareWindow, {}));
             ours.push_back(execToFirstFrame(quorrel, {}));
             launches.push_back(startUpLaunches());
