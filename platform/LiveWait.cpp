@@ -1,5 +1,6 @@
 #include "LiveWait.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
@@ -79,7 +80,14 @@ public:
     Scope() { ++depth; }
     ~Scope()
     {
-        if (--depth > 0 || held().empty() || flushPosted)
+        if (--depth > 0)
+            return;
+        // Input the wait held back sits in the window system's queue, which the event loop only
+        // looks at again when woken: without this, a key pressed during a pause waits for the
+        // next mouse move.
+        if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+            dispatcher->wakeUp();
+        if (held().empty() || flushPosted)
             return;
         flushPosted = true;
         QTimer::singleShot(0, QCoreApplication::instance(), &runHeld);

@@ -5,6 +5,7 @@
 
 #include "Classes/DefaultKeys.h"
 #include "Classes/LocaleRow.h"
+#include "platform/LiveWait.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
 
@@ -192,6 +193,48 @@ TEST_F(LiveWindow, AKeyPressedDuringAPauseActsOnlyAfterTheRefresh)
     EXPECT_TRUE(QTest::qWaitFor([&] { return moves == 1; }, 15000));
     NotificationCenter::defaultCenter().removeObserver(&moves);
     EXPECT_EQ(readGlobal("AppleLanguages"), "(\n    en,\n    fr,\n    de\n)\n");
+}
+
+// A key held back by a pause acts as soon as the pause is over, even when nothing else happens
+// afterwards: no mouse move or other event should be needed to let it through.
+TEST_F(LiveWindow, AKeyHeldByAPauseActsWithNothingElseHappeningAfterIt)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs a real X server";
+    struct KeyCounter : QWidget {
+        int presses = 0;
+        void keyPressEvent(QKeyEvent*) override { ++presses; }
+    } widget;
+    widget.setFocusPolicy(Qt::StrongFocus);
+    widget.setGeometry(0, 0, 200, 100);
+    widget.show();
+    widget.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
+    widget.setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return widget.hasFocus(); }));
+
+    bool keyArrived = false;
+    bool inPause = false;
+    LoopProbe probe([&] {
+        if (!inPause || keyArrived)
+            return;
+        // As above: once the new size is seen, the key has reached the program too.
+        QProcess xdotool;
+        xdotool.start(QStringLiteral("xdotool"), {"key", "space", "windowsize", QString::number(widget.winId()), "210", "100"});
+        xdotool.waitForFinished(15000);
+        QDeadlineTimer limit(15000);
+        while (widget.width() != 210 && !limit.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        keyArrived = widget.width() == 210;
+    });
+    inPause = true;
+    live_wait::until(live_wait::Clock::now() + std::chrono::milliseconds(100));
+    inPause = false;
+    probe.timer.stop();
+
+    ASSERT_TRUE(keyArrived);
+    EXPECT_EQ(widget.presses, 0) << "the key acted during the pause";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return widget.presses == 1; }, 10000));
 }
 
 } // namespace
