@@ -98,7 +98,7 @@ static QString ownCountryKey(const QString& language)
 
 void QuorrelAppDelegate::prepareRegionKeys()
 {
-    if (regionsKeyed_.isSharedWith(availableRegions) && regionKeys_.size() == availableRegions.size())
+    if (regionsKeyed_.isSharedWith(availableRegions)) // any change to the list detaches it from this copy
         return;
     regionKeys_.clear();
     regionKeys_.reserve(availableRegions.size());
